@@ -1,0 +1,50 @@
+#include "platform/paths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <system_error>
+
+namespace quorvex {
+
+namespace fs = std::filesystem;
+
+fs::path nativePath(std::string_view stored) {
+  std::string text(stored);
+  std::replace(text.begin(), text.end(), '\\', '/');
+  return fs::path(text);
+}
+
+static bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+           return std::tolower(x) == std::tolower(y);
+         });
+}
+
+std::optional<fs::path> findCaseInsensitive(const fs::path& dir, std::string_view name) {
+  std::error_code ec;
+  fs::path exact = dir / fs::path(std::string(name));
+  if (fs::exists(exact, ec)) return exact;
+  fs::directory_iterator it(dir, ec);
+  if (ec) return std::nullopt;
+  for (const fs::directory_entry& entry : it) {
+    if (equalsIgnoringCase(entry.path().filename().string(), name)) return entry.path();
+  }
+  return std::nullopt;
+}
+
+std::optional<fs::path> joinInside(const fs::path& dir, std::string_view name) {
+  if (name.empty()) return std::nullopt;
+  if (name.size() >= 2 && name[1] == ':') return std::nullopt;  // a drive letter
+  fs::path relative = nativePath(name);
+  if (relative.is_absolute() || relative.has_root_name() || relative.has_root_directory()) {
+    return std::nullopt;
+  }
+  for (const fs::path& part : relative) {
+    if (part == "..") return std::nullopt;
+  }
+  return dir / relative;
+}
+
+}  // namespace quorvex

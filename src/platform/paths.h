@@ -1,0 +1,32 @@
+#ifndef QUORVEX_PLATFORM_PATHS_H_
+#define QUORVEX_PLATFORM_PATHS_H_
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace quorvex {
+
+// Documents and template configurations store paths with backslashes. The
+// stored text is kept as it is; these helpers convert at the point where the
+// file system is touched.
+
+// Returns `stored` with every backslash turned into a slash.
+std::filesystem::path nativePath(std::string_view stored);
+
+// Returns the entry of `dir` whose name equals `name` without regard to ASCII
+// case, preferring an exact match; nullopt when there is none or `dir` cannot
+// be read. `name` is a single path component.
+std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::path& dir,
+                                                         std::string_view name);
+
+// Returns `dir` joined with the relative name `name` (backslashes allowed), or
+// nullopt when `name` is empty, absolute, carries a drive letter or has a ".."
+// component: a name taken from a document, a template or the network must not
+// lead out of the folder it is meant for.
+std::optional<std::filesystem::path> joinInside(const std::filesystem::path& dir,
+                                                std::string_view name);
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_PLATFORM_PATHS_H_

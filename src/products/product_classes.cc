@@ -1,0 +1,9 @@
+#include "document/class_registry.h"
+
+namespace quorvex {
+
+void registerProductClasses(ClassRegistry& registry) {
+  (void)registry;  // TODO: filled in as the records are written
+}
+
+}  // namespace quorvex

@@ -2,7 +2,9 @@
 #define QUORVEX_DOCUMENT_FIELD_VISITOR_H_
 
 #include <cstdint>
+#include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,12 +43,23 @@ class FieldVisitor {
   virtual void field(const char* name, std::string& value) = 0;
   virtual void field(const char* name, std::vector<std::string>& value) = 0;
   virtual void field(const char* name, std::vector<int32_t>& value) = 0;
+  // Arrays of a fixed size: the JSON form must give exactly that many values.
+  virtual void field(const char* name, std::span<std::string> values) = 0;
+  virtual void field(const char* name, std::span<int32_t> values) = 0;
   virtual void field(const char* name, LogFont& value) = 0;
   // A record held by value inside its owner.
   virtual void field(const char* name, Record& nested) = 0;
   // A list of records; `single` marks an object member (null or one record).
   virtual void field(const char* name, RecordSequence& records, bool single) = 0;
 
+  template <size_t N>
+  void field(const char* name, std::array<std::string, N>& values) {
+    field(name, std::span<std::string>(values));
+  }
+  template <size_t N>
+  void field(const char* name, std::array<int32_t, N>& values) {
+    field(name, std::span<int32_t>(values));
+  }
   template <class T>
   void field(const char* name, std::vector<T>& list);
   template <class T>

@@ -3,6 +3,7 @@
 # configures and builds the project.
 #   scripts/setup.sh            release build in build/
 #   scripts/setup.sh --asan     AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+#   scripts/setup.sh --deps-only  only the packages
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,6 +25,8 @@ if ((${#missing[@]})); then
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+
+[[ "${1:-}" == "--deps-only" ]] && exit 0
 
 build_dir=build
 cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)

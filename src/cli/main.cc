@@ -1,6 +1,133 @@
-#include <cstdio>
+// quorvex-cli: builds, keeps and publishes a company's web shop from the
+// command line.
+//   quorvex-cli [--home DIR] [--yes|--no|--answers LIST] COMMAND [ARGS...]
 
-int main() {
-  std::fprintf(stderr, "quorvex-cli: no commands yet\n");
-  return 2;
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+#include "platform/home.h"
+#include "platform/terminal_prompter.h"
+
+namespace quorvex::cli {
+namespace {
+
+struct GlobalOptions {
+  std::optional<std::string> home;
+  std::deque<bool> answers;
+  std::optional<bool> fixed_answer;
+  bool help = false;
+  std::vector<std::string> rest;  // the command and its arguments
+};
+
+void printToolHelp() {
+  std::printf(
+      "quorvex-cli: build, keep and publish a company's web shop.\n\n"
+      "Usage: quorvex-cli [OPTIONS] COMMAND [ARGS...]\n\n"
+      "Options:\n"
+      "  --home DIR       the program folder (default $QUORVEX_HOME, else\n"
+      "                   ${XDG_DATA_HOME:-~/.local/share}/quorvex)\n"
+      "  --yes, --no      answer every question Yes or No\n"
+      "  --answers LIST   answer the next questions in order, e.g. y,n,y\n"
+      "  --help           this text; COMMAND --help for a command's own\n\n"
+      "Commands:\n");
+  for (const CliCommand& command : allCommands()) {
+    std::printf("  %-10s %s\n", command.name, command.summary);
+  }
 }
+
+void printCommandHelp(const CliCommand& command) {
+  std::printf("Usage: quorvex-cli %s %s\n\n%s\n\n%s", command.name, command.usage,
+              command.summary, command.help);
+}
+
+bool parseAnswers(const std::string& list, std::deque<bool>& answers) {
+  size_t start = 0;
+  while (start <= list.size()) {
+    size_t comma = list.find(',', start);
+    std::string word = list.substr(start, comma == std::string::npos ? std::string::npos
+                                                                     : comma - start);
+    if (word == "y" || word == "yes") {
+      answers.push_back(true);
+    } else if (word == "n" || word == "no") {
+      answers.push_back(false);
+    } else {
+      return false;
+    }
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return true;
+}
+
+// Returns an error message, empty on success.
+std::string parseGlobalOptions(int argc, char** argv, GlobalOptions& options) {
+  int i = 1;
+  for (; i < argc && argv[i][0] == '-'; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--home" && i + 1 < argc) {
+      options.home = argv[++i];
+    } else if (arg == "--yes" || arg == "--no") {
+      options.fixed_answer = arg == "--yes";
+    } else if (arg == "--answers" && i + 1 < argc) {
+      if (!parseAnswers(argv[++i], options.answers)) return "--answers takes a list such as y,n,y";
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else {
+      return "unknown option " + arg;
+    }
+  }
+  options.rest.assign(argv + i, argv + argc);
+  return "";
+}
+
+const CliCommand* findCommand(const std::string& name) {
+  for (const CliCommand& command : allCommands()) {
+    if (name == command.name) return &command;
+  }
+  return nullptr;
+}
+
+int run(int argc, char** argv) {
+  GlobalOptions options;
+  std::string error = parseGlobalOptions(argc, argv, options);
+  if (!error.empty()) {
+    std::fprintf(stderr, "quorvex-cli: %s\nTry quorvex-cli --help.\n", error.c_str());
+    return kExitUsage;
+  }
+  if (options.rest.empty()) {
+    printToolHelp();
+    return options.help ? kExitSuccess : kExitUsage;
+  }
+  const CliCommand* command = findCommand(options.rest[0]);
+  if (command == nullptr) {
+    std::fprintf(stderr, "quorvex-cli: unknown command \"%s\"\nTry quorvex-cli --help.\n",
+                 options.rest[0].c_str());
+    return kExitUsage;
+  }
+  std::vector<std::string> args(options.rest.begin() + 1, options.rest.end());
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") options.help = true;
+  }
+  if (options.help) {
+    printCommandHelp(*command);
+    return kExitSuccess;
+  }
+
+  std::filesystem::path home = resolveHome(options.home);
+  Status seeded = seedHome(home, installedDataDir());
+  if (!seeded.ok()) return failure(seeded.message());
+  TerminalPrompter prompter(options.answers, options.fixed_answer);
+  Env env(home, prompter);
+  CliContext context{env, *command, std::move(args)};
+  return command->run(context);
+}
+
+}  // namespace
+}  // namespace quorvex::cli
+
+int main(int argc, char** argv) { return quorvex::cli::run(argc, argv); }

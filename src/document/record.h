@@ -27,6 +27,9 @@ class Record {
 
   virtual void serialize(Archive& ar) = 0;
   virtual void visitFields(FieldVisitor& visitor) = 0;
+
+  // Lets records default their own comparison (the base holds no fields).
+  bool operator==(const Record&) const = default;
 };
 
 // Declares the class name and the deep copy of a concrete record class.

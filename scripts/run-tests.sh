@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine and runs the whole test suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzzing smoke run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh --asan
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+scripts/fuzz.sh "${QUORVEX_FUZZ_SECONDS:-30}"

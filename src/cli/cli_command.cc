@@ -1,0 +1,30 @@
+#include "cli/cli_command.h"
+
+#include <cstdio>
+
+#include "platform/text_encoding.h"
+
+namespace quorvex::cli {
+
+const std::vector<CliCommand>& allCommands() {
+  static const std::vector<CliCommand> commands = [] {
+    std::vector<CliCommand> list;
+    // addDocumentCommands(list);
+    return list;
+  }();
+  return commands;
+}
+
+int usageError(const CliContext& context, const std::string& message) {
+  const CliCommand& command = context.command;
+  std::fprintf(stderr, "quorvex-cli %s: %s\nUsage: quorvex-cli %s %s\n", command.name,
+               message.c_str(), command.name, command.usage);
+  return kExitUsage;
+}
+
+int failure(const std::string& message) {
+  std::fprintf(stderr, "quorvex-cli: %s\n", cp1252ToUtf8(message).c_str());
+  return kExitFailure;
+}
+
+}  // namespace quorvex::cli

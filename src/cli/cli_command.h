@@ -1,0 +1,52 @@
+#ifndef QUORVEX_CLI_CLI_COMMAND_H_
+#define QUORVEX_CLI_CLI_COMMAND_H_
+
+#include <string>
+#include <vector>
+
+#include "platform/env.h"
+
+namespace quorvex::cli {
+
+// Exit statuses of quorvex-cli.
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+struct CliCommand;
+
+// What a command runs with: the platform services, the command itself and its
+// own arguments (everything after the command's name).
+struct CliContext {
+  const Env& env;
+  const CliCommand& command;
+  std::vector<std::string> args;
+};
+
+// One verb of quorvex-cli.
+struct CliCommand {
+  const char* name;
+  // The arguments, as shown after "quorvex-cli NAME".
+  const char* usage;
+  // One line for the command list.
+  const char* summary;
+  // The rest of the command's --help text.
+  const char* help;
+  int (*run)(CliContext& context);
+};
+
+// Every command, in the order the help lists them.
+const std::vector<CliCommand>& allCommands();
+
+// The commands of each family.
+void addDocumentCommands(std::vector<CliCommand>& commands);
+
+// Prints the message and the command's usage to stderr; returns kExitUsage.
+int usageError(const CliContext& context, const std::string& message);
+
+// Prints "quorvex-cli: " + message to stderr and returns kExitFailure.
+int failure(const std::string& message);
+
+}  // namespace quorvex::cli
+
+#endif  // QUORVEX_CLI_CLI_COMMAND_H_

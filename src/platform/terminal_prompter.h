@@ -1,0 +1,36 @@
+#ifndef QUORVEX_PLATFORM_TERMINAL_PROMPTER_H_
+#define QUORVEX_PLATFORM_TERMINAL_PROMPTER_H_
+
+#include <cstdio>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "platform/prompter.h"
+
+namespace quorvex {
+
+// The command-line tool's prompter: prints every message to stderr (as UTF-8)
+// and answers questions from a list given in advance, then from a fixed
+// answer, then from the keyboard when stdin is a terminal. Without any of
+// these a question is answered No, and says so.
+class TerminalPrompter : public Prompter {
+ public:
+  TerminalPrompter(std::deque<bool> answers, std::optional<bool> fixed_answer,
+                   std::FILE* in = stdin, std::FILE* out = stderr);
+
+  void showMessage(const std::string& text, PromptIcon icon) override;
+  bool askYesNo(const std::string& text) override;
+
+ private:
+  std::mutex mutex_;
+  std::deque<bool> answers_;
+  std::optional<bool> fixed_answer_;
+  std::FILE* in_;
+  std::FILE* out_;
+};
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_PLATFORM_TERMINAL_PROMPTER_H_

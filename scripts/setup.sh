@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   zlib1g-dev libjpeg62-turbo-dev libpng-dev libgif-dev libcurl4-openssl-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2
+  python3-pyftpdlib python3-openssl
 )
 
 missing=()

@@ -9,7 +9,9 @@ namespace quorvex::cli {
 const std::vector<CliCommand>& allCommands() {
   static const std::vector<CliCommand> commands = [] {
     std::vector<CliCommand> list;
-    // addDocumentCommands(list);
+    addDocumentCommands(list);
+    addImageCommands(list);
+    addPublishCommands(list);
     return list;
   }();
   return commands;

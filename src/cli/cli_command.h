@@ -40,6 +40,8 @@ const std::vector<CliCommand>& allCommands();
 
 // The commands of each family.
 void addDocumentCommands(std::vector<CliCommand>& commands);
+void addImageCommands(std::vector<CliCommand>& commands);
+void addPublishCommands(std::vector<CliCommand>& commands);
 
 // Prints the message and the command's usage to stderr; returns kExitUsage.
 int usageError(const CliContext& context, const std::string& message);

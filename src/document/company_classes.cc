@@ -1,9 +1,32 @@
+#include "document/address.h"
+#include "document/business.h"
+#include "document/check.h"
 #include "document/class_registry.h"
+#include "document/contact.h"
+#include "document/contact_checks.h"
+#include "document/coupon.h"
+#include "document/coupon_data.h"
+#include "document/extra_order_field.h"
+#include "document/label_value.h"
+#include "document/shipping.h"
+#include "document/shipping_type.h"
+#include "document/tax.h"
 
 namespace quorvex {
 
 void registerCompanyClasses(ClassRegistry& registry) {
-  (void)registry;  // TODO: filled in as the records are written
+  registry.add<CBusiness>(2, true);
+  registry.add<CContact>(2, true);
+  registry.add<CAddress>(1, false);
+  registry.add<CLabelValue>(1, false);
+  registry.add<CContactChecks>(1, false);
+  registry.add<CCheck>(1, false);
+  registry.add<CShipping>(2, true);
+  registry.add<CShippingType>(1, false);
+  registry.add<CTax>(2, true);
+  registry.add<CExtraOrderField>(1, true);
+  registry.add<CCouponData>(1, true);
+  registry.add<CCoupon>(1, true);
 }
 
 }  // namespace quorvex

@@ -2,27 +2,37 @@
 #define QUORVEX_PLATFORM_ENV_H_
 
 #include <filesystem>
-#include <utility>
+#include <memory>
 
+#include "platform/ftp_client.h"
 #include "platform/prompter.h"
+#include "platform/settings_store.h"
 
 namespace quorvex {
 
 // The platform services handed to the code that needs them, never reached
-// through globals, so that tests can replace each one: the home folder and the
-// prompter (more services join as the program grows).
+// through globals, so that tests can replace each one: the home folder, the
+// prompter, the per-user settings store and the FTP client.
+//
+// The services passed in must outlive the Env and its copies. A settings
+// store or FTP client left out (null) is the program's own: the INI file of
+// IniSettingsStore::defaultFile() and the libcurl client, shared by copies.
 class Env {
  public:
-  Env(std::filesystem::path home, Prompter& prompter)
-      : home_(std::move(home)), prompter_(prompter) {}
+  Env(std::filesystem::path home, Prompter& prompter, SettingsStore* settings = nullptr,
+      FtpClient* ftp = nullptr);
 
   // The program folder; relative paths are relative to it.
   const std::filesystem::path& home() const { return home_; }
   Prompter& prompter() const { return prompter_; }
+  SettingsStore& settings() const { return *settings_; }
+  FtpClient& ftp() const { return *ftp_; }
 
  private:
   std::filesystem::path home_;
   Prompter& prompter_;
+  std::shared_ptr<SettingsStore> settings_;
+  std::shared_ptr<FtpClient> ftp_;
 };
 
 }  // namespace quorvex

@@ -1,9 +1,12 @@
 #include "document/class_registry.h"
+#include "site/site_template.h"
+#include "site/style_template.h"
 
 namespace quorvex {
 
 void registerTemplateClasses(ClassRegistry& registry) {
-  (void)registry;  // TODO: filled in as the records are written
+  registry.add<CSiteTemplate>(5, true);
+  registry.add<CTemplate>(11, true);
 }
 
 }  // namespace quorvex

@@ -60,7 +60,9 @@ TEST(ArchiveReading, CountLargerThanTheFileFails) {
 }
 
 TEST(ArchiveReading, StringLongerThanTheFileFails) {
-  ArchiveReader reader(ArchiveBytes().byte(0xFF).word(0xFFFF).uint32(0xFFFFFFF0).raw("ab"));
+  ArchiveBytes bytes;
+  bytes.byte(0xFF).word(0xFFFF).uint32(0xFFFFFFF0).raw("ab");
+  ArchiveReader reader(bytes);
   std::string text;
   reader.io(text);
   EXPECT_FALSE(reader.ok());
@@ -68,7 +70,9 @@ TEST(ArchiveReading, StringLongerThanTheFileFails) {
 }
 
 TEST(ArchiveReading, AfterAFailureEveryReadYieldsZero) {
-  ArchiveReader reader(ArchiveBytes().byte(1));
+  ArchiveBytes bytes;
+  bytes.byte(1);
+  ArchiveReader reader(bytes);
   int32_t value = 7;
   reader.io(value);
   EXPECT_FALSE(reader.ok());

@@ -34,7 +34,9 @@ class ArchiveBytes {
                         uint8_t quality = 2, uint8_t pitch_and_family = 0x10);
 
   const std::string& bytes() const { return bytes_; }
-  operator std::string_view() const { return bytes_; }
+  operator std::string_view() const& { return bytes_; }
+  // A view of a temporary would dangle at once.
+  operator std::string_view() && = delete;
 
  private:
   std::string bytes_;

@@ -1,0 +1,143 @@
+// The commands that upload a company's site and fetch its sales logs.
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "cli/cli_command.h"
+#include "document/brenquil_doc.h"
+#include "platform/paths.h"
+#include "platform/text_encoding.h"
+#include "publish/order_server.h"
+#include "publish/publish_model.h"
+#include "publish/sales_log_download.h"
+
+namespace quorvex::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The site template whose sites are added to an existing site.
+constexpr char kAddOnSiteTemplate[] = "Just add commerce to my site";
+
+// Shows the publish dialog's progress on stderr: a bar redrawn in place on a
+// terminal, otherwise each new status text on a line of its own.
+class ProgressReport {
+ public:
+  ProgressReport() : terminal_(::isatty(::fileno(stderr)) != 0) {}
+
+  void show(const PublishModel& model) {
+    if (model.statusText() == shown_text_ && model.progressPosition() == shown_position_) return;
+    shown_text_ = model.statusText();
+    shown_position_ = model.progressPosition();
+    std::string text = cp1252ToUtf8(shown_text_);
+    if (!terminal_) {
+      std::fprintf(stderr, "%s\n", text.c_str());
+      return;
+    }
+    constexpr int kWidth = 30;
+    const int maximum = model.progressMaximum();
+    const int filled = maximum > 0 ? shown_position_ * kWidth / maximum : 0;
+    std::string bar(static_cast<size_t>(filled), '#');
+    bar.resize(kWidth, ' ');
+    if (text.size() > 60) text.resize(60);
+    std::fprintf(stderr, "\r\033[K[%s] %d/%d %s", bar.c_str(), shown_position_, maximum,
+                 text.c_str());
+  }
+
+  void finish() {
+    if (terminal_) std::fprintf(stderr, "\n");
+  }
+
+ private:
+  bool terminal_;
+  std::string shown_text_;
+  int shown_position_ = -1;
+};
+
+// Opens the document of a company that has a name (and so a site folder).
+int openCompany(const std::string& file, CBrenquilDoc& doc) {
+  Status status = doc.open(file);
+  if (!status.ok()) return failure(status.message());
+  if (doc.m_strCompanyName.empty()) return failure("The company has no name yet.");
+  return kExitSuccess;
+}
+
+int runPublish(CliContext& context) {
+  std::string file;
+  bool all = false;
+  for (const std::string& arg : context.args) {
+    if (arg == "--all") {
+      all = true;
+    } else if (file.empty() && !arg.starts_with("-")) {
+      file = arg;
+    } else {
+      return usageError(context, "unexpected argument " + arg);
+    }
+  }
+  if (file.empty()) return usageError(context, "missing FILE.qvx");
+  CBrenquilDoc doc(context.env);
+  if (int result = openCompany(file, doc)) return result;
+
+  // The files are those of the last site build recorded in the document.
+  const bool add_on = doc.m_pSiteTemplate->currentName == kAddOnSiteTemplate;
+  UploadSettings settings = UploadSettings::fromPreferences(
+      *doc.m_pFtp, orderServerHost(context.env.settings()), add_on);
+  std::string outcome;
+  {
+    PublishModel model(settings, *doc.m_pWebFileList, *doc.m_pOrderServerFileList, context.env);
+    ProgressReport progress;
+    if (all) {
+      model.uploadAll();
+    } else {
+      model.go();
+    }
+    while (model.timerActive()) {
+      progress.show(model);
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      model.poll();
+    }
+    progress.show(model);
+    progress.finish();
+    outcome = model.statusText();
+  }
+  // Saved however the run ended, so that what was uploaded stays recorded.
+  Status saved = doc.save(doc.path());
+  if (!saved.ok()) return failure(saved.message());
+  return outcome == "Finished" || outcome == "Nothing to upload" ? kExitSuccess : kExitFailure;
+}
+
+int runFetchLogs(CliContext& context) {
+  if (context.args.size() != 1) return usageError(context, "expected one FILE.qvx");
+  CBrenquilDoc doc(context.env);
+  if (int result = openCompany(context.args[0], doc)) return result;
+  std::optional<fs::path> site_folder = joinInside(context.env.home(), doc.m_strCompanyName);
+  if (!site_folder) return failure("The company name cannot name a folder.");
+  SalesLogSettings settings = SalesLogSettings::fromPreferences(
+      *doc.m_pFtp, orderServerHost(context.env.settings()), *site_folder);
+  return downloadSalesLogs(settings, doc.m_strCompanyName, context.env) ? kExitSuccess
+                                                                        : kExitFailure;
+}
+
+}  // namespace
+
+void addPublishCommands(std::vector<CliCommand>& commands) {
+  commands.push_back(
+      {"publish", "FILE.qvx [--all]", "Upload a company's site to its servers.",
+       "Sends the files of the last site build that changed since their last upload: the\n"
+       "order-processing files to the order server, the rest to the web server of the\n"
+       "server preferences; files the site no longer has are deleted there. --all sends\n"
+       "every file again. A failed upload asks whether to go on (--yes, --no). The\n"
+       "document is saved afterwards, with what was uploaded.\n"
+       "The order server is $QUORVEX_ORDER_SERVER, else the settings' [Order Server] Host.\n",
+       runPublish});
+  commands.push_back(
+      {"fetch-logs", "FILE.qvx", "Append the new sales logs to the company's .csv files.",
+       "Fetches the entries the order server logged since the last download and appends\n"
+       "them to header.csv, items.csv, payment.csv and misc.csv in the site folder.\n",
+       runFetchLogs});
+}
+
+}  // namespace quorvex::cli

@@ -1,0 +1,255 @@
+#include "document/brenquil_doc.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "document/archive_reader.h"
+#include "document/archive_writer.h"
+#include "document/field_visitor.h"
+#include "document/string_array.h"
+#include "platform/atomic_file.h"
+
+namespace quorvex {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+template <class T>
+void ensureRecord(Owned<T>& member) {
+  if (!member) member = makeOwned<T>();
+}
+
+// Reads or writes the placeholder string lists that older versions used; their
+// content is never kept.
+void ioPlaceholderLists(Archive& ar, int count) {
+  std::vector<Owned<CStringArray>> lists(count);
+  for (Owned<CStringArray>& list : lists) {
+    if (ar.isStoring()) list = makeOwned<CStringArray>();
+    ar.ioObject(list);
+  }
+}
+
+}  // namespace
+
+CBrenquilDoc::CBrenquilDoc(const Env& env) : env_(env) { makeNewRecords(); }
+
+void CBrenquilDoc::makeNewRecords() {
+  m_strCompanyName.clear();
+  m_pBusiness.reset();
+  m_pFtp.reset();
+  m_pShipping.reset();
+  m_pContact.reset();
+  m_pTax.reset();
+  m_pPageData.reset();
+  m_pTemplate.reset();
+  m_pSiteTemplate.reset();
+  m_pExtraFields.reset();
+  m_pDBase.reset();
+  m_pIndProdData.reset();
+  m_pOrderNotifyData.reset();
+  m_pCouponData.reset();
+  m_pWebFileList.reset();
+  m_pOrderServerFileList.reset();
+  m_pGlobalPage.reset();
+  m_pCategoriesPage.reset();
+  makeNewRecordsWhereMissing();
+  // Labelled as every read labels them, so that a new document reads back
+  // exactly as it was written.
+  labelSiteWidePages();
+}
+
+void CBrenquilDoc::makeNewRecordsWhereMissing() {
+  ensureRecord(m_pBusiness);
+  ensureRecord(m_pFtp);
+  ensureRecord(m_pShipping);
+  ensureRecord(m_pContact);
+  ensureRecord(m_pTax);
+  ensureRecord(m_pPageData);
+  ensureRecord(m_pTemplate);
+  ensureRecord(m_pSiteTemplate);
+  ensureRecord(m_pExtraFields);
+  ensureRecord(m_pDBase);
+  ensureRecord(m_pIndProdData);
+  if (!m_pOrderNotifyData) {
+    m_pOrderNotifyData = makeOwned<COrderNotifyData>();
+    m_pOrderNotifyData->loadDefaultTexts(env_);
+  }
+  ensureRecord(m_pCouponData);
+  ensureRecord(m_pWebFileList);
+  ensureRecord(m_pOrderServerFileList);
+  ensureRecord(m_pGlobalPage);
+  ensureRecord(m_pCategoriesPage);
+}
+
+void CBrenquilDoc::labelSiteWidePages() {
+  m_pGlobalPage->label = "Global";
+  m_pCategoriesPage->label = "ProductCategories";
+}
+
+std::string CBrenquilDoc::write() {
+  ArchiveWriter ar;
+  ar.io(m_strCompanyName);
+  ar.ioObject(m_pBusiness);
+  ar.ioObject(m_pFtp);
+  ar.ioObject(m_pShipping);
+  ar.ioObject(m_pContact);
+  ar.ioObject(m_pTax);
+  ioPlaceholderLists(ar, 3);
+  ar.ioObject(m_pPageData);
+  ar.ioObject(m_pTemplate);
+  ar.ioObject(m_pSiteTemplate);
+  ar.ioObject(m_pExtraFields);
+  ar.ioObject(m_pDBase);
+  ar.ioObject(m_pIndProdData);
+  int32_t version = kFormatVersion;
+  ar.io(version);
+  ar.ioObject(m_pOrderNotifyData);
+  ar.ioObject(m_pCouponData);
+  ar.ioObject(m_pWebFileList);
+  ar.ioObject(m_pOrderServerFileList);
+  ar.ioObject(m_pGlobalPage);
+  ar.ioObject(m_pCategoriesPage);
+  return ar.bytes();
+}
+
+Status CBrenquilDoc::read(std::string_view bytes) {
+  makeNewRecords();
+  m_pBusiness.reset();
+  m_pFtp.reset();
+  m_pShipping.reset();
+  m_pContact.reset();
+  m_pTax.reset();
+  m_pPageData.reset();
+  m_pTemplate.reset();
+  m_pSiteTemplate.reset();
+  m_pExtraFields.reset();
+  m_pDBase.reset();
+  m_pIndProdData.reset();
+
+  ArchiveReader ar(bytes);
+  ar.io(m_strCompanyName);
+  ar.ioObject(m_pBusiness);
+  ar.ioObject(m_pFtp);
+  ar.ioObject(m_pShipping);
+  ar.ioObject(m_pContact);
+  ar.ioObject(m_pTax);
+  ioPlaceholderLists(ar, 3);
+  ar.ioObject(m_pPageData);
+  ar.ioObject(m_pTemplate);
+  ar.ioObject(m_pSiteTemplate);
+  ar.ioObject(m_pExtraFields);
+  ar.ioObject(m_pDBase);
+  ar.ioObject(m_pIndProdData);
+  if (ar.ok()) {
+    makeNewRecordsWhereMissing();
+    m_pExtraFields->companyName = m_strCompanyName;
+    // A document older than version 1 ends here; the members it lacks keep
+    // their new-document values.
+    if (!ar.atEnd()) {
+      int32_t version = 0;
+      ar.io(version);
+      readVersionedTail(ar, version);
+    }
+  }
+  if (!ar.ok()) {
+    std::string error = ar.error();
+    makeNewRecords();
+    return Status::failure(error);
+  }
+  makeNewRecordsWhereMissing();
+  repairAfterReading();
+  m_nFormatVersion = kFormatVersion;
+  return Status::success();
+}
+
+void CBrenquilDoc::readVersionedTail(Archive& ar, int32_t version) {
+  if (version < 1 || version > kFormatVersion) return;  // nothing after an unknown version
+  m_pOrderNotifyData.reset();
+  ar.ioObject(m_pOrderNotifyData);
+  if (m_pOrderNotifyData) m_pOrderNotifyData->loadMissingDefaultTexts(env_);
+  if (version >= 2) ar.ioObject(m_pCouponData);
+  if (version == 4) ioPlaceholderLists(ar, 2);
+  if (version >= 5) {
+    ar.ioObject(m_pWebFileList);
+    ar.ioObject(m_pOrderServerFileList);
+  }
+  if (version >= 6) ar.ioObject(m_pGlobalPage);
+  if (version >= 7) ar.ioObject(m_pCategoriesPage);
+  if (version <= 2 && ar.ok()) {
+    // These versions kept the product table's settings in CDBase.
+    m_pExtraFields->takeLegacySettings(*m_pDBase);
+  }
+}
+
+void CBrenquilDoc::repairAfterReading() {
+  m_pPageData->ensureDownloadPage();
+  labelSiteWidePages();
+}
+
+static Status readWholeFile(const fs::path& file, std::string* bytes) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return Status::failure("Cannot open " + file.string());
+  bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) return Status::failure("Cannot read " + file.string());
+  return Status::success();
+}
+
+Status CBrenquilDoc::open(const fs::path& file) {
+  std::string bytes;
+  Status status = readWholeFile(file, &bytes);
+  if (status.ok()) {
+    status = read(bytes);
+    if (!status.ok()) {
+      status = Status::failure(file.string() + " is not a valid Quorvex document: " +
+                               status.message());
+    }
+  } else {
+    makeNewRecords();
+  }
+  if (!status.ok()) {
+    path_.clear();
+    setTitle(kNewTitle);
+    return status;
+  }
+  path_ = file;
+  setTitle(file.stem().string());
+  return Status::success();
+}
+
+Status CBrenquilDoc::save(const fs::path& file) {
+  Status status = replaceFileAtomically(file, write());
+  if (!status.ok()) return status;
+  path_ = file;
+  setTitle(file.stem().string());
+  return Status::success();
+}
+
+void CBrenquilDoc::setTitle(const std::string& requested) {
+  title_ = requested == kNewTitle ? requested : m_strCompanyName;
+}
+
+void CBrenquilDoc::visitFields(FieldVisitor& visitor) {
+  visitor.field("m_strCompanyName", m_strCompanyName);
+  visitor.field("m_pBusiness", m_pBusiness);
+  visitor.field("m_pFtp", m_pFtp);
+  visitor.field("m_pShipping", m_pShipping);
+  visitor.field("m_pContact", m_pContact);
+  visitor.field("m_pTax", m_pTax);
+  visitor.field("m_pPageData", m_pPageData);
+  visitor.field("m_pTemplate", m_pTemplate);
+  visitor.field("m_pSiteTemplate", m_pSiteTemplate);
+  visitor.field("m_pExtraFields", m_pExtraFields);
+  visitor.field("m_pDBase", m_pDBase);
+  visitor.field("m_pIndProdData", m_pIndProdData);
+  visitor.field("m_nFormatVersion", m_nFormatVersion);
+  visitor.field("m_pOrderNotifyData", m_pOrderNotifyData);
+  visitor.field("m_pCouponData", m_pCouponData);
+  visitor.field("m_pWebFileList", m_pWebFileList);
+  visitor.field("m_pOrderServerFileList", m_pOrderServerFileList);
+  visitor.field("m_pGlobalPage", m_pGlobalPage);
+  visitor.field("m_pCategoriesPage", m_pCategoriesPage);
+}
+
+}  // namespace quorvex

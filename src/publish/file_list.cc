@@ -1,0 +1,70 @@
+#include "publish/file_list.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "document/archive.h"
+#include "document/field_visitor.h"
+#include "publish/file_checksum.h"
+
+namespace quorvex {
+
+void CFileList::addFile(const std::filesystem::path& home, const std::string& sourceFile,
+                        const std::string& localFile, const std::string& remoteName,
+                        const std::string& remoteFolder, int32_t inUse, int32_t binaryTransfer,
+                        int32_t rootOnAddOn) {
+  auto existing = std::find_if(entries.begin(), entries.end(), [&](const CFileEntry& entry) {
+    return entry.remoteName == remoteName && entry.remoteFolder == remoteFolder;
+  });
+  CFileEntry* entry = nullptr;
+  if (existing != entries.end()) {
+    entry = &*existing;
+  } else {
+    if (remoteName.empty() || sourceFile.empty()) return;
+    entry = &entries.emplace_back();
+    entry->remoteName = remoteName;
+    entry->remoteFolder = remoteFolder;
+    entry->binaryTransfer = binaryTransfer;
+    entry->rootOnAddOn = rootOnAddOn;
+  }
+  entry->inUse = inUse;
+  entry->sourceFile = sourceFile;
+  entry->localFile = localFile;
+  entry->generatedCrc = fileCrc32(entry->localPath(home)).value_or(0);
+}
+
+void CFileList::markAllUnused() {
+  for (CFileEntry& entry : entries) entry.inUse = 0;
+}
+
+void CFileList::removeUnused(const std::filesystem::path& home) {
+  for (size_t i = entries.size(); i-- > 0;) {
+    const CFileEntry& entry = entries[i];
+    if (entry.inUse != 0 || entry.publishedCrc != 0) continue;
+    if (entry.localFile != entry.sourceFile) {
+      std::error_code ignored;
+      std::filesystem::path local = entry.localPath(home);
+      if (std::filesystem::is_regular_file(local, ignored)) {
+        std::filesystem::remove(local, ignored);
+      }
+    }
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i));
+  }
+}
+
+std::vector<std::string> CFileList::remoteFolders() const {
+  std::vector<std::string> folders;
+  for (const CFileEntry& entry : entries) {
+    if (entry.remoteFolder.empty()) continue;
+    if (std::find(folders.begin(), folders.end(), entry.remoteFolder) == folders.end()) {
+      folders.push_back(entry.remoteFolder);
+    }
+  }
+  return folders;
+}
+
+void CFileList::serialize(Archive& ar) { ar.ioInlineList(entries); }
+
+void CFileList::visitFields(FieldVisitor& visitor) { visitor.field("entries", entries); }
+
+}  // namespace quorvex

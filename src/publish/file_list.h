@@ -1,0 +1,65 @@
+#ifndef QUORVEX_PUBLISH_FILE_LIST_H_
+#define QUORVEX_PUBLISH_FILE_LIST_H_
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "document/record.h"
+#include "publish/file_entry.h"
+
+namespace quorvex {
+
+// A published-file list: the files of the generated site that go to one
+// server (the user's web server or the vendor's order server), in the order
+// the save-site run entered them. An entry is identified by its remote name
+// and remote folder (compared byte for byte).
+//
+// The save-site run marks every entry unused, enters each file it writes with
+// addFile and finally drops with removeUnused what it no longer produced and
+// was never uploaded; the upload run transfers the entries that isChanged or
+// isToDelete and records the result on the entry.
+//
+// Operations that read or delete files take `home`, the program folder that
+// relative stored paths are relative to.
+class CFileList : public Record {
+  QUORVEX_RECORD(CFileList)
+
+ public:
+  std::vector<CFileEntry> entries;
+
+  // Enters a produced file. When an entry with the same remote name and
+  // remote folder exists, its inUse, sourceFile and localFile take the new
+  // values and its generatedCrc is recomputed (binaryTransfer, rootOnAddOn and
+  // publishedCrc stay). Otherwise, when both the remote name and the source
+  // path are non-empty, appends a new entry with the CRC-32 of the local file
+  // (0 when it cannot be read) and publishedCrc 0; else does nothing.
+  void addFile(const std::filesystem::path& home, const std::string& sourceFile,
+               const std::string& localFile, const std::string& remoteName,
+               const std::string& remoteFolder, int32_t inUse, int32_t binaryTransfer,
+               int32_t rootOnAddOn);
+
+  // Sets inUse to 0 in every entry.
+  void markAllUnused();
+
+  // Removes every entry that is unused and not on the server (inUse 0 and
+  // publishedCrc 0). Before it goes, its local file is deleted unless it is
+  // the source file itself (localFile equal to sourceFile); only a regular
+  // file is ever deleted.
+  void removeUnused(const std::filesystem::path& home);
+
+  // Returns the distinct non-empty remote folders in order of first
+  // occurrence.
+  std::vector<std::string> remoteFolders() const;
+
+  // Schema 1: the entries as an inline list.
+  void serialize(Archive& ar) override;
+  void visitFields(FieldVisitor& visitor) override;
+
+  bool operator==(const CFileList&) const = default;
+};
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_PUBLISH_FILE_LIST_H_

@@ -1,0 +1,238 @@
+#include "publish/order_notify_data.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <system_error>
+
+#include "document/archive.h"
+#include "document/field_visitor.h"
+#include "platform/env.h"
+#include "platform/paths.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr NotifyField kNotifyFields[] = {
+    {"DATE", "Date"},
+    {"CUSTOMERID", "Customer ID (12 digits)"},
+    {"FNAME", "Billing First Name"},
+    {"LNAME", "Billing Last Name"},
+    {"STREET", "Billing Street"},
+    {"STREET2", "Billing Street Line Two"},
+    {"CITY", "Billing City"},
+    {"STATE", "Billing State"},
+    {"ZIP", "Billing Zip/Postal Code"},
+    {"COUNTRY", "Billing Country"},
+    {"SHIPFNAME", "Shipping First Name"},
+    {"SHIPLNAME", "Shipping Last Name"},
+    {"SHIPSTREET", "Shipping Street"},
+    {"SHIPSTREET2", "Shipping Street Line Two"},
+    {"SHIPCITY", "Shipping City"},
+    {"SHIPSTATE", "Shipping State"},
+    {"SHIPZIP", "Shipping Zip/Postal Code"},
+    {"SHIPCOUNTRY", "Shipping Country"},
+    {"CUSTOMER", "E-mail Address"},
+    {"PHONE", "Phone Number"},
+    {"FAX", "Fax Number"},
+    {"CREDITTYPE", "Credit Card Type"},
+    {"LAST5CC", "Last Five Digits Of Credit Card"},
+    {"CARDNUMBER", "Full Credit Card Number"},
+    {"EXPDATE_MONTH", "Credit Card Expiration Month"},
+    {"EXPDATE_YEAR", "Credit Card Expiration Year"},
+    {"THE_SHOPPING_LIST", "The Shopping List"},
+    {"SHIPPINGMEANS", "Shipping Type"},
+    {"SUBTOTAL", "Sub-total"},
+    {"TAX", "Tax Charge"},
+    {"SHIPPINGCHARGE", "Shipping Charge"},
+    {"GRANDTOTAL", "Grand Total"},
+    {"COMMENTS", "Comments"},
+    {"REMOTEADDR", "IP Address"},
+    {"HTTPUSERAGENT", "Browser Type"},
+    {"STOREID", "Store ID"},
+    {"ORDERNUMBER", "Order Number (6 digits)"},
+    {"DOWNLOADURL", "URL For Downloaded Items"},
+    {"FTPEXPIRES", "Downloaded Items Expiration"},
+    {"RTSTATUS", "CC Authorization Status"},
+    {"RTAUTHCODE", "CC Authorization Code"},
+    {"RTERRTXT", "CC Authorization Error Text"},
+    {"RTTRANSID", "CC Transaction ID"},
+    {"RTAVSCODE", "CC Address Verify"},
+};
+
+// The field names of the first stored form and the bracketed fields that
+// replace them, applied in this order, each to all its occurrences. The last
+// four drop the dollar sign of an old amount such as "$SUBTOTAL", which the
+// earlier replacements have turned into "$[SUBTOTAL]".
+constexpr std::pair<const char*, const char*> kSchemaOneFieldNames[] = {
+    {"DATE", "[DATE]"},
+    {"BILLFNAME", "[FNAME]"},
+    {"BILLLNAME", "[LNAME]"},
+    {"BILLSTREET", "[STREET]"},
+    {"BILLCITY", "[CITY]"},
+    {"BILLSTATE", "[STATE]"},
+    {"BILLZIP", "[ZIP]"},
+    {"BILLCOUNTRY", "[COUNTRY]"},
+    {"CARDTYPE", "[CARDTYPE]"},
+    {"SHIPFNAME", "[SHIPFNAME]"},
+    {"SHIPLNAME", "[SHIPLNAME]"},
+    {"SHIPSTREET", "[SHIPSTREET]"},
+    {"SHIPCITY", "[SHIPCITY]"},
+    {"SHIPSTATE", "[SHIPSTATE]"},
+    {"SHIPZIP", "[SHIPZIP]"},
+    {"SHIPCOUNTRY", "[SHIPCOUNTRY]"},
+    {"CUSTOMERID", "[CUSTOMERID]"},
+    {"SHIPPINGMEANS", "[SHIPPINGMEANS]"},
+    {"THE_SHOPPING_LIST", "[THE_SHOPPING_LIST]"},
+    {"SUBTOTAL", "[SUBTOTAL]"},
+    {"TAX", "[TAX]"},
+    {"SHIPPINGCHARGE", "[SHIPPINGCHARGE]"},
+    {"GRANDTOTAL", "[GRANDTOTAL]"},
+    {"$[SUBTOTAL]", "[SUBTOTAL]"},
+    {"$[TAX]", "[TAX]"},
+    {"$[SHIPPINGCHARGE]", "[SHIPPINGCHARGE]"},
+    {"$[GRANDTOTAL]", "[GRANDTOTAL]"},
+};
+
+// The default file of each text, in the order of COrderNotifyData::Text.
+constexpr const char* kDefaultFileNames[COrderNotifyData::kTextCount] = {
+    "confirm1.txt", "confirm3.txt", "confirm2.txt", "order.txt"};
+
+// Replaces every occurrence of `from` in `text` by `to`, scanning left to
+// right; replaced text is not scanned again.
+void replaceAll(std::string& text, std::string_view from, std::string_view to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+    text.replace(at, from.size(), to);
+    at += to.size();
+  }
+}
+
+// Returns `raw` read as text: every line (a final line without line feed
+// included) followed by "\r\n", a carriage return before a line feed dropped.
+std::string linesWithCrLf(std::string_view raw) {
+  std::string text;
+  while (!raw.empty()) {
+    size_t end = raw.find('\n');
+    std::string_view line = raw.substr(0, end);
+    if (end != std::string_view::npos && !line.empty() && line.back() == '\r') {
+      line.remove_suffix(1);
+    }
+    text.append(line).append("\r\n");
+    raw.remove_prefix(end == std::string_view::npos ? raw.size() : end + 1);
+  }
+  return text;
+}
+
+void reportFileError(int error, Prompter& prompter) {
+  if (error == 0) error = EIO;
+  prompter.showMessage("FILE ERROR: " + std::system_category().message(error));
+}
+
+// Reads the file `name` of the home's "Template Common" folder as text (both
+// names found without regard to case). A missing file gives "" silently; an
+// error is reported and gives what was read before it.
+std::string readTemplateCommonText(const Env& env, const char* name) {
+  std::optional<std::filesystem::path> folder = findCaseInsensitive(env.home(), "Template Common");
+  if (!folder) return "";
+  std::optional<std::filesystem::path> file = findCaseInsensitive(*folder, name);
+  if (!file) return "";
+  errno = 0;
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(file->c_str(), "rb"),
+                                                         &std::fclose);
+  if (!stream) {
+    if (errno != ENOENT) reportFileError(errno, env.prompter());
+    return "";
+  }
+  std::string raw;
+  char chunk[8192];
+  size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, stream.get())) > 0) raw.append(chunk, got);
+  if (std::ferror(stream.get())) reportFileError(errno, env.prompter());
+  return linesWithCrLf(raw);
+}
+
+}  // namespace
+
+std::span<const NotifyField> notifyFields() { return kNotifyFields; }
+
+std::string bracketedField(std::string_view name) {
+  return "[" + std::string(name) + "]";
+}
+
+std::string& COrderNotifyData::text(Text which) {
+  switch (which) {
+    case Text::kNormalConfirmation:
+      return normalConfirmation;
+    case Text::kDownloadConfirmation:
+      return downloadConfirmation;
+    case Text::kMixedConfirmation:
+      return mixedConfirmation;
+    case Text::kMerchantNotification:
+      break;
+  }
+  return merchantNotification;
+}
+
+std::string COrderNotifyData::defaultText(Text which, const Env& env) {
+  return readTemplateCommonText(env, kDefaultFileNames[static_cast<size_t>(which)]);
+}
+
+void COrderNotifyData::loadDefaultTexts(const Env& env) {
+  for (size_t i = 0; i < kTextCount; ++i) {
+    const Text which = static_cast<Text>(i);
+    text(which) = defaultText(which, env);
+  }
+  textNotRead_.fill(false);
+}
+
+void COrderNotifyData::loadMissingDefaultTexts(const Env& env) {
+  for (size_t i = 0; i < kTextCount; ++i) {
+    const Text which = static_cast<Text>(i);
+    if (textNotRead_[i]) text(which) = defaultText(which, env);
+  }
+  textNotRead_.fill(false);
+}
+
+void COrderNotifyData::serialize(Archive& ar) {
+  const uint16_t schema = ar.schema();
+  if (ar.isLoading()) {
+    textNotRead_[static_cast<size_t>(Text::kMerchantNotification)] = schema < 2;
+    textNotRead_[static_cast<size_t>(Text::kDownloadConfirmation)] = schema < 3;
+    textNotRead_[static_cast<size_t>(Text::kMixedConfirmation)] = schema < 3;
+    textNotRead_[static_cast<size_t>(Text::kNormalConfirmation)] = false;
+  }
+  ar.ioStringList(paymentMethods);
+  ar.io(normalConfirmation);
+  if (schema < 2) {
+    if (ar.isLoading()) {
+      for (const auto& [old_name, field] : kSchemaOneFieldNames) {
+        replaceAll(normalConfirmation, old_name, field);
+      }
+    }
+    return;
+  }
+  ar.io(merchantNotification);
+  if (schema < 3) return;
+  ar.io(downloadConfirmation);
+  ar.io(mixedConfirmation);
+}
+
+void COrderNotifyData::visitFields(FieldVisitor& visitor) {
+  visitor.field("paymentMethods", paymentMethods);
+  visitor.field("normalConfirmation", normalConfirmation);
+  visitor.field("merchantNotification", merchantNotification);
+  visitor.field("downloadConfirmation", downloadConfirmation);
+  visitor.field("mixedConfirmation", mixedConfirmation);
+}
+
+bool COrderNotifyData::operator==(const COrderNotifyData& other) const {
+  return paymentMethods == other.paymentMethods &&
+         normalConfirmation == other.normalConfirmation &&
+         merchantNotification == other.merchantNotification &&
+         downloadConfirmation == other.downloadConfirmation &&
+         mixedConfirmation == other.mixedConfirmation;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,44 @@
+#ifndef QUORVEX_PUBLISH_ORDER_SERVER_H_
+#define QUORVEX_PUBLISH_ORDER_SERVER_H_
+
+#include <memory>
+#include <string>
+
+#include "platform/ftp_client.h"
+#include "platform/settings_store.h"
+
+namespace quorvex {
+
+// The vendor's order server as the program sees it: a host name, and the
+// merchant's account there.
+
+// Where the settings store keeps the order server's host name.
+inline constexpr char kOrderServerSection[] = "Order Server";
+inline constexpr char kOrderServerKey[] = "Host";
+// The host name when nothing else is set.
+inline constexpr char kDefaultOrderServerHost[] = "orders.quorvex.com";
+
+// Returns the order server's host (a server name or URL): the environment
+// variable QUORVEX_ORDER_SERVER when set and not empty, else the settings
+// store's entry, else kDefaultOrderServerHost.
+std::string orderServerHost(SettingsStore& settings);
+
+// A connection to a server, or the message that says why there is none.
+struct ServerConnection {
+  std::unique_ptr<FtpConnection> connection;
+  // The server's name, as messages about it show it.
+  std::string serverName;
+  // Empty when connected.
+  std::string errorText;
+};
+
+// Connects to the order server `host` with the merchant's account. On failure
+// the connection is null and errorText is what the user is told: a refused
+// account, a refused password, or that the server could not be reached.
+ServerConnection connectToOrderServer(FtpSession& session, const std::string& host,
+                                      const std::string& account, const std::string& password,
+                                      bool passive);
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_PUBLISH_ORDER_SERVER_H_

@@ -1,0 +1,45 @@
+#ifndef QUORVEX_PUBLISH_UPLOAD_SETTINGS_H_
+#define QUORVEX_PUBLISH_UPLOAD_SETTINGS_H_
+
+#include <optional>
+#include <string>
+
+#include "platform/ftp_client.h"
+#include "publish/ftp_settings.h"
+
+namespace quorvex {
+
+// What an upload run needs to know about the servers, copied from the
+// document when the publish dialog opens, so that the worker never reads the
+// document's settings.
+struct UploadSettings {
+  // The user's web server: host as entered, account, and the start folder
+  // (parts separated by slashes or backslashes).
+  std::string host;
+  std::string user;
+  std::string password;
+  std::string startFolder;
+  // The order server's host and the merchant's account there, cut to its
+  // first 8 characters and in lower case.
+  std::string orderServerHost;
+  std::string orderAccount;
+  std::string orderPassword;
+  // The FTP proxy every connection goes through, if any; with a proxy, data
+  // connections are passive.
+  std::optional<FtpProxy> proxy;
+  // The site is an add-on to an existing site: its files go into the folder
+  // "Quorvex" below the start folder, except the index pages.
+  bool addOnSite = false;
+
+  // Returns the settings of the server preferences `ftp`.
+  static UploadSettings fromPreferences(const CFtp& ftp, std::string orderServerHost,
+                                        bool addOnSite);
+};
+
+// Returns the proxy of the server preferences `ftp`: none unless useProxy is
+// set.
+std::optional<FtpProxy> proxyOf(const CFtp& ftp);
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_PUBLISH_UPLOAD_SETTINGS_H_

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "publish/publish_fixture.h"
+#include "publish/sales_log_download.h"
+
+namespace quorvex {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::PublishFixture;
+using testing::readFile;
+
+const char kAppended[] =
+    "The sales logs have been appended to your local log files, and may be accessed in this "
+    "directory:\n  Shop\\\nThe logs are saved under the filenames 'header.csv', 'items.csv', "
+    "'payment.csv', and 'misc.csv'.";
+
+// The order server's account (merchant) with its log folder, and the
+// company "Shop" whose site folder keeps the .csv logs.
+class SalesLogTest : public PublishFixture {
+ protected:
+  SalesLogTest() {
+    preferences_.vendorId = "merchant";
+    preferences_.vendorPassword = "secretpa";
+  }
+
+  // Entries the order server logged since the last download.
+  void logOnServer(const std::string& log, const std::string& lines) {
+    fs::create_directories(onOrderServer(".logFile"));
+    home_.write("server.tmp", lines);
+    fs::copy_file(home_.path() / "server.tmp", onOrderServer(".logFile/" + log + ".dat"),
+                  fs::copy_options::overwrite_existing);
+  }
+
+  bool download() {
+    SalesLogSettings settings = SalesLogSettings::fromPreferences(
+        preferences_, server_.host(), home_.path() / "Shop");
+    return downloadSalesLogs(settings, "Shop", env_);
+  }
+
+  std::string csv(const std::string& log) { return readFile(home_.path() / "Shop" / (log + ".csv")); }
+};
+
+TEST_F(SalesLogTest, NewEntriesAreAppendedToTheFourLogs) {
+  logOnServer("header", "1001,Smith\n1002,Jones\n");
+  logOnServer("items", "1001,widget,2\n");
+  logOnServer("payment", "1001,Visa\n");
+  logOnServer("misc", "");
+  home_.write("Shop/header.csv", "1000,Old\r\n999,Older");
+  home_.write("Shop/misc.csv", "kept\r\n");
+
+  EXPECT_TRUE(download());
+  EXPECT_EQ(prompter_.texts(), std::vector<std::string>{kAppended});
+  // Every line ends with CR LF, the old last line too.
+  EXPECT_EQ(csv("header"), "1000,Old\r\n999,Older\r\n1001,Smith\r\n1002,Jones\r\n");
+  EXPECT_EQ(csv("items"), "1001,widget,2\r\n");
+  EXPECT_EQ(csv("payment"), "1001,Visa\r\n");
+  // A log without lines leaves its file alone.
+  EXPECT_EQ(csv("misc"), "kept\r\n");
+  for (const char* log : {"header", "items", "payment", "misc"}) {
+    EXPECT_FALSE(fs::exists(onOrderServer(std::string(".logFile/") + log + ".dat"))) << log;
+    EXPECT_TRUE(fs::exists(onOrderServer(std::string(".logFile/") + log + ".bak"))) << log;
+    EXPECT_FALSE(fs::exists(home_.path() / (std::string(log) + ".dat"))) << log;
+  }
+
+  // The next download fetches only what was logged since.
+  logOnServer("header", "1003,Brown\n");
+  logOnServer("items", "1003,gadget,1\n");
+  logOnServer("payment", "1003,Cash\n");
+  logOnServer("misc", "note\n");
+  prompter_.clear();
+  EXPECT_TRUE(download());
+  EXPECT_EQ(csv("header"), "1000,Old\r\n999,Older\r\n1001,Smith\r\n1002,Jones\r\n1003,Brown\r\n");
+  EXPECT_EQ(csv("items"), "1001,widget,2\r\n1003,gadget,1\r\n");
+  EXPECT_EQ(csv("misc"), "kept\r\nnote\r\n");
+}
+
+TEST_F(SalesLogTest, NothingToFetchLeavesTheLogsAlone) {
+  home_.write("Shop/header.csv", "1000,Old\r\n");
+  EXPECT_FALSE(download());
+  ASSERT_EQ(prompter_.prompts().size(), 1u);
+  EXPECT_EQ(prompter_.prompts()[0].text, "No new sales log entries");
+  EXPECT_EQ(prompter_.prompts()[0].icon, PromptIcon::kWarning);
+  EXPECT_EQ(csv("header"), "1000,Old\r\n");
+
+  // One log missing: nothing is appended anywhere.
+  logOnServer("header", "1001,Smith\n");
+  logOnServer("items", "1001,widget,2\n");
+  logOnServer("misc", "x\n");
+  prompter_.clear();
+  EXPECT_FALSE(download());
+  EXPECT_EQ(prompter_.texts(), std::vector<std::string>{"No new sales log entries"});
+  EXPECT_EQ(csv("header"), "1000,Old\r\n");
+  EXPECT_FALSE(fs::exists(home_.path() / "Shop" / "items.csv"));
+}
+
+TEST_F(SalesLogTest, TheAccountIsUsedAsEntered) {
+  logOnServer("header", "1001,Smith\n");
+  // Publishing would cut and lower this; the download does not.
+  preferences_.vendorId = "MERCHANT42";
+  EXPECT_FALSE(download());
+  preferences_.vendorId = "merchant";
+  preferences_.vendorPassword = "SECRETPA";
+  EXPECT_FALSE(download());
+  EXPECT_EQ(prompter_.texts(),
+            (std::vector<std::string>{
+                "Could not connect you to the Quorvex Software server.\n"
+                "Please check that the Quorvex ID you specified was typed correctly.",
+                "The Quorvex password you specified was not accepted.\n"
+                "Please retype it and try again."}));
+  EXPECT_TRUE(fs::exists(onOrderServer(".logFile/header.dat")));
+}
+
+TEST_F(SalesLogTest, AFileErrorIsShownAndTheOtherLogsGoOn) {
+  for (const char* log : {"header", "items", "payment", "misc"}) logOnServer(log, "line\n");
+  // header.csv cannot be written: a folder stands in its way.
+  fs::create_directories(home_.path() / "Shop" / "header.csv");
+  EXPECT_TRUE(download());
+  std::vector<std::string> texts = prompter_.texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_TRUE(texts[0].starts_with("FILE ERROR: ")) << texts[0];
+  EXPECT_EQ(texts[1], kAppended);
+  EXPECT_EQ(csv("items"), "line\r\n");
+  EXPECT_EQ(csv("misc"), "line\r\n");
+}
+
+}  // namespace
+}  // namespace quorvex

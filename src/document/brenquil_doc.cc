@@ -184,6 +184,10 @@ void CBrenquilDoc::readVersionedTail(Archive& ar, int32_t version) {
 }
 
 void CBrenquilDoc::repairAfterReading() {
+  if (m_pTax->zipRatesDropped) {
+    env_.prompter().showMessage(CTax::kZipRatesDroppedMessage);
+    m_pTax->zipRatesDropped = false;
+  }
   m_pPageData->ensureDownloadPage();
   labelSiteWidePages();
 }

@@ -268,3 +268,29 @@ TEST_F(DocumentTest, JsonFormRoundTripsTheDocument) {
 
 }  // namespace
 }  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+// The seed documents of the fuzzer cover every format version; each reads,
+// and its JSON form loads back into the same document.
+TEST(DocumentCorpus, EverySeedDocumentRoundTripsThroughJson) {
+  ScriptedPrompter prompter;
+  testing::TempDir home;
+  Env env(home.path(), prompter);
+  int documents = 0;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(QUORVEX_SOURCE_DIR "/fuzz/corpus/document")) {
+    SCOPED_TRACE(entry.path().filename().string());
+    CBrenquilDoc doc(env);
+    ASSERT_TRUE(doc.open(entry.path()).ok());
+    CBrenquilDoc loaded(env);
+    ASSERT_TRUE(documentFromJson(documentToJson(doc), loaded).ok());
+    EXPECT_EQ(loaded.write(), doc.write());
+    ++documents;
+  }
+  EXPECT_GE(documents, 8);
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -7,4 +7,4 @@ scripts/setup.sh --asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
-scripts/fuzz.sh "${QUORVEX_FUZZ_SECONDS:-30}"
+scripts/fuzz.sh "${QUORVEX_FUZZ_SECONDS:-20}"

@@ -12,6 +12,9 @@ const std::vector<CliCommand>& allCommands() {
     addDocumentCommands(list);
     addImageCommands(list);
     addPublishCommands(list);
+    addProductCommands(list);
+    addAppCommands(list);
+    addSiteCommands(list);
     return list;
   }();
   return commands;

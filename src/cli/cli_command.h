@@ -42,6 +42,9 @@ const std::vector<CliCommand>& allCommands();
 void addDocumentCommands(std::vector<CliCommand>& commands);
 void addImageCommands(std::vector<CliCommand>& commands);
 void addPublishCommands(std::vector<CliCommand>& commands);
+void addProductCommands(std::vector<CliCommand>& commands);
+void addAppCommands(std::vector<CliCommand>& commands);
+void addSiteCommands(std::vector<CliCommand>& commands);
 
 // Prints the message and the command's usage to stderr; returns kExitUsage.
 int usageError(const CliContext& context, const std::string& message);

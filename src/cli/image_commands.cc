@@ -26,9 +26,9 @@ struct ImageArgs {
   std::set<std::string> flags;
 };
 
-const std::set<std::string> kValueOptions = {"--width", "--quality", "--text",  "--face",
-                                             "--height", "--weight", "--color", "--shadow",
-                                             "--offset"};
+const std::set<std::string> kValueOptions = {"--width", "--quality", "--text",
+                                             "--face",  "--height",  "--weight",
+                                             "--color", "--shadow",  "--offset"};
 const std::set<std::string> kFlagOptions = {"--italic", "--no-shadow"};
 
 // Returns an error message, empty on success.
@@ -198,9 +198,12 @@ int runButton(const CliContext& context, const ImageArgs& args) {
   FreetypeFontRasterizer rasterizer;
   const std::string& out = args.positional[1];
   switch (renderButton(args.positional[0], text, font, quality, out, rasterizer)) {
-    case ButtonResult::kSaved: return kExitSuccess;
-    case ButtonResult::kUnusableBackground: return notAPicture(args.positional[0]);
-    case ButtonResult::kNotSaved: break;
+    case ButtonResult::kSaved:
+      return kExitSuccess;
+    case ButtonResult::kUnusableBackground:
+      return notAPicture(args.positional[0]);
+    case ButtonResult::kNotSaved:
+      break;
   }
   return failure("Cannot write " + out + " (a button is JPEG, GIF or BMP).");
 }

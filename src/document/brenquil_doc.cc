@@ -9,17 +9,14 @@
 #include "document/field_visitor.h"
 #include "document/string_array.h"
 #include "platform/atomic_file.h"
+#include "site/site_template_folder.h"
+#include "site/style_applier.h"
 
 namespace quorvex {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-template <class T>
-void ensureRecord(Owned<T>& member) {
-  if (!member) member = makeOwned<T>();
-}
 
 // Reads or writes the placeholder string lists that older versions used; their
 // content is never kept.
@@ -35,25 +32,34 @@ void ioPlaceholderLists(Archive& ar, int count) {
 
 CBrenquilDoc::CBrenquilDoc(const Env& env) : env_(env) { makeNewRecords(); }
 
+template <class Visit>
+void CBrenquilDoc::forEachRecord(Visit visit) {
+  visit(m_pBusiness);
+  visit(m_pFtp);
+  visit(m_pShipping);
+  visit(m_pContact);
+  visit(m_pTax);
+  visit(m_pPageData);
+  visit(m_pTemplate);
+  visit(m_pSiteTemplate);
+  visit(m_pExtraFields);
+  visit(m_pDBase);
+  visit(m_pIndProdData);
+  visit(m_pOrderNotifyData);
+  visit(m_pCouponData);
+  visit(m_pWebFileList);
+  visit(m_pOrderServerFileList);
+  visit(m_pGlobalPage);
+  visit(m_pCategoriesPage);
+}
+
+void CBrenquilDoc::deleteRecords() {
+  forEachRecord([](auto& member) { member.reset(); });
+}
+
 void CBrenquilDoc::makeNewRecords() {
   m_strCompanyName.clear();
-  m_pBusiness.reset();
-  m_pFtp.reset();
-  m_pShipping.reset();
-  m_pContact.reset();
-  m_pTax.reset();
-  m_pPageData.reset();
-  m_pTemplate.reset();
-  m_pSiteTemplate.reset();
-  m_pExtraFields.reset();
-  m_pDBase.reset();
-  m_pIndProdData.reset();
-  m_pOrderNotifyData.reset();
-  m_pCouponData.reset();
-  m_pWebFileList.reset();
-  m_pOrderServerFileList.reset();
-  m_pGlobalPage.reset();
-  m_pCategoriesPage.reset();
+  deleteRecords();
   makeNewRecordsWhereMissing();
   // Labelled as every read labels them, so that a new document reads back
   // exactly as it was written.
@@ -61,26 +67,13 @@ void CBrenquilDoc::makeNewRecords() {
 }
 
 void CBrenquilDoc::makeNewRecordsWhereMissing() {
-  ensureRecord(m_pBusiness);
-  ensureRecord(m_pFtp);
-  ensureRecord(m_pShipping);
-  ensureRecord(m_pContact);
-  ensureRecord(m_pTax);
-  ensureRecord(m_pPageData);
-  ensureRecord(m_pTemplate);
-  ensureRecord(m_pSiteTemplate);
-  ensureRecord(m_pExtraFields);
-  ensureRecord(m_pDBase);
-  ensureRecord(m_pIndProdData);
-  if (!m_pOrderNotifyData) {
-    m_pOrderNotifyData = makeOwned<COrderNotifyData>();
-    m_pOrderNotifyData->loadDefaultTexts(env_);
-  }
-  ensureRecord(m_pCouponData);
-  ensureRecord(m_pWebFileList);
-  ensureRecord(m_pOrderServerFileList);
-  ensureRecord(m_pGlobalPage);
-  ensureRecord(m_pCategoriesPage);
+  forEachRecord([this](auto& member) {
+    if (member) return;
+    member.reset(std::make_unique<typename std::remove_reference_t<decltype(member)>::element_type>());
+    if constexpr (std::is_same_v<decltype(member), Owned<COrderNotifyData>&>) {
+      member->loadDefaultTexts(env_);
+    }
+  });
 }
 
 void CBrenquilDoc::labelSiteWidePages() {
@@ -115,18 +108,8 @@ std::string CBrenquilDoc::write() {
 }
 
 Status CBrenquilDoc::read(std::string_view bytes) {
-  makeNewRecords();
-  m_pBusiness.reset();
-  m_pFtp.reset();
-  m_pShipping.reset();
-  m_pContact.reset();
-  m_pTax.reset();
-  m_pPageData.reset();
-  m_pTemplate.reset();
-  m_pSiteTemplate.reset();
-  m_pExtraFields.reset();
-  m_pDBase.reset();
-  m_pIndProdData.reset();
+  m_strCompanyName.clear();
+  deleteRecords();
 
   ArchiveReader ar(bytes);
   ar.io(m_strCompanyName);
@@ -180,6 +163,7 @@ void CBrenquilDoc::readVersionedTail(Archive& ar, int32_t version) {
   if (version <= 2 && ar.ok()) {
     // These versions kept the product table's settings in CDBase.
     m_pExtraFields->takeLegacySettings(*m_pDBase);
+    m_pExtraFields->migrateLegacyRows(env_);
   }
 }
 
@@ -189,6 +173,7 @@ void CBrenquilDoc::repairAfterReading() {
     m_pTax->zipRatesDropped = false;
   }
   m_pPageData->ensureDownloadPage();
+  m_pSiteTemplate->adoptNameFromOldIndex(SiteTemplateFolder::templateNamesIn(env_.home()));
   labelSiteWidePages();
 }
 
@@ -219,6 +204,10 @@ Status CBrenquilDoc::open(const fs::path& file) {
   }
   path_ = file;
   setTitle(file.stem().string());
+  if (m_pTemplate->restyleAfterOpen) {
+    applyStyleToAllPages(*m_pTemplate, *m_pPageData, *m_pIndProdData);
+    m_pTemplate->restyleAfterOpen = 0;
+  }
   return Status::success();
 }
 

@@ -113,6 +113,10 @@ class CBrenquilDoc {
   std::string m_strSaveDir;
 
  private:
+  // Calls `visit` with every record member.
+  template <class Visit>
+  void forEachRecord(Visit visit);
+  void deleteRecords();
   void readVersionedTail(Archive& ar, int32_t version);
   // Gives the two site-wide pages the labels the program knows them by.
   void labelSiteWidePages();

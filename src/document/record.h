@@ -47,6 +47,8 @@ class Record {
 template <class T>
 class Owned {
  public:
+  using element_type = T;
+
   Owned() = default;
   explicit Owned(std::unique_ptr<T> record) : record_(std::move(record)) {}
   Owned(const Owned& other) : record_(copyOf(other)) {}

@@ -76,7 +76,8 @@ bool readFrame(GifFileType* gif, CImageImpl* image) {
     int fromTop = frame.Top + (frame.Interlace ? rows[k] : k);
     if (fromTop >= image->height()) continue;
     int width = std::min(frame.Width, image->width() - frame.Left);
-    if (width > 0) std::memcpy(image->row(image->height() - 1 - fromTop) + frame.Left, line.data(), width);
+    if (width > 0)
+      std::memcpy(image->row(image->height() - 1 - fromTop) + frame.Left, line.data(), width);
   }
   return true;
 }

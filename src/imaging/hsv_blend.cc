@@ -68,13 +68,26 @@ Rgb toRgb(const Hsv& hsv) {
   double t = v * (1 - s * (1 - f));
   double red = 0, green = 0, blue = 0;
   switch (static_cast<int>(i)) {
-    case 0: red = v, green = t, blue = p; break;
-    case 1: red = q, green = v, blue = p; break;
-    case 2: red = p, green = v, blue = t; break;
-    case 3: red = p, green = q, blue = v; break;
-    case 4: red = t, green = p, blue = v; break;
-    case 5: red = v, green = p, blue = q; break;
-    default: break;  // black
+    case 0:
+      red = v, green = t, blue = p;
+      break;
+    case 1:
+      red = q, green = v, blue = p;
+      break;
+    case 2:
+      red = p, green = v, blue = t;
+      break;
+    case 3:
+      red = p, green = q, blue = v;
+      break;
+    case 4:
+      red = t, green = p, blue = v;
+      break;
+    case 5:
+      red = v, green = p, blue = q;
+      break;
+    default:
+      break;  // black
   }
   return Rgb{toChannel(red), toChannel(green), toChannel(blue)};
 }

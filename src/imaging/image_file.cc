@@ -9,12 +9,17 @@ namespace quorvex {
 
 std::unique_ptr<CImageImpl> makeImageImpl(ImageFormat format, const std::string& name) {
   switch (format) {
-    case ImageFormat::kBmp: return std::make_unique<CImageImplBMP>(name);
-    case ImageFormat::kJpeg: return std::make_unique<CImageImplJPEG>(name);
-    case ImageFormat::kGif: return std::make_unique<CImageImplGIF>(name);
-    case ImageFormat::kPng: return std::make_unique<CImageImplPNG>(name);
+    case ImageFormat::kBmp:
+      return std::make_unique<CImageImplBMP>(name);
+    case ImageFormat::kJpeg:
+      return std::make_unique<CImageImplJPEG>(name);
+    case ImageFormat::kGif:
+      return std::make_unique<CImageImplGIF>(name);
+    case ImageFormat::kPng:
+      return std::make_unique<CImageImplPNG>(name);
     case ImageFormat::kXpm:
-    case ImageFormat::kNone: break;
+    case ImageFormat::kNone:
+      break;
   }
   return nullptr;
 }

@@ -21,12 +21,18 @@ ImageFormat formatFromExtension(std::string_view path) {
 
 const char* formatName(ImageFormat format) {
   switch (format) {
-    case ImageFormat::kBmp: return "BMP";
-    case ImageFormat::kJpeg: return "JPEG";
-    case ImageFormat::kGif: return "GIF";
-    case ImageFormat::kXpm: return "XPM";
-    case ImageFormat::kPng: return "PNG";
-    case ImageFormat::kNone: break;
+    case ImageFormat::kBmp:
+      return "BMP";
+    case ImageFormat::kJpeg:
+      return "JPEG";
+    case ImageFormat::kGif:
+      return "GIF";
+    case ImageFormat::kXpm:
+      return "XPM";
+    case ImageFormat::kPng:
+      return "PNG";
+    case ImageFormat::kNone:
+      break;
   }
   return "none";
 }

@@ -10,7 +10,13 @@ CImageImpl::~CImageImpl() = default;
 
 static bool isSupportedDepth(int bitsPerPixel) {
   switch (bitsPerPixel) {
-    case 1: case 2: case 4: case 8: case 16: case 24: case 32:
+    case 1:
+    case 2:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
       return true;
     default:
       return false;
@@ -103,8 +109,8 @@ bool CImageImpl::getRGB(int x, int y, Rgb& colour) const {
   } else if (bitsPerPixel_ < 24) {
     // An index picture without palette: the pixel's bytes as far as the row goes.
     const uint8_t* rowEnd = row(y) + stride_;
-    colour = Rgb{pixel + 2 < rowEnd ? pixel[2] : uint8_t{0}, pixel + 1 < rowEnd ? pixel[1] : uint8_t{0},
-                 pixel[0]};
+    colour = Rgb{pixel + 2 < rowEnd ? pixel[2] : uint8_t{0},
+                 pixel + 1 < rowEnd ? pixel[1] : uint8_t{0}, pixel[0]};
   } else {
     colour = Rgb{pixel[2], pixel[1], pixel[0]};
   }

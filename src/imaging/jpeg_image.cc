@@ -1,14 +1,13 @@
 #include "imaging/jpeg_image.h"
 
 // jpeglib.h needs size_t and FILE declared first.
-#include <cstddef>
-#include <cstdio>
-#include <cstdlib>
-
-#include <csetjmp>
 #include <jpeglib.h>
 
 #include <algorithm>
+#include <csetjmp>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 
 #include "imaging/file_bytes.h"
 
@@ -46,8 +45,8 @@ void setDecodingParameters(jpeg_decompress_struct& codec, const PreviewOptions& 
   codec.scale_num = 1;
   codec.scale_denom = 1;
   if (preview.decode) {
-    codec.scale_denom = jpegPreviewScale(codec.image_width, codec.image_height, preview.width,
-                                         preview.height);
+    codec.scale_denom =
+        jpegPreviewScale(codec.image_width, codec.image_height, preview.width, preview.height);
     codec.dct_method = JDCT_IFAST;
     codec.do_fancy_upsampling = FALSE;
   } else {

@@ -21,17 +21,17 @@ constexpr int kIntBiasShift = 16;
 constexpr int kIntBias = 1 << kIntBiasShift;
 constexpr int kGammaShift = 10;
 constexpr int kBetaShift = 10;
-constexpr int kBeta = kIntBias >> kBetaShift;                            // 64
-constexpr int kBetaGamma = kIntBias << (kGammaShift - kBetaShift);       // 65536
-constexpr int kInitRad = kNetSize >> 3;                                  // 32
+constexpr int kBeta = kIntBias >> kBetaShift;                       // 64
+constexpr int kBetaGamma = kIntBias << (kGammaShift - kBetaShift);  // 65536
+constexpr int kInitRad = kNetSize >> 3;                             // 32
 constexpr int kRadiusBiasShift = 6;
-constexpr int kInitRadius = kInitRad << kRadiusBiasShift;                // 2048
+constexpr int kInitRadius = kInitRad << kRadiusBiasShift;  // 2048
 constexpr int kRadiusDec = 30;
 constexpr int kAlphaBiasShift = 10;
-constexpr int kInitAlpha = 1 << kAlphaBiasShift;                         // 1024
-constexpr int kAlphaDec = 30 + (kSamplingFactor - 1) / 3;                // 31
+constexpr int kInitAlpha = 1 << kAlphaBiasShift;           // 1024
+constexpr int kAlphaDec = 30 + (kSamplingFactor - 1) / 3;  // 31
 constexpr int kRadBias = 1 << 8;
-constexpr int kAlphaRadBias = 1 << (kAlphaBiasShift + 8);               // 262144
+constexpr int kAlphaRadBias = 1 << (kAlphaBiasShift + 8);  // 262144
 
 int sampleStep(int64_t pixels) {
   for (int prime : kPrimes) {
@@ -52,8 +52,8 @@ NeuQuant::NeuQuant(const CImageImpl& picture) {
   learn(picture);
   unbias();
   for (const Neuron& n : network_) {
-    palette_.push_back(Rgb{static_cast<uint8_t>(n[2]), static_cast<uint8_t>(n[1]),
-                           static_cast<uint8_t>(n[0])});
+    palette_.push_back(
+        Rgb{static_cast<uint8_t>(n[2]), static_cast<uint8_t>(n[1]), static_cast<uint8_t>(n[0])});
   }
   buildIndex();
 }
@@ -157,7 +157,8 @@ void NeuQuant::learn(const CImageImpl& picture) {
 
 void NeuQuant::unbias() {
   for (int i = 0; i < kNetSize; ++i) {
-    for (int c = 0; c < 3; ++c) network_[i][c] = std::clamp(network_[i][c] >> kNetBiasShift, 0, 255);
+    for (int c = 0; c < 3; ++c)
+      network_[i][c] = std::clamp(network_[i][c] >> kNetBiasShift, 0, 255);
     network_[i][3] = i;
   }
 }

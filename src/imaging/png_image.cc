@@ -101,31 +101,19 @@ bool decodePng(std::string_view bytes, CImageImpl& image) {
   return decoded;
 }
 
-std::optional<std::string> encodePng(const CImageImpl& image) {
+namespace {
+
+// Writes `image` (truecolour or paletted, as encodePng checks) through the
+// codec. A fatal codec error jumps out of this frame, so nothing here may
+// need a destructor; the caller owns the buffers.
+void writeImage(png_structp png, png_infop info, const CImageImpl& image,
+                std::vector<png_color>& colours, std::vector<png_byte>& alphas,
+                std::vector<png_bytep>& rows) {
   bool truecolour = image.bitsPerPixel() == 24;
-  bool paletted = image.bitsPerPixel() <= 8 && image.hasPalette();
-  if (!image.isValid() || (!truecolour && !paletted)) return std::nullopt;
-  std::string bytes;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, ignoreWarning);
-  if (png == nullptr) return std::nullopt;
-  png_infop info = png_create_info_struct(png);
-  std::vector<png_color> colours;
-  for (const Rgb& colour : image.palette()) colours.push_back({colour.red, colour.green, colour.blue});
-  std::vector<png_byte> alphas(std::max(0, image.transparentIndex() + 1), 255);
-  if (!alphas.empty()) alphas.back() = 0;
-  std::vector<png_bytep> rows(image.height());
-  for (int k = 0; k < image.height(); ++k) {
-    rows[k] = const_cast<png_bytep>(image.row(image.height() - 1 - k));
-  }
-  if (info == nullptr || setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    return std::nullopt;
-  }
-  png_set_write_fn(png, &bytes, appendToString, flushNothing);
   png_set_IHDR(png, info, image.width(), image.height(), truecolour ? 8 : image.bitsPerPixel(),
                truecolour ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  if (paletted) {
+  if (!truecolour) {
     png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
     if (!alphas.empty() && alphas.size() <= colours.size()) {
       png_set_tRNS(png, info, alphas.data(), static_cast<int>(alphas.size()), nullptr);
@@ -135,6 +123,34 @@ std::optional<std::string> encodePng(const CImageImpl& image) {
   if (truecolour) png_set_bgr(png);
   png_write_image(png, rows.data());
   png_write_end(png, nullptr);
+}
+
+}  // namespace
+
+std::optional<std::string> encodePng(const CImageImpl& image) {
+  bool truecolour = image.bitsPerPixel() == 24;
+  bool paletted = image.bitsPerPixel() <= 8 && image.hasPalette();
+  if (!image.isValid() || (!truecolour && !paletted)) return std::nullopt;
+  std::vector<png_color> colours;
+  for (const Rgb& c : image.palette()) colours.push_back({c.red, c.green, c.blue});
+  // The transparent index, when there is one, is the only entry with alpha 0.
+  std::vector<png_byte> alphas(std::max(0, image.transparentIndex() + 1), 255);
+  if (!alphas.empty()) alphas.back() = 0;
+  std::vector<png_bytep> rows(image.height());
+  for (int k = 0; k < image.height(); ++k) {
+    // The codec does not change the rows; its interface just lacks the const.
+    rows[k] = const_cast<png_bytep>(image.row(image.height() - 1 - k));
+  }
+  std::string bytes;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, ignoreWarning);
+  if (png == nullptr) return std::nullopt;
+  png_infop info = png_create_info_struct(png);
+  if (info == nullptr || setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    return std::nullopt;
+  }
+  png_set_write_fn(png, &bytes, appendToString, flushNothing);
+  writeImage(png, info, image, colours, alphas, rows);
   png_destroy_write_struct(&png, &info);
   return bytes;
 }

@@ -22,7 +22,8 @@ void drawString(CImageImpl& picture, TransparencyMask* mask, const TextLayout& l
     for (int r = 0; r < metrics.blackBoxHeight; ++r) {
       int64_t y = topRow - r;
       if (y < 0 || y >= picture.height()) continue;
-      const uint8_t* coverage = glyph.coverage.data() + static_cast<size_t>(r) * metrics.blackBoxWidth;
+      const uint8_t* coverage =
+          glyph.coverage.data() + static_cast<size_t>(r) * metrics.blackBoxWidth;
       for (int c = 0; c < metrics.blackBoxWidth; ++c) {
         int64_t x = pen + c;
         if (coverage[c] == 0 || x < 0 || x >= picture.width()) continue;

@@ -47,8 +47,8 @@ TextPosition placeText(const TextLayout& layout, int width, int height, int offs
   TextPosition position;
   position.startX = truncatedHalf(availableWidth - static_cast<double>(layout.width) - depth) -
                     shadowDepth + std::max(offsetX, 0);
-  position.baselineY = truncatedHalf(availableHeight - textHeight - depth) +
-                       std::max(offsetY, 0) + layout.descent + shadowDepth;
+  position.baselineY = truncatedHalf(availableHeight - textHeight - depth) + std::max(offsetY, 0) +
+                       layout.descent + shadowDepth;
   position.startX = std::max<int64_t>(position.startX, 0);
   position.baselineY = std::max<int64_t>(position.baselineY, 0);
   return position;

@@ -14,10 +14,10 @@ namespace quorvex {
 // What every libcurl connection of a client shares.
 struct CurlFtpOptions {
   // Certificates that a TLS server may be signed with; empty: the system's.
-  std::string caFile;
+  std::string caFile = {};
   // The SSH known-hosts file an SFTP server's key must be listed in; empty:
   // ~/.ssh/known_hosts.
-  std::string knownHostsFile;
+  std::string knownHostsFile = {};
   // Seconds a server may stay silent before an operation fails.
   long timeoutSeconds = 60;
 };

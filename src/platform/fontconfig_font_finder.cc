@@ -21,12 +21,18 @@ using Pattern = std::unique_ptr<FcPattern, PatternFree>;
 // of a LOGFONT pitch-and-family byte.
 const char* familyFace(int pitchAndFamily) {
   switch (pitchAndFamily >> 4 & 0xF) {
-    case 1: return "Times New Roman";
-    case 2: return "Arial";
-    case 3: return "Courier New";
-    case 4: return "cursive";
-    case 5: return "fantasy";
-    default: return nullptr;
+    case 1:
+      return "Times New Roman";
+    case 2:
+      return "Arial";
+    case 3:
+      return "Courier New";
+    case 4:
+      return "cursive";
+    case 5:
+      return "fantasy";
+    default:
+      return nullptr;
   }
 }
 

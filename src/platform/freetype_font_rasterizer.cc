@@ -67,7 +67,10 @@ class FreetypeRasterFont : public RasterFont {
  public:
   // Takes the ownership of `face`, made by `library`.
   FreetypeRasterFont(std::shared_ptr<FT_LibraryRec_> library, FT_Face face, const FontFile& file)
-      : library_(std::move(library)), face_(face), embolden_(file.embolden), oblique_(file.oblique) {}
+      : library_(std::move(library)),
+        face_(face),
+        embolden_(file.embolden),
+        oblique_(file.oblique) {}
   ~FreetypeRasterFont() override { FT_Done_Face(face_); }
   FreetypeRasterFont(const FreetypeRasterFont&) = delete;
   FreetypeRasterFont& operator=(const FreetypeRasterFont&) = delete;

@@ -72,6 +72,18 @@ bool CExtraItem::setText(int32_t column, std::string_view text) {
   return true;
 }
 
+int32_t CExtraItem::flag(int32_t column) const {
+  FlagMember member = flagMember(column);
+  return member == nullptr ? 0 : this->*member;
+}
+
+bool CExtraItem::setFlag(int32_t column, int32_t value) {
+  FlagMember member = flagMember(column);
+  if (member == nullptr) return false;
+  this->*member = value;
+  return true;
+}
+
 void CExtraItem::serialize(Archive& ar) {
   const int32_t version = ar.recordVersion(kVersion);
   ar.io(partNumber);

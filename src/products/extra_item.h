@@ -65,6 +65,14 @@ class CExtraItem : public Record {
   // outside 0 to 16.
   bool setText(int32_t column, std::string_view text);
 
+  // Returns the flag of the flag column `column` (8 to 11 and 14 to 16); 0
+  // for a text column or a number outside 0 to 16.
+  int32_t flag(int32_t column) const;
+
+  // Sets the flag column `column` to `value`, unchecked. Returns false and
+  // changes nothing when `column` is a text column or outside 0 to 16.
+  bool setFlag(int32_t column, int32_t value);
+
   // Record version 6: partNumber, salesDescription, link, picture,
   // pictureFlag, linkFlag, publishState, featureFlag, featureSelections,
   // downloadFlag, downloadPath, downloadPassword, uploadFlag. Description,

@@ -20,4 +20,9 @@ std::string_view productColumnName(int32_t column) {
   return kColumnNames[column];
 }
 
+bool isFlagColumn(int32_t column) {
+  return (column >= kPictureFlagColumn && column <= kFeatureFlagColumn) ||
+         (column >= kDownloadFlagColumn && column <= kTaxFlagColumn);
+}
+
 }  // namespace quorvex

@@ -36,6 +36,10 @@ inline constexpr int32_t kProductColumnCount = 17;
 // "Part Number" (0) to "Tax Flag" (16); "" for a number outside 0 to 16.
 std::string_view productColumnName(int32_t column);
 
+// Returns true for the columns that hold an integer flag (8 to 11 and 14 to
+// 16); false for the text columns and numbers outside 0 to 16.
+bool isFlagColumn(int32_t column);
+
 }  // namespace quorvex
 
 #endif  // QUORVEX_PRODUCTS_PRODUCT_COLUMN_H_

@@ -6,17 +6,12 @@
 #include "document/field_visitor.h"
 #include "site/color_string.h"
 #include "site/counted_entries.h"
+#include "site/offset_text.h"
 
 namespace quorvex {
 namespace {
 
 constexpr std::string_view kFileNameUnsafe = " /\\:*?\"<>|&-";
-constexpr std::string_view kBlanks = " \t\r\n";
-
-std::string_view trimRight(std::string_view text) {
-  const size_t end = text.find_last_not_of(kBlanks);
-  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
-}
 
 }  // namespace
 
@@ -41,19 +36,12 @@ void CPage::setBackColor(int32_t color) { backColor = colorToHex(color); }
 void CPage::setLinkColor(int32_t color) { linkColor = colorToHex(color); }
 void CPage::setVisitedColor(int32_t color) { visitedColor = colorToHex(color); }
 
-std::string CPage::getOffsetNumber() const {
-  std::string_view number = trimRight(offset);
-  if (!number.empty() && number.back() == '%') number.remove_suffix(1);
-  return std::string(trimRight(number));
-}
+std::string CPage::getOffsetNumber() const { return offsetNumber(offset); }
 
-bool CPage::isOffsetPercent() const {
-  std::string_view trimmed = trimRight(offset);
-  return !trimmed.empty() && trimmed.back() == '%';
-}
+bool CPage::isOffsetPercent() const { return isPercentOffset(offset); }
 
 void CPage::setOffset(const std::string& number, bool percent) {
-  offset = percent ? number + "%" : number;
+  offset = makeOffset(number, percent);
 }
 
 void CPage::clearLinks() {

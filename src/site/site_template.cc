@@ -1,9 +1,12 @@
 #include "site/site_template.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "document/archive.h"
 #include "document/field_visitor.h"
+#include "site/page_type.h"
+#include "site/template_folder_util.h"
 
 namespace quorvex {
 
@@ -29,7 +32,68 @@ bool isLaterTemplate(std::string_view name) {
   return false;
 }
 
+struct PageDisplayName {
+  const char* name;
+  int32_t type;
+};
+
+constexpr PageDisplayName kPageDisplayNames[] = {
+    {"Home Page", kHomePageType},
+    {"Contact Page", kContactPageType},
+    {"Info Page", kInfoPageType},
+    {"Quorvex Pages", kProductPagesGroup},
+    {"Coupon Page", kCouponPageType},
+    {"Articles Page", kArticlesPageType},
+    {"Newspaper Page", kNewspaperPageType},
+    {"Magazine Page", kMagazinePageType},
+    {"Specific Category Page", kSpecCategoryPageType},
+};
+
 }  // namespace
+
+int32_t CSiteTemplate::typeOfName(std::string_view name) {
+  for (const PageDisplayName& entry : kPageDisplayNames) {
+    if (name == entry.name) return entry.type;
+  }
+  return 0;
+}
+
+std::string CSiteTemplate::nameOfType(int32_t type) {
+  for (const PageDisplayName& entry : kPageDisplayNames) {
+    if (type == entry.type) return entry.name;
+  }
+  return "";
+}
+
+std::vector<std::string> CSiteTemplate::pageNames() const {
+  std::vector<std::string> names;
+  for (int32_t type : pageTypes) names.push_back(nameOfType(type));
+  return names;
+}
+
+int32_t CSiteTemplate::find(const std::string& name) const {
+  auto it = std::find(templateNames.begin(), templateNames.end(), name);
+  return it == templateNames.end() ? -1 : static_cast<int32_t>(it - templateNames.begin());
+}
+
+const std::string* CSiteTemplate::nameAtCurrentIndex() const {
+  if (currentIndex < 0 || static_cast<size_t>(currentIndex) >= templateNames.size()) {
+    return nullptr;
+  }
+  return &templateNames[currentIndex];
+}
+
+bool CSiteTemplate::isAddOn() const {
+  const std::string* name = nameAtCurrentIndex();
+  return name != nullptr && *name == kAddOnTemplateName;
+}
+
+std::string CSiteTemplate::newName() const { return firstFreeName("New Site", templateNames); }
+
+void CSiteTemplate::clearAddOnState() {
+  indexInstalled = 0;
+  locationConfirmed = 0;
+}
 
 void CSiteTemplate::adoptNameFromOldIndex(const std::vector<std::string>& sortedNames) {
   if (!nameFromOldIndex_) return;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/record.h"
@@ -18,6 +19,8 @@ class CSiteTemplate : public Record {
  public:
   // The default template and the fallback when the chosen one is missing.
   static constexpr const char* kDefaultTemplateName = "Basic commerce web site";
+  // The template that adds the shop to a site the user already has.
+  static constexpr const char* kAddOnTemplateName = "Just add commerce to my site";
 
   // Add-on site: the folder of the user's existing site, ending with a path
   // separator; the name under which its index page is kept; the file name of
@@ -39,6 +42,32 @@ class CSiteTemplate : public Record {
   // The page types of the chosen template, read from its file whenever the
   // template is selected. Not stored.
   std::vector<int32_t> pageTypes;
+
+  // Returns the page type that a page display name of a template file stands
+  // for ("Home Page" 4000, "Quorvex Pages" the product group 4004, ...; exact
+  // comparison), 0 for any other text. Type 0 creates no page.
+  static int32_t typeOfName(std::string_view name);
+  // Returns the display name of a page type, "" for a type without one.
+  static std::string nameOfType(int32_t type);
+
+  // Appends the page type of the display name `name` to pageTypes.
+  void addType(std::string_view name) { pageTypes.push_back(typeOfName(name)); }
+  // Returns the display names of pageTypes, in order.
+  std::vector<std::string> pageNames() const;
+
+  // Returns the position of exactly `name` in templateNames, or -1.
+  int32_t find(const std::string& name) const;
+  // Returns the name at currentIndex, or null when currentIndex lies outside
+  // templateNames. The pointer lives until templateNames changes.
+  const std::string* nameAtCurrentIndex() const;
+  // True when the template at currentIndex is the add-on template.
+  bool isAddOn() const;
+  // Returns "New Site", or the first of "New Site 2", "New Site 3", ... that
+  // no template bears.
+  std::string newName() const;
+  // Forgets the add-on site's set-up (indexInstalled and locationConfirmed),
+  // as choosing another template does.
+  void clearAddOnState();
 
   // A record read from a stored form older than schema 5 knows its template
   // only by its position in the folder of that time; the read gives it the

@@ -2,6 +2,8 @@
 
 #include "document/archive.h"
 #include "document/field_visitor.h"
+#include "site/color_string.h"
+#include "site/offset_text.h"
 #include "site/page_type.h"
 
 namespace quorvex {
@@ -47,6 +49,36 @@ const std::string& CTemplate::defaultImage(int32_t type) const {
     if (kTypesWithDefaultImage[i] == type) return defaultImages[i];
   }
   return kNone;
+}
+
+int32_t CTemplate::getBackColorValue() const { return colorFromHex(back_color); }
+int32_t CTemplate::getTextColorValue() const { return colorFromHex(text_color); }
+int32_t CTemplate::getLinkColorValue() const { return colorFromHex(link_color); }
+int32_t CTemplate::getVisitedColorValue() const { return colorFromHex(vlink_color); }
+void CTemplate::setBackColor(int32_t color) { back_color = colorToHex(color); }
+void CTemplate::setTextColor(int32_t color) { text_color = colorToHex(color); }
+void CTemplate::setLinkColor(int32_t color) { link_color = colorToHex(color); }
+void CTemplate::setVisitedColor(int32_t color) { vlink_color = colorToHex(color); }
+
+std::string CTemplate::getOffsetNumber() const { return offsetNumber(offset); }
+bool CTemplate::isOffsetPercent() const { return isPercentOffset(offset); }
+void CTemplate::setOffset(const std::string& number, bool percent) {
+  offset = makeOffset(number, percent);
+}
+
+void CTemplate::copySettingsFrom(const CTemplate& other) {
+  CTemplate settings = other;
+  settings.restyleAfterOpen = restyleAfterOpen;
+  settings.styleApplied = styleApplied;
+  settings.currentIndex = currentIndex;
+  settings.currentName = std::move(currentName);
+  settings.styleNames = std::move(styleNames);
+  *this = std::move(settings);
+}
+
+void CTemplate::resetSettings() {
+  copySettingsFrom(CTemplate());
+  templatePath.clear();
 }
 
 // Each schema added fields to the one before; all are read in the order of

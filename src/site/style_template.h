@@ -91,8 +91,9 @@ class CTemplate : public Record {
   int32_t plus_drawtext = 0;
   int32_t empty_cart_drawtext = 0;
   int32_t full_cart_drawtext = 0;
-  // The folder of the style's HTML templates and of its "Images" folder. Not
-  // stored: set again when the style is loaded.
+  // The folder of the style's HTML templates and of its "Images" folder,
+  // relative to the program folder unless absolute ("" is the program folder
+  // itself). Not stored: set again when the style is loaded.
   std::string templatePath = "Style Templates\\LeftImg\\";
   // The chosen style's position in styleNames (not stored) and its name.
   int32_t currentIndex = 0;
@@ -110,6 +111,32 @@ class CTemplate : public Record {
   // Returns the default page image of a page of `type`, or "" for a type
   // without one.
   const std::string& defaultImage(int32_t type) const;
+
+  // The colours as colour values (0x00BBGGRR); the setters store the colour
+  // string of the value.
+  int32_t getBackColorValue() const;
+  int32_t getTextColorValue() const;
+  int32_t getLinkColorValue() const;
+  int32_t getVisitedColorValue() const;
+  void setBackColor(int32_t color);
+  void setTextColor(int32_t color);
+  void setLinkColor(int32_t color);
+  void setVisitedColor(int32_t color);
+
+  // Returns offset without trailing blanks and without a trailing "%".
+  std::string getOffsetNumber() const;
+  // True when offset ends in "%" (trailing blanks ignored).
+  bool isOffsetPercent() const;
+  // Stores `number` followed by "%" when `percent` is set.
+  void setOffset(const std::string& number, bool percent);
+
+  // Takes every setting of `other` (what a configuration file describes,
+  // templatePath included); keeps this record's currentIndex, currentName,
+  // styleNames, restyleAfterOpen and styleApplied.
+  void copySettingsFrom(const CTemplate& other);
+  // Gives every setting the value it has before a configuration file is
+  // read; templatePath becomes "" (the program folder).
+  void resetSettings();
 
   // Schema 11: currentName, backImage, defaultImages, back_color, text_color,
   // link_color, vlink_color, offset, def_buy_img, on_buy_img,

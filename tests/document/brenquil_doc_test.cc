@@ -280,7 +280,7 @@ TEST(DocumentCorpus, EverySeedDocumentRoundTripsThroughJson) {
   Env env(home.path(), prompter);
   int documents = 0;
   for (const auto& entry :
-       std::filesystem::directory_iterator(QUORVEX_SOURCE_DIR "/fuzz/corpus/document")) {
+       std::filesystem::directory_iterator(QUORVEX_SOURCE_DIR "/fuzz/corpus/document_reader")) {
     SCOPED_TRACE(entry.path().filename().string());
     CBrenquilDoc doc(env);
     ASSERT_TRUE(doc.open(entry.path()).ok());

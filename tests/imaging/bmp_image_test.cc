@@ -64,16 +64,30 @@ TEST(BmpImageTest, ReadsFilesWithAndWithoutFileHeaderAlike) {
   // A larger header (V5) puts the colour table after all of it.
   expectTwoByTwo(twoByTwo(BmpBytes().infoHeader(2, 2, 8, 2, 124)).bytes());
   // Rows stored from the top come out bottom-up.
-  std::string topDown = BmpBytes().infoHeader(2, -2, 8, 2).bgrx({255, 0, 0}).bgrx({0, 0, 255})
-                            .raw({1, 0, 0, 0}).raw({0, 1, 0, 0}).bytes();
+  std::string topDown = BmpBytes()
+                            .infoHeader(2, -2, 8, 2)
+                            .bgrx({255, 0, 0})
+                            .bgrx({0, 0, 255})
+                            .raw({1, 0, 0, 0})
+                            .raw({0, 1, 0, 0})
+                            .bytes();
   expectTwoByTwo(topDown);
 }
 
 TEST(BmpImageTest, ReadsTheOs2FormWithThreeByteColourEntries) {
   // 2 × 2, 1 bit per pixel, the same picture as twoByTwo.
-  std::string os2 = BmpBytes().fileHeader(0).u32(12).u16(2).u16(2).u16(1).u16(1)
-                        .raw({0, 0, 0xFF, 0xFF, 0, 0}).raw({0x40, 0, 0, 0})
-                        .raw({0x80, 0, 0, 0}).raw(std::string(20, '\0')).bytes();
+  std::string os2 = BmpBytes()
+                        .fileHeader(0)
+                        .u32(12)
+                        .u16(2)
+                        .u16(2)
+                        .u16(1)
+                        .u16(1)
+                        .raw({0, 0, 0xFF, 0xFF, 0, 0})
+                        .raw({0x40, 0, 0, 0})
+                        .raw({0x80, 0, 0, 0})
+                        .raw(std::string(20, '\0'))
+                        .bytes();
   CImageImplBMP image("a.bmp");
   ASSERT_TRUE(decodeBmp(os2, image));
   EXPECT_EQ(image.width(), 2);
@@ -93,8 +107,8 @@ TEST(BmpImageTest, MissingPixelBytesStayZero) {
   EXPECT_EQ(pixelAt(image, 1, 0), (Rgb{0, 0, 4}));
   EXPECT_EQ(pixelAt(image, 3, 1), (Rgb{0, 0, 0}));
   // A pixel offset beyond the file leaves every pixel zero.
-  ASSERT_TRUE(decodeBmp(BmpBytes().fileHeader(9999).infoHeader(1, 1, 24).raw("abcd").bytes(),
-                        image));
+  ASSERT_TRUE(
+      decodeBmp(BmpBytes().fileHeader(9999).infoHeader(1, 1, 24).raw("abcd").bytes(), image));
   EXPECT_EQ(pixelAt(image, 0, 0), (Rgb{0, 0, 0}));
 }
 

@@ -46,8 +46,8 @@ TEST(ButtonRendererTest, TheLogFontBecomesTheFontRequest) {
 TEST(ButtonRendererTest, TextOnATransparentGifStaysVisible) {
   TempDir dir;
   // A 40 × 16 button: transparent (index 1) everywhere.
-  auto background = testing::palettedPicture(40, 16, {{0, 0, 200}, {255, 0, 255}},
-                                             [](int, int) { return 1; });
+  auto background =
+      testing::palettedPicture(40, 16, {{0, 0, 200}, {255, 0, 255}}, [](int, int) { return 1; });
   background->setTransparentIndex(1);
   std::filesystem::path in = dir.write("button.gif", *encodeGif(*background));
   CTemplateFont font;
@@ -77,8 +77,9 @@ TEST(ButtonRendererTest, UnusableBackgroundsAndOutputsAreReported) {
   TempDir dir;
   FakeRasterizer rasterizer;
   CTemplateFont font;
-  EXPECT_EQ(renderButton(dir.path() / "none.gif", "Go", font, 90, dir.path() / "go.gif", rasterizer),
-            ButtonResult::kUnusableBackground);
+  EXPECT_EQ(
+      renderButton(dir.path() / "none.gif", "Go", font, 90, dir.path() / "go.gif", rasterizer),
+      ButtonResult::kUnusableBackground);
   auto background = testing::trueColourPicture(20, 10, [](int, int) { return Rgb{9, 9, 9}; });
   std::filesystem::path in = dir.write("b.jpg", *encodeJpeg(*background, 90));
   EXPECT_EQ(renderButton(in, "Go", font, 90, dir.path() / "go.png", rasterizer),

@@ -40,7 +40,8 @@ TEST(FreetypeFontRasterizerTest, GlyphsHaveSixtyFiveLevelsAndWindowsMetrics) {
   EXPECT_NEAR(h.metrics.blackBoxHeight, 14, 1);
   EXPECT_EQ(h.metrics.originY, h.metrics.blackBoxHeight);  // standing on the baseline
   EXPECT_GT(h.metrics.cellIncX, h.metrics.blackBoxWidth);
-  ASSERT_EQ(h.coverage.size(), static_cast<size_t>(h.metrics.blackBoxWidth) * h.metrics.blackBoxHeight);
+  ASSERT_EQ(h.coverage.size(),
+            static_cast<size_t>(h.metrics.blackBoxWidth) * h.metrics.blackBoxHeight);
   EXPECT_EQ(*std::max_element(h.coverage.begin(), h.coverage.end()), 64);
   GlyphMetrics metrics;
   ASSERT_TRUE(font->glyphMetrics('H', metrics));

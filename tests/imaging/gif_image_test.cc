@@ -8,8 +8,8 @@
 namespace quorvex {
 namespace {
 
-using testing::GifSpec;
 using testing::gifBytes;
+using testing::GifSpec;
 using testing::pixelAt;
 
 const Palette kFourColours = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 9, 9}};
@@ -100,7 +100,8 @@ TEST(GifImageTest, DamagedFilesLeaveNoPicture) {
 }
 
 TEST(GifWriterTest, WritesAnInterlacedGif89aThatReadsBackTheSame) {
-  auto picture = testing::palettedPicture(5, 11, kFourColours, [](int x, int y) { return (x * y) % 4; });
+  auto picture =
+      testing::palettedPicture(5, 11, kFourColours, [](int x, int y) { return (x * y) % 4; });
   picture->setTransparentIndex(2);
   std::optional<std::string> bytes = encodeGif(*picture);
   ASSERT_TRUE(bytes);

@@ -22,11 +22,13 @@ Rgb positionColour(int x, int y) {
   return Rgb{static_cast<uint8_t>(x * 7), static_cast<uint8_t>(y * 5), static_cast<uint8_t>(x + y)};
 }
 
-std::filesystem::path writeBmp(const TempDir& dir, const std::string& name, const CImageImpl& picture) {
+std::filesystem::path writeBmp(const TempDir& dir, const std::string& name,
+                               const CImageImpl& picture) {
   return dir.write(name, encodeBmp(picture));
 }
 
-std::filesystem::path writeGif(const TempDir& dir, const std::string& name, const CImageImpl& picture) {
+std::filesystem::path writeGif(const TempDir& dir, const std::string& name,
+                               const CImageImpl& picture) {
   return dir.write(name, *encodeGif(picture));
 }
 

@@ -1,10 +1,10 @@
 #include "imaging/jpeg_image.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include "test_pictures.h"
 

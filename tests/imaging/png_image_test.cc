@@ -38,7 +38,8 @@ std::string pngFile(const PngSpec& spec) {
                spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   if (!spec.palette.empty()) png_set_PLTE(png, info, spec.palette.data(), spec.palette.size());
-  if (!spec.alphas.empty()) png_set_tRNS(png, info, spec.alphas.data(), spec.alphas.size(), nullptr);
+  if (!spec.alphas.empty())
+    png_set_tRNS(png, info, spec.alphas.data(), spec.alphas.size(), nullptr);
   png_write_info(png, info);
   std::vector<std::vector<png_byte>> rows;
   std::vector<png_bytep> pointers;
@@ -88,7 +89,9 @@ TEST(PngImageTest, PalettedFilesKeepIndicesAndTheStoredPalette) {
   spec.bitDepth = 4;
   spec.palette = {{1, 2, 3}, {40, 50, 60}};
   spec.alphas = {0};  // entry 0 transparent: not applied
-  spec.row = [](int y) { return std::vector<png_byte>{static_cast<png_byte>(y == 0 ? 0x01 : 0x10)}; };
+  spec.row = [](int y) {
+    return std::vector<png_byte>{static_cast<png_byte>(y == 0 ? 0x01 : 0x10)};
+  };
   CImageImplPNG image("a.png");
   ASSERT_TRUE(decodePng(pngFile(spec), image));
   EXPECT_EQ(image.bitsPerPixel(), 4);
@@ -146,11 +149,14 @@ TEST(PngImageTest, TruncatedFilesKeepTheirSizeAndBadOnesLoadNothing) {
 }
 
 TEST(PngImageTest, WritesTruecolourAndPalettedPictures) {
-  auto colour = testing::trueColourPicture(3, 2, [](int x, int y) { return Rgb{uint8_t(x), uint8_t(y), 5}; });
+  auto colour = testing::trueColourPicture(3, 2, [](int x, int y) {
+    return Rgb{uint8_t(x), uint8_t(y), 5};
+  });
   CImageImplPNG back("b.png");
   ASSERT_TRUE(decodePng(*encodePng(*colour), back));
   EXPECT_EQ(pixelAt(back, 2, 1), (Rgb{2, 1, 5}));
-  auto paletted = testing::palettedPicture(3, 2, {{1, 1, 1}, {2, 2, 2}}, [](int x, int) { return x % 2; });
+  auto paletted =
+      testing::palettedPicture(3, 2, {{1, 1, 1}, {2, 2, 2}}, [](int x, int) { return x % 2; });
   paletted->setTransparentIndex(1);
   ASSERT_TRUE(decodePng(*encodePng(*paletted), back));
   EXPECT_EQ(back.getIndex(1, 0), 1);

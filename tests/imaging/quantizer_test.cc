@@ -36,9 +36,8 @@ TEST(BoxSplitQuantizerTest, SplitsTheWidestChannelAtTheMiddleOfTheBox) {
 TEST(NeuQuantTest, LearnsTheColoursOfAPicture) {
   // Four flat quarters: every pixel maps to an entry close to its colour.
   const Rgb quarters[] = {{250, 10, 10}, {10, 250, 10}, {10, 10, 250}, {240, 240, 240}};
-  auto picture = testing::trueColourPicture(40, 40, [&](int x, int y) {
-    return quarters[(x / 20) + 2 * (y / 20)];
-  });
+  auto picture = testing::trueColourPicture(
+      40, 40, [&](int x, int y) { return quarters[(x / 20) + 2 * (y / 20)]; });
   NeuQuant quantizer(*picture);
   ASSERT_EQ(quantizer.palette().size(), 256u);
   for (const Rgb& colour : quarters) {

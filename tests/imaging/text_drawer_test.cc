@@ -27,7 +27,9 @@ TEST(TextLayoutTest, WidthAddsAdvancesKerningAndLeftBearings) {
   auto font = plainFont();
   font->setKerning('A', 'V', -2);
   font->setKerning(0xC9, 'A', 3);  // an accented capital
-  std::optional<TextLayout> layout = layOutText(*font, "AV\xC9" "A");
+  std::optional<TextLayout> layout = layOutText(*font,
+                                                "AV\xC9"
+                                                "A");
   ASSERT_TRUE(layout);
   EXPECT_EQ(layout->advances, (std::vector<int>{5, 7, 10, 7}));
   EXPECT_EQ(layout->width, 5 + 7 + 10 + 7 + 4 * 1);
@@ -45,7 +47,8 @@ TEST(TextLayoutTest, VerticalMetricsComeFromTheReferenceLetters) {
   EXPECT_EQ(home->descent, 3);
   EXPECT_EQ(jpg->ascent, home->ascent);
   EXPECT_EQ(jpg->descent, home->descent);
-  EXPECT_EQ(placeText(*home, 100, 30, 0, 0, 1).baselineY, placeText(*jpg, 100, 30, 0, 0, 1).baselineY);
+  EXPECT_EQ(placeText(*home, 100, 30, 0, 0, 1).baselineY,
+            placeText(*jpg, 100, 30, 0, 0, 1).baselineY);
   font->fail('x');
   EXPECT_FALSE(layOutText(*font, "box"));
 }
@@ -61,7 +64,7 @@ TEST(TextLayoutTest, PlacementCentresForTheShadowAndHalvesTheOffsets) {
   EXPECT_EQ(plain.baselineY, 12);
   TextPosition noDepth = placeText(layout, 100, 30, 0, 0, 0);
   TextPosition depth2 = placeText(layout, 100, 30, 0, 0, 2);
-  EXPECT_EQ(noDepth.startX - depth2.startX, 3);       // 30 → 29 - 2 = 27
+  EXPECT_EQ(noDepth.startX - depth2.startX, 3);        // 30 → 29 - 2 = 27
   EXPECT_EQ(depth2.baselineY - noDepth.baselineY, 1);  // 8 + 3 → 7 + 3 + 2
   TextPosition right = placeText(layout, 100, 30, 10, 6, 1);
   EXPECT_EQ(right.startX, (90 - 40 - 1) / 2 - 1 + 10);  // 5 right of the centre

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "document/brenquil_doc.h"
 #include "publish/publish_fixture.h"
+#include "support/run_cli.h"
 
 namespace quorvex {
 namespace {
@@ -18,12 +20,14 @@ class PublishCliTest : public PublishFixture {
  protected:
   void SetUp() override {
     PublishFixture::SetUp();
-    ASSERT_NE(std::getenv("QUORVEX_CLI"), nullptr);
     ::setenv("QUORVEX_ORDER_SERVER", server_.host().c_str(), 1);
     // Keeps the user's own settings out of the test.
     ::setenv("XDG_CONFIG_HOME", home_.path().c_str(), 1);
   }
-  void TearDown() override { ::unsetenv("QUORVEX_ORDER_SERVER"); }
+  void TearDown() override {
+    ::unsetenv("QUORVEX_ORDER_SERVER");
+    ::unsetenv("XDG_CONFIG_HOME");
+  }
 
   void saveDocument() {
     CBrenquilDoc doc(env_);
@@ -34,16 +38,14 @@ class PublishCliTest : public PublishFixture {
     ASSERT_TRUE(doc.save(document_).ok());
   }
 
-  // Runs the tool with `args`; returns its exit status, its stderr in
-  // `errors`.
-  int cli(const std::string& args) {
-    fs::path errors_file = home_.path() / "stderr.txt";
-    std::string command = std::string("\"") + std::getenv("QUORVEX_CLI") + "\" --home \"" +
-                          home_.path().string() + "\" " + args + " \"" + document_.string() +
-                          "\" 2>\"" + errors_file.string() + "\" </dev/null";
-    int status = std::system(command.c_str());
-    errors = readFile(errors_file);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  // Runs the tool's `command` on the document with `options`; returns its
+  // exit status, its stderr in `errors`.
+  int cli(const std::string& command, std::vector<std::string> options = {}) {
+    std::vector<std::string> args = {"--home", home_.path().string(), command, document_.string()};
+    args.insert(args.end(), options.begin(), options.end());
+    testing::CliResult result = testing::runCli(args);
+    errors = result.err;
+    return result.exit_status;
   }
 
   fs::path document_ = home_.path() / "Shop.qvx";
@@ -68,7 +70,7 @@ TEST_F(PublishCliTest, PublishUploadsAndSavesWhatWasUploaded) {
   EXPECT_NE(errors.find("There are no files to upload"), std::string::npos) << errors;
 
   fs::remove(onWebServer("index.html"));
-  EXPECT_EQ(cli("publish --all"), 0) << errors;
+  EXPECT_EQ(cli("publish", {"--all"}), 0) << errors;
   EXPECT_EQ(readFile(onWebServer("index.html")), "home\n");
 }
 
@@ -80,7 +82,7 @@ TEST_F(PublishCliTest, AFailedRunEndsWithStatusOne) {
   EXPECT_NE(errors.find("The password you specified was not accepted by 127.0.0.1."),
             std::string::npos)
       << errors;
-  EXPECT_EQ(cli("publish extra"), 2);
+  EXPECT_EQ(cli("publish", {"extra"}), 2);
 }
 
 TEST_F(PublishCliTest, FetchLogsAppendsToTheSiteFolder) {

@@ -510,7 +510,9 @@ TEST_P(StopTest, StopOrCloseTakesEffectBeforeTheNextFile) {
     model.poll();
   }
   EXPECT_EQ(model.closed(), closing);
-  if (!closing) EXPECT_EQ(model.statusText(), "Upload stopped by user");
+  if (!closing) {
+    EXPECT_EQ(model.statusText(), "Upload stopped by user");
+  }
   EXPECT_TRUE(model.controlsEnabled());
   EXPECT_EQ(model.goButtonText(), "&Go");
   EXPECT_FALSE(fs::exists(onWebServer("index.html")));

@@ -1,0 +1,95 @@
+#include "app/build_commands.h"
+
+#include <system_error>
+
+#include "app/app_services.h"
+#include "app/command_ids.h"
+#include "app/document_lifecycle.h"
+#include "app/front_end.h"
+#include "app/save_site_dialog.h"
+#include "app/step_routing.h"
+#include "document/brenquil_doc.h"
+#include "platform/env.h"
+#include "platform/paths.h"
+
+namespace quorvex {
+
+namespace fs = std::filesystem;
+
+BuildCommands::BuildCommands(AppServices& app) : app_(app) {}
+
+bool BuildCommands::checkBuildable() {
+  CBrenquilDoc& doc = app_.doc;
+  Prompter& prompter = app_.env.prompter();
+  if (doc.m_strCompanyName.empty()) {
+    prompter.showMessage("Please, specify a company name to continue.");
+    app_.frontEnd.postCommand(kCmdLocation);
+    return false;
+  }
+  app_.lifecycle.save();
+  if (doc.m_pPageData->count() == 0) {
+    prompter.showMessage(
+        "I'm sorry, but you must choose a site and define its pages before you may continue.");
+    app_.frontEnd.postCommand(kCmdSiteType);
+    return false;
+  }
+  const CExtraFields& table = *doc.m_pExtraFields;
+  if (table.sourcePath.empty() && table.inProgram == 0 && doc.m_pPageData->hasProductPage()) {
+    prompter.showMessage(
+        "I'm sorry, but you must have a product database before you may continue.");
+    app_.frontEnd.postCommand(kCmdProductList);
+    return false;
+  }
+  return true;
+}
+
+void BuildCommands::saveSiteLocally() {
+  if (!checkBuildable()) return;
+  app_.frontEnd.selectNavigatorPage(findWizardStep(kCmdSaveSiteLocally)->navigatorPage);
+  SaveSiteDialog dialog;
+  const DialogResult result = app_.frontEnd.runDialog(dialog);
+  if (result == DialogResult::kCancel) return;
+  app_.lifecycle.setModified(true);
+  if (result == DialogResult::kPrevious) {
+    app_.frontEnd.postCommand(kCmdServerPreferences);
+    return;
+  }
+  if (dialog.publish) {
+    app_.frontEnd.postCommand(kCmdPublish);
+    return;
+  }
+  // The run updates the published-file lists, which the save then keeps.
+  if (app_.frontEnd.runSaveSite(dialog.viewSite)) app_.lifecycle.save();
+}
+
+void BuildCommands::publish() {
+  if (!checkBuildable()) return;
+  if (!app_.frontEnd.runSaveSite(/*viewSite=*/false)) return;
+  app_.lifecycle.save();
+  app_.frontEnd.selectNavigatorPage(findWizardStep(kCmdPublish)->navigatorPage);
+
+  CBrenquilDoc& doc = app_.doc;
+  PublishRequest request;
+  request.addOn = doc.m_pSiteTemplate->isAddOn();
+  request.workingFolder = app_.env.home();
+  if (request.addOn) {
+    const std::string& folder = doc.m_pSiteTemplate->existingSiteFolder;
+    std::error_code error;
+    if (folder.empty() || !fs::is_directory(nativePath(folder), error)) {
+      app_.env.prompter().showMessage(
+          "Quorvex could not find the folder " + folder +
+          ".\nPlease, return to the \"Select Type of Site\" section and click on \"Current Site "
+          "Location\".");
+      return;
+    }
+    request.workingFolder = nativePath(folder);
+  }
+  request.sitePrefix = doc.m_strCompanyName + "\\";
+  request.webFiles = doc.m_pWebFileList.get();
+  request.orderServerFiles = doc.m_pOrderServerFileList.get();
+  request.serverPreferences = doc.m_pFtp.get();
+  app_.frontEnd.runPublish(request);
+  app_.lifecycle.save();
+}
+
+}  // namespace quorvex

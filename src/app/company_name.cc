@@ -1,0 +1,80 @@
+#include "app/company_name.h"
+
+#include <optional>
+#include <system_error>
+
+#include "document/brenquil_doc.h"
+#include "platform/paths.h"
+#include "products/product_text.h"
+#include "site/full_page.h"
+
+namespace quorvex {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Renames `from` to `to` unless `to` already exists; failures are ignored.
+void moveIfFree(const fs::path& from, const fs::path& to) {
+  std::error_code error;
+  if (fs::exists(to, error) || error) return;
+  fs::rename(from, to, error);
+}
+
+void renameSiteFolder(const fs::path& home, const std::string& oldTitle,
+                      const std::string& newName) {
+  std::optional<fs::path> oldFolder = findCaseInsensitive(home, oldTitle);
+  std::optional<fs::path> newFolder = joinInside(home, newName);
+  std::error_code error;
+  if (!oldFolder || !newFolder || !fs::is_directory(*oldFolder, error)) return;
+  moveIfFree(*oldFolder, *newFolder);
+}
+
+void moveDocumentFile(fs::path& documentPath, const fs::path& newPath) {
+  const fs::path oldPath = documentPath;
+  documentPath = newPath;
+  std::error_code error;
+  if (oldPath.empty() || !fs::is_regular_file(oldPath, error)) return;
+  moveIfFree(oldPath, newPath);
+}
+
+void setHomePageHeaders(CPageData& pages, const std::string& name) {
+  for (const Owned<CPage>& page : pages.pages) {
+    if (page->getType() != kHomePageType) continue;
+    if (auto* fullPage = dynamic_cast<CFullPage*>(page.get())) fullPage->header = name;
+  }
+}
+
+}  // namespace
+
+Status checkCompanyName(std::string_view typed) {
+  if (trimWhiteSpace(typed).empty()) {
+    return Status::failure("I'm sorry, you MUST specify a company name to continue.");
+  }
+  if (typed.find_first_of(kCompanyNameForbidden) != std::string_view::npos) {
+    return Status::failure("Sorry, Company Name may not include any of these characters:\n" +
+                           std::string(kCompanyNameForbidden));
+  }
+  return Status::success();
+}
+
+void renameCompany(CBrenquilDoc& doc, fs::path& documentPath, const fs::path& home,
+                   const std::string& newName, int year) {
+  if (doc.title() != newName) {
+    renameSiteFolder(home, doc.title(), newName);
+    if (std::optional<fs::path> newPath = joinInside(home, newName + ".qvx")) {
+      moveDocumentFile(documentPath, *newPath);
+    }
+    CExtraFields& table = *doc.m_pExtraFields;
+    // An imported table's sourcePath names the external file, which does not
+    // move with the company; only the in-program PriceList.txt does.
+    if (!table.sourcePath.empty() && table.inProgram == 1) {
+      table.sourcePath = (home / newName / "PriceList.txt").string();
+    }
+    doc.setTitle(newName);
+    doc.m_pBusiness->copyrightText = "Copyright " + std::to_string(year) + " " + newName;
+  }
+  setHomePageHeaders(*doc.m_pPageData, newName);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,38 @@
+#ifndef QUORVEX_APP_COMPANY_NAME_H_
+#define QUORVEX_APP_COMPANY_NAME_H_
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/status.h"
+
+namespace quorvex {
+
+class CBrenquilDoc;
+
+// The characters a company name may not hold: the name names the document
+// file and the site folder.
+inline constexpr std::string_view kCompanyNameForbidden = "\\/:*?\"<>|#%";
+
+// Checks a company name as typed: fails with the Location Information
+// step's message when it is empty or only white space, or holds one of the
+// forbidden characters.
+Status checkCompanyName(std::string_view typed);
+
+// Ties the company's files to its new name `newName`, which the caller has
+// already made the document's company name. When the document's title
+// differs from it (byte for byte): the site folder <home>/<old title> is
+// renamed to <home>/<new name>; `documentPath` becomes <home>/<new name>.qvx
+// and the file it named before, when it exists, is moved there; an
+// in-program product table's sourcePath follows the site folder; the title
+// becomes the new name; the copyright text becomes "Copyright <year> <name>".
+// A rename or move that fails, or whose target already exists, is skipped:
+// the old file or folder stays where it was. In every case each home page of
+// the page list gets the new name as its header.
+void renameCompany(CBrenquilDoc& doc, std::filesystem::path& documentPath,
+                   const std::filesystem::path& home, const std::string& newName, int year);
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_APP_COMPANY_NAME_H_

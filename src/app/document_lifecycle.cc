@@ -1,0 +1,116 @@
+#include "app/document_lifecycle.h"
+
+#include <system_error>
+
+#include "app/clock.h"
+#include "app/company_name.h"
+#include "app/dialog_host.h"
+#include "document/brenquil_doc.h"
+#include "platform/env.h"
+#include "products/product_text.h"
+#include "site/style_applier.h"
+
+namespace quorvex {
+
+namespace fs = std::filesystem;
+
+DocumentLifecycle::DocumentLifecycle(CBrenquilDoc& doc, const Env& env, DialogHost& host,
+                                     const Clock& clock)
+    : doc_(doc),
+      env_(env),
+      host_(host),
+      clock_(clock),
+      recentFiles_(env.settings()),
+      path_(doc.path()) {
+  doc_.m_strSaveDir = env_.home().string();
+}
+
+const std::string& DocumentLifecycle::title() const { return doc_.title(); }
+
+bool DocumentLifecycle::saveModified() {
+  if (!modified_) return true;
+  switch (host_.askSaveChanges(doc_.title())) {
+    case SaveChangesAnswer::kYes: return save();
+    case SaveChangesAnswer::kNo: return true;
+    case SaveChangesAnswer::kCancel: return false;
+  }
+  return false;
+}
+
+bool DocumentLifecycle::newDocument() {
+  if (!saveModified()) return false;
+  doc_.makeNewRecords();
+  doc_.setTitle(CBrenquilDoc::kNewTitle);
+  path_.clear();
+  modified_ = false;
+  return true;
+}
+
+bool DocumentLifecycle::openWithDialog() {
+  if (!saveModified()) return false;
+  FileDialogRequest request;
+  request.folder = doc_.m_strSaveDir;
+  request.filters = {{kFilterLabel, "*.qvx"}};
+  request.defaultExtension = kExtension;
+  std::optional<fs::path> file = host_.chooseFile(request);
+  return file && open(fs::path(doc_.m_strSaveDir) / *file);
+}
+
+bool DocumentLifecycle::openFile(const fs::path& file) { return saveModified() && open(file); }
+
+bool DocumentLifecycle::open(const fs::path& file) {
+  modified_ = false;
+  Status status = doc_.open(file);
+  if (!status.ok()) {
+    path_.clear();
+    env_.prompter().showMessage(status.message(), PromptIcon::kWarning);
+    return false;
+  }
+  std::error_code error;
+  fs::path absolute = fs::absolute(file, error);
+  path_ = error ? file : absolute.lexically_normal();
+  recentFiles_.add(path_);
+  if (doc_.m_pTemplate->restyleAfterOpen) {
+    applyStyleToAllPages(*doc_.m_pTemplate, *doc_.m_pPageData, *doc_.m_pIndProdData);
+    doc_.m_pTemplate->restyleAfterOpen = 0;
+  }
+  return true;
+}
+
+bool DocumentLifecycle::save() {
+  if (path_.empty()) return saveAs();
+  return writeTo(path_);
+}
+
+bool DocumentLifecycle::saveAs() {
+  FileDialogRequest request;
+  request.save = true;
+  request.folder = doc_.m_strSaveDir;
+  request.fileName = path_.empty() ? doc_.title() + kExtension : path_.filename().string();
+  request.filters = {{kFilterLabel, "*.qvx"}};
+  request.defaultExtension = kExtension;
+  request.confirmOverwrite = true;
+  std::optional<fs::path> file = host_.chooseFile(request);
+  return file && writeTo(fs::path(doc_.m_strSaveDir) / *file);
+}
+
+bool DocumentLifecycle::writeTo(const fs::path& file) {
+  Status status = doc_.save(file);
+  if (!status.ok()) {
+    env_.prompter().showMessage(status.message(), PromptIcon::kWarning);
+    return false;
+  }
+  path_ = file;
+  recentFiles_.add(file);
+  modified_ = false;
+  return true;
+}
+
+void DocumentLifecycle::renameCompany(const std::string& typed) {
+  const std::string name = trimWhiteSpace(typed);
+  doc_.m_strCompanyName = name;
+  doc_.m_pExtraFields->companyName = name;
+  quorvex::renameCompany(doc_, path_, env_.home(), name, clock_.currentYear());
+}
+
+}  // namespace quorvex

@@ -1,0 +1,20 @@
+#include "app/extra_field_dialog.h"
+
+#include <utility>
+
+#include "platform/prompter.h"
+
+namespace quorvex {
+
+ExtraFieldDialog::ExtraFieldDialog(Prompter& prompter, CExtraOrderField field)
+    : DialogModel("Add/Edit Extra Field", "AddEditExtraFields.html"),
+      field(std::move(field)),
+      prompter_(prompter) {}
+
+bool ExtraFieldDialog::accept() {
+  Status status = field.checkEntries();
+  if (!status.ok()) prompter_.showMessage(status.message());
+  return status.ok();
+}
+
+}  // namespace quorvex

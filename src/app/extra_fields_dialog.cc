@@ -1,0 +1,53 @@
+#include "app/extra_fields_dialog.h"
+
+#include <utility>
+
+#include "app/dialog_host.h"
+#include "app/extra_field_dialog.h"
+#include "platform/prompter.h"
+
+namespace quorvex {
+
+ExtraFieldsDialog::ExtraFieldsDialog(DialogHost& host, Prompter& prompter,
+                                     std::vector<CExtraOrderField> fields)
+    : DialogModel("Order Form Extra Fields"),
+      fields(std::move(fields)),
+      host_(host),
+      prompter_(prompter) {}
+
+void ExtraFieldsDialog::addField() { runFieldDialog(CExtraOrderField(), std::nullopt); }
+
+void ExtraFieldsDialog::editField() {
+  if (!selectedField || *selectedField >= fields.size()) {
+    prompter_.showMessage("Please, select a field to edit.");
+    return;
+  }
+  runFieldDialog(fields[*selectedField], selectedField);
+}
+
+void ExtraFieldsDialog::runFieldDialog(CExtraOrderField field, std::optional<size_t> edited) {
+  ExtraFieldDialog dialog(prompter_, std::move(field));
+  runUntilTaken(host_, prompter_, dialog, [&] {
+    Status status =
+        CExtraOrderField::checkIdentifierAvailable(fields, dialog.field.identifier, edited);
+    if (!status.ok()) return status;
+    if (edited) {
+      fields[*edited] = dialog.field;
+    } else {
+      fields.push_back(dialog.field);
+    }
+    return status;
+  });
+}
+
+void ExtraFieldsDialog::removeField() {
+  if (!selectedField || *selectedField >= fields.size()) {
+    prompter_.showMessage("Please, select a field to remove.");
+    return;
+  }
+  if (!prompter_.askYesNo("Are you sure you want to remove the selected field?")) return;
+  fields.erase(fields.begin() + static_cast<std::ptrdiff_t>(*selectedField));
+  selectedField.reset();
+}
+
+}  // namespace quorvex

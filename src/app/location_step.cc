@@ -1,0 +1,52 @@
+#include "app/location_step.h"
+
+#include "app/address_dialog.h"
+#include "app/app_services.h"
+#include "app/command_ids.h"
+#include "app/company_name.h"
+#include "app/contact_pages.h"
+#include "app/document_lifecycle.h"
+#include "app/front_end.h"
+#include "document/brenquil_doc.h"
+#include "platform/env.h"
+
+namespace quorvex {
+
+LocationStep::LocationStep(AppServices& app)
+    : StepModel(kCmdLocation),
+      companyName(app.doc.m_strCompanyName),
+      url("http://" + app.doc.m_pContact->url),
+      contact(*app.doc.m_pContact),
+      app_(app) {}
+
+void LocationStep::addAddress() {
+  AddressDialog dialog(app_.env.prompter());
+  if (app_.frontEnd.runDialog(dialog) == DialogResult::kCancel) return;
+  contact.addAddress(dialog.address);
+  selectedAddress = contact.addresses.size() - 1;
+}
+
+void LocationStep::removeAddress() {
+  if (!selectedAddress || !contact.removeAddress(*selectedAddress)) {
+    app_.env.prompter().showMessage("Please, select an address to remove.");
+    return;
+  }
+  selectedAddress.reset();
+}
+
+bool LocationStep::accept() {
+  Status status = checkCompanyName(companyName);
+  if (status.ok()) return true;
+  app_.env.prompter().showMessage(status.message());
+  return false;
+}
+
+void LocationStep::apply() {
+  CBrenquilDoc& doc = app_.doc;
+  *doc.m_pContact = contact;
+  doc.m_pContact->url = CContact::withoutHttp(url);
+  syncContactPages(*doc.m_pPageData, *doc.m_pContact, ContactList::kAddresses);
+  app_.lifecycle.renameCompany(companyName);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,55 @@
+#ifndef QUORVEX_APP_START_UP_H_
+#define QUORVEX_APP_START_UP_H_
+
+#include <filesystem>
+#include <optional>
+
+namespace quorvex {
+
+class Clock;
+class DocumentLifecycle;
+class PublishedVersionSource;
+
+// The start-up steps that concern the document: the command line, then,
+// once the main window is shown, the sample company on the first start for
+// this user or, on later starts, the update check and the reopening of the
+// last document.
+class StartUp {
+ public:
+  // The per-user setting that marks the first start: section and key; 1 (or
+  // absent) until the first start has been handled.
+  static constexpr const char* kSection = "Settings";
+  static constexpr const char* kFirstRunKey = "First Run";
+
+  // Returns the sample company installed with the program:
+  // <installed data>/Sample/acme.qvx.
+  static std::filesystem::path defaultSamplePath();
+
+  // `versions` may be null (no update check). Everything must outlive this
+  // object.
+  StartUp(DocumentLifecycle& lifecycle, const Clock& clock, PublishedVersionSource* versions);
+
+  // Carries out the command line: opens `file` when one was named, else
+  // leaves the new document. Returns false when the named file could not be
+  // opened, in which case the program ends.
+  bool openCommandLine(const std::optional<std::filesystem::path>& file);
+
+  // On the first start: when `sample` exists, offers it and opens it on Yes;
+  // on No continues as on a later start but without the update check; a
+  // missing sample opens nothing. The first-start flag is cleared in every
+  // case. On later starts: the update check, then, unless a file was named
+  // on the command line, the document of the first recent-file entry (an
+  // empty entry leaves the new document).
+  void offerSampleOrReopen(const std::filesystem::path& sample, bool fileOnCommandLine);
+
+ private:
+  void reopenLast(bool fileOnCommandLine);
+
+  DocumentLifecycle& lifecycle_;
+  const Clock& clock_;
+  PublishedVersionSource* versions_;
+};
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_APP_START_UP_H_

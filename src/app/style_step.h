@@ -1,0 +1,68 @@
+#ifndef QUORVEX_APP_STYLE_STEP_H_
+#define QUORVEX_APP_STYLE_STEP_H_
+
+#include <optional>
+#include <string>
+
+#include "app/dialog_model.h"
+#include "app/step_model.h"
+#include "site/style_choice.h"
+#include "site/style_template.h"
+
+namespace quorvex {
+
+struct AppServices;
+
+// "New Style Attributes": the settings and name of the style being
+// customised. The view fills in the sizes of the two link button pictures
+// it shows, when it could read them.
+class StyleAttributesDialog : public DialogModel {
+ public:
+  // Starts from `style` and its name. `prompter` must outlive the dialog.
+  StyleAttributesDialog(const CTemplate& style, Prompter& prompter);
+
+  CTemplate style;
+  std::string name;
+  std::optional<PictureSize> buttonSize;
+  std::optional<PictureSize> pressedSize;
+
+  // Requires a usable name; warns about link pictures of different sizes.
+  bool accept() override;
+
+ private:
+  Prompter& prompter_;
+};
+
+// "Choose A Style For Site": the style template of the pages. The rules of
+// the list, the customising and the deleting are the step's StyleChoice,
+// which the view works through.
+class StyleStep : public StepModel {
+ public:
+  // Works on a copy of the document's style template record.
+  explicit StyleStep(AppServices& app);
+
+  StyleChoice& choice() { return choice_; }
+
+  // Lists the styles and loads the document's.
+  void prepare() override;
+
+  // Customize: "New Style Attributes" for the selected style (a permanent
+  // one copied first); a name another style has is refused and the dialog
+  // opens again.
+  void customize();
+
+  // Requires a selected style.
+  bool accept() override;
+
+  // The document takes the record; the style is applied to the pages when it
+  // never was, or, for another style, when the user agrees.
+  void apply() override;
+
+ private:
+  AppServices& app_;
+  StyleChoice choice_;
+};
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_APP_STYLE_STEP_H_

@@ -1,0 +1,64 @@
+#include "products/product_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+#include "platform/paths.h"
+
+namespace quorvex {
+
+namespace fs = std::filesystem;
+
+std::optional<fs::path> siteFolder(const Env& env, std::string_view companyName) {
+  return joinInside(env.home(), companyName);
+}
+
+std::optional<fs::path> priceListPath(const Env& env, std::string_view companyName) {
+  std::optional<fs::path> folder = siteFolder(env, companyName);
+  if (!folder) return std::nullopt;
+  if (std::optional<fs::path> found = findCaseInsensitive(*folder, kPriceListName)) return found;
+  return *folder / std::string(kPriceListName);
+}
+
+fs::path resolveSourcePath(const Env& env, std::string_view storedPath) {
+  fs::path file = nativePath(storedPath);
+  if (file.is_relative()) file = env.home() / file;
+  std::error_code error;
+  if (fs::exists(file, error) || !file.has_filename()) return file;
+  if (std::optional<fs::path> found =
+          findCaseInsensitive(file.parent_path(), file.filename().string())) {
+    return *found;
+  }
+  return file;
+}
+
+FileReadResult readWholeFile(const fs::path& file, std::string* bytes, std::string* error) {
+  bytes->clear();
+  std::error_code status_error;
+  if (!fs::is_regular_file(file, status_error)) return FileReadResult::kNotOpened;
+  std::unique_ptr<FILE, int (*)(FILE*)> in(std::fopen(file.c_str(), "rb"), &std::fclose);
+  if (!in) return FileReadResult::kNotOpened;
+  std::error_code size_error;
+  const uintmax_t expected = fs::file_size(file, size_error);
+  if (!size_error) bytes->reserve(static_cast<size_t>(expected));
+  char buffer[1 << 16];
+  while (true) {
+    const size_t got = std::fread(buffer, 1, sizeof buffer, in.get());
+    bytes->append(buffer, got);
+    if (got < sizeof buffer) break;
+  }
+  if (std::ferror(in.get())) {
+    *error = std::generic_category().message(errno);
+    bytes->clear();
+    return FileReadResult::kFailed;
+  }
+  return FileReadResult::kRead;
+}
+
+std::string fileErrorMessage(std::string_view systemText) {
+  return "FILE ERROR: " + std::string(systemText);
+}
+
+}  // namespace quorvex

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <stdlib.h>
 #include <string_view>
 
 #include "document/brenquil_doc.h"
@@ -12,8 +13,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static quorvex::ScriptedPrompter prompter;
-  // A home without template folders: new records take their built-in values.
-  static const quorvex::Env env("/nonexistent-quorvex-home", prompter);
+  // A fresh, empty home: new records take their built-in values, and whatever
+  // an old document's product migration writes stays inside it.
+  static char home[] = "/tmp/quorvex-fuzz-home-XXXXXX";
+  static const quorvex::Env env(::mkdtemp(home) ? home : "/tmp", prompter);
   quorvex::CBrenquilDoc doc(env);
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
   if (doc.read(bytes).ok()) {

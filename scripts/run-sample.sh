@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, then makes the sample company in a fresh
-# home and prints its summary.
+# Sets up a fresh Debian 12 machine, makes the sample company, builds its site
+# in a fresh home and prints where the site's index.html is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-home="$(mktemp -d)/quorvex"
 cli=build/bin/quorvex-cli
-"$cli" --home "$home" load data/Sample/acme.json "$home/Acme Outdoor Supply.qvx"
-"$cli" --home "$home" summary "$home/Acme Outdoor Supply.qvx"
-echo "Sample document: $home/Acme Outdoor Supply.qvx"
+scripts/make-sample.sh "$cli"
+home="$(mktemp -d)/quorvex"
+company="Acme Outdoor Supply"
+# The first command seeds the home from data/, the sample included.
+"$cli" --home "$home" summary data/Sample/acme.qvx >/dev/null
+cp "$home/Sample/acme.qvx" "$home/$company.qvx"
+cp -r "$home/Sample/$company" "$home/"
+index="$("$cli" --home "$home" build "$home/$company.qvx")"
+echo "Sample document: $home/$company.qvx"
+echo "Sample site:     $index"
+echo "(The shop's frames share their catalogue over HTTP: for example"
+echo " python3 -m http.server -d \"$(dirname "$index")\" 8000, then open http://localhost:8000/)"

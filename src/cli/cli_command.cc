@@ -15,6 +15,7 @@ const std::vector<CliCommand>& allCommands() {
     addProductCommands(list);
     addAppCommands(list);
     addSiteCommands(list);
+    addBuildCommands(list);
     return list;
   }();
   return commands;

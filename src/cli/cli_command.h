@@ -45,6 +45,7 @@ void addPublishCommands(std::vector<CliCommand>& commands);
 void addProductCommands(std::vector<CliCommand>& commands);
 void addAppCommands(std::vector<CliCommand>& commands);
 void addSiteCommands(std::vector<CliCommand>& commands);
+void addBuildCommands(std::vector<CliCommand>& commands);
 
 // Prints the message and the command's usage to stderr; returns kExitUsage.
 int usageError(const CliContext& context, const std::string& message);

@@ -29,9 +29,9 @@ int openCompany(const std::string& file, CBrenquilDoc& doc) {
 
 // The JSON names of the product columns: the fields of a row.
 constexpr const char* kRowKeys[kProductColumnCount] = {
-    "partNumber",   "description",     "price",        "weight",       "category",
-    "salesDescription", "link",        "picture",      "pictureFlag",  "linkFlag",
-    "publishState", "featureFlag",     "downloadPath", "downloadPassword", "downloadFlag",
+    "partNumber",   "description", "price",        "weight",           "category",
+    "salesDescription", "link",    "picture",      "pictureFlag",      "linkFlag",
+    "publishState", "featureFlag", "downloadPath", "downloadPassword", "downloadFlag",
     "uploadFlag",   "taxFlag"};
 
 // A row in its cleaned output form, feature selections included.

@@ -85,7 +85,7 @@ bool CExtraFields::createInProgram(const Env& env) {
 bool CExtraFields::loadRows(const Env& env) {
   ProductFileReader reader(*this, env);
   const bool read = reader.readRows(true);
-  if (isImported() && !sourcePath.empty()) reader.refreshFromSource();
+  if (isImported() && !sourcePath.empty()) return reader.refreshFromSource();
   return read;
 }
 
@@ -117,6 +117,12 @@ void CExtraFields::clearRows() {
   std::vector<CExtraItem>().swap(rows);
   currentRow = -1;
   partNumbers_.invalidate();
+}
+
+void CExtraFields::reserveRows(size_t count) {
+  rows.reserve(rows.size() + count);
+  findRow("");  // builds the index if needed, so that the room made stays
+  partNumbers_.reserve(rows.size() + count);
 }
 
 bool CExtraFields::addRow(std::string_view partNumber, int32_t position) {

@@ -136,7 +136,8 @@ class CExtraFields : public Record {
   // Appends the rows of PriceList.txt; then, for an imported table with a
   // source file, refreshes them from that file: new products are added, the
   // imported columns of known ones updated, and products that left the file
-  // removed. Returns what readRows() of PriceList.txt returned.
+  // removed. Returns false when the rows could not be had: the external file
+  // of such a table, or else PriceList.txt, could not be read.
   bool loadRows(const Env& env);
 
   // Appends the rows of PriceList.txt (`ownFile`) or of the external file
@@ -165,6 +166,10 @@ class CExtraFields : public Record {
 
   // Empties `rows`, releasing their memory; no row is current.
   void clearRows();
+
+  // Makes room for `count` more rows, so that adding them one by one neither
+  // moves the rows nor rehashes the part number index.
+  void reserveRows(size_t count);
 
   // Inserts a new row with default values and `partNumber` before `position`
   // (a negative or too large position appends), with one unchecked, empty

@@ -27,6 +27,10 @@ class PartNumberIndex {
   // `cleaned`, was just appended.
   void appended(const std::vector<CExtraItem>& rows, std::string cleaned);
 
+  // Makes room for `count` part numbers in all, so that adding them does not
+  // rehash the index.
+  void reserve(size_t count) { positions_.reserve(count); }
+
   // Forgets everything; the next lookup rebuilds the index.
   void invalidate() { built_ = false; }
 

@@ -1,5 +1,6 @@
 #include "products/product_file_reader.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "products/field_splitter.h"
@@ -63,6 +64,7 @@ bool ProductFileReader::readRows(bool ownFile) {
     table_.clearRows();
     return false;
   }
+  table_.reserveRows(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')));
   if (!table_.isImported()) {
     table_.categoryNames.clear();
     table_.categoryDescriptions.clear();
@@ -99,13 +101,13 @@ bool ProductFileReader::readRows(bool ownFile) {
   return true;
 }
 
-void ProductFileReader::refreshFromSource() {
+bool ProductFileReader::refreshFromSource() {
   std::string bytes;
   LineCursor lines({});
   std::vector<bool> seen(table_.rows.size(), false);
   if (!openLines(false, &bytes, &lines)) {
     table_.clearRows();
-    return;
+    return false;
   }
   if (table_.columnIndex[kCategoryColumn] < 0) listCategoryNone();
 
@@ -136,6 +138,7 @@ void ProductFileReader::refreshFromSource() {
   }
   table_.deleteRows(std::move(gone));
   table_.currentRow = -1;
+  return true;
 }
 
 void ProductFileReader::listCategoryNone() {

@@ -29,8 +29,8 @@ class ProductFileReader {
   // gets its description, price, category and weight and the columns the
   // file feeds (position above 0), the values set in the program for other
   // columns surviving; rows the file no longer holds are removed. When the
-  // file cannot be read, the rows are emptied.
-  void refreshFromSource();
+  // file cannot be read, the rows are emptied and false returned.
+  bool refreshFromSource();
 
  private:
   // Reads the lines of the own or the external file into `bytes` and points

@@ -1,0 +1,39 @@
+#include "generator/generation_context.h"
+
+#include "document/brenquil_doc.h"
+#include "platform/env.h"
+#include "platform/worker_status.h"
+
+namespace quorvex {
+
+GenerationContext::GenerationContext(CBrenquilDoc& doc, const Env& env, WorkerStatus& status,
+                                     std::string version)
+    : doc(doc),
+      env(env),
+      status(status),
+      version(std::move(version)),
+      loader(env.home(), fields, env.prompter(), this->version),
+      expander(fields, env.prompter()),
+      writer(env.prompter()) {}
+
+Prompter& GenerationContext::prompter() const { return env.prompter(); }
+
+void GenerationContext::setProgress(std::string text) const {
+  status.setProgressText(std::move(text));
+}
+
+void GenerationContext::enterFile(FileLists lists, const std::string& source,
+                                  const std::string& local, const std::string& remoteName,
+                                  const std::string& remoteFolder, int32_t binaryTransfer,
+                                  int32_t rootOnAddOn) const {
+  if (lists != FileLists::kOrderServer) {
+    doc.m_pWebFileList->addFile(env.home(), source, local, remoteName, remoteFolder, 1,
+                                binaryTransfer, rootOnAddOn);
+  }
+  if (lists != FileLists::kWeb) {
+    doc.m_pOrderServerFileList->addFile(env.home(), source, local, remoteName, remoteFolder, 1,
+                                        binaryTransfer, rootOnAddOn);
+  }
+}
+
+}  // namespace quorvex

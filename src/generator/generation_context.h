@@ -1,0 +1,72 @@
+#ifndef QUORVEX_GENERATOR_GENERATION_CONTEXT_H_
+#define QUORVEX_GENERATOR_GENERATION_CONTEXT_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "generator/field_table.h"
+#include "generator/output_writer.h"
+#include "generator/site_folders.h"
+#include "generator/template_expander.h"
+#include "generator/template_loader.h"
+
+namespace quorvex {
+
+class CBrenquilDoc;
+class Env;
+class Prompter;
+class WorkerStatus;
+
+// The published-file list(s) a file is entered in: the web file list (the
+// user's own web server), the order-server file list, or both.
+enum class FileLists { kWeb, kOrderServer, kBoth };
+
+// The state one save-site run shares between its parts: the document, the
+// platform services, the status block the front end polls, the field table
+// with the template loader, expander and writer that work on it, the site
+// folders, and the counters and flags the data parts fill in.
+//
+// Lives on the worker thread for one run. The document, environment and
+// status block must outlive it. Not copyable.
+class GenerationContext {
+ public:
+  // `version` is the program version written into the page headers.
+  GenerationContext(CBrenquilDoc& doc, const Env& env, WorkerStatus& status, std::string version);
+  GenerationContext(const GenerationContext&) = delete;
+  GenerationContext& operator=(const GenerationContext&) = delete;
+
+  CBrenquilDoc& doc;
+  const Env& env;
+  WorkerStatus& status;
+  const std::string version;
+  FieldTable fields;
+  TemplateLoader loader;
+  TemplateExpander expander;
+  OutputWriter writer;
+  SiteFolders folders;
+
+  // Filled while the site-wide fields are set.
+  int32_t featuredCount = 0;
+  int32_t downloadCount = 0;
+  bool downloadsOnWebServer = false;
+  bool downloadsOnOrderServer = false;
+  // The shop template predates the display styles (see SaveSiteRun).
+  bool oldStyleShop = false;
+
+  Prompter& prompter() const;
+
+  // Shows `text` as the run's progress.
+  void setProgress(std::string text) const;
+
+  // Enters a produced file in the published-file list(s) `lists`, with
+  // inUse 1 and the given transfer mode and add-on placement (CFileList's
+  // addFile). Paths are stored forms (SiteFolders).
+  void enterFile(FileLists lists, const std::string& source, const std::string& local,
+                 const std::string& remoteName, const std::string& remoteFolder,
+                 int32_t binaryTransfer, int32_t rootOnAddOn) const;
+};
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_GENERATOR_GENERATION_CONTEXT_H_

@@ -1,0 +1,125 @@
+#include "generator/image_placer.h"
+
+#include "document/brenquil_doc.h"
+#include "generator/file_copy.h"
+#include "generator/file_error.h"
+#include "generator/text_helpers.h"
+#include "imaging/image_canvas.h"
+#include "platform/paths.h"
+#include "platform/prompter.h"
+
+namespace quorvex {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isWebPicture(std::string_view name) {
+  std::string extension = lowerExtension(name);
+  return extension == "gif" || extension == "jpg" || extension == "jpeg";
+}
+
+}  // namespace
+
+ImageSize ImagePlacer::sizeOf(std::string_view stored) const {
+  return imageSize(context_.folders.native(stored));
+}
+
+bool ImagePlacer::copyToImages(const std::string& source, const std::string& name) {
+  std::optional<fs::path> target =
+      joinInside(context_.folders.native(context_.folders.imagesFolder()), name);
+  std::error_code error = target ? copyFile(context_.folders.native(source), *target, true)
+                                 : std::make_error_code(std::errc::invalid_argument);
+  if (error) {
+    showFileError(context_.prompter(), error, target.value_or(fs::path(name)));
+    placed_.erase(name);
+  } else {
+    placed_[name] = source;
+  }
+  return !error;
+}
+
+bool ImagePlacer::saveToImages(CImageCanvas& canvas, const std::string& name) {
+  std::optional<fs::path> target =
+      joinInside(context_.folders.native(context_.folders.imagesFolder()), name);
+  bool saved = false;
+  placed_.erase(name);
+  if (target) {
+    canvas.setJpegQuality(context_.doc.m_pFtp->jpegQuality);
+    canvas.render();
+    saved = canvas.save(*target);
+  }
+  if (!saved) {
+    showFileError(context_.prompter(), std::make_error_code(std::errc::io_error),
+                  target.value_or(fs::path(name)));
+  }
+  return saved;
+}
+
+bool ImagePlacer::writeResized(const std::string& source, const std::string& name, int width,
+                               int height) {
+  CImageCanvas canvas(context_.folders.native(source));
+  canvas.setSize(width, height);
+  return saveToImages(canvas, name);
+}
+
+std::string ImagePlacer::placeImage(const std::string& source, std::string_view name) {
+  std::string cleaned = cleanFileName(name);
+  const bool convert = !isWebPicture(cleaned);
+  std::string target = convert ? webImageName(cleaned) : cleaned;
+  auto found = placed_.find(target);
+  if (found != placed_.end() && found->second == source) return target;
+  if (!convert) {
+    copyToImages(source, target);
+    return target;
+  }
+  context_.setProgress("Converting image...");
+  CImageCanvas canvas(context_.folders.native(source));
+  if (canvas.width() < 1 || canvas.height() < 1) {
+    copyToImages(source, cleaned);
+    context_.prompter().showMessage("WARNING: File \"" + source +
+                                    "\" does not seem to be a valid image.");
+    return cleaned;
+  }
+  if (saveToImages(canvas, target)) placed_.emplace(target, source);
+  return target;
+}
+
+std::string ImagePlacer::reduceImage(std::string_view label, const std::string& source, int width) {
+  context_.setProgress("Converting and resizing " + std::string(label) + " image...");
+  std::string name = reducedImageName(source, label);
+  CImageCanvas canvas(context_.folders.native(source));
+  if (canvas.width() >= 1 && canvas.height() >= 1) {
+    canvas.setSize(width, proportionalHeight(width, canvas.width(), canvas.height()));
+  }
+  saveToImages(canvas, name);
+  return name;
+}
+
+std::string ImagePlacer::siteImage(const std::string& source, std::string_view label,
+                                   int wantedWidth, bool resize, FileLists lists) {
+  std::string name;
+  ImageSize size;
+  if (resize) size = sizeOf(source);
+  if (resize && size.known() && wantedWidth >= 1 && size.width > wantedWidth) {
+    name = reduceImage(label, source, wantedWidth);
+  } else {
+    name = placeImage(source, lastPathComponent(source));
+  }
+  context_.enterFile(lists, source, context_.folders.imagesFile(name), name,
+                     context_.folders.imagesRemoteFolder(), 1, 0);
+  return name;
+}
+
+void ImagePlacer::setImageField(std::string_view field, std::string_view file) {
+  std::string name = webImageName(file);
+  std::string value = context_.folders.imagesUrl() + name;
+  ImageSize size = sizeOf(context_.folders.imagesFile(name));
+  if (size.known()) {
+    value +=
+        "\" WIDTH=\"" + std::to_string(size.width) + "\" HEIGHT=\"" + std::to_string(size.height);
+  }
+  context_.fields.set(field, std::move(value));
+}
+
+}  // namespace quorvex

@@ -1,0 +1,78 @@
+#ifndef QUORVEX_GENERATOR_IMAGE_PLACER_H_
+#define QUORVEX_GENERATOR_IMAGE_PLACER_H_
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "generator/generation_context.h"
+#include "generator/image_size.h"
+
+namespace quorvex {
+
+class CImageCanvas;
+
+// Brings pictures into the images folder of the site being generated (copied,
+// converted to JPEG or reduced) and sets the field values that put them on a
+// page. Pictures are named by the stored path of their source; messages name
+// the source as stored.
+//
+// Works on the context of one run, which must outlive it. Not thread-safe.
+class ImagePlacer {
+ public:
+  explicit ImagePlacer(GenerationContext& context) : context_(context) {}
+
+  // place-image: puts the picture `source` into the images folder under the
+  // cleaned `name` (cleanFileName) and returns the name it got. GIF and JPEG
+  // pictures are copied, overwriting. Others are converted to JPEG (progress
+  // "Converting image...", the server preferences' JPEG quality) under their
+  // web image name; one that does not load is copied unchanged under the
+  // cleaned name after "WARNING: File \"<source>\" does not seem to be a
+  // valid image.". A failed copy or save shows "FILE ERROR: ...". Placing the
+  // same source under the same name again in one run reuses the file.
+  std::string placeImage(const std::string& source, std::string_view name);
+
+  // reduce-image: writes a copy of `source` reduced to `width` pixels wide,
+  // keeping its proportions, into the images folder (progress "Converting
+  // and resizing <label> image...") and returns its name: the cleaned base
+  // name + "-" + label + ".gif" for a GIF, else ".jpg".
+  std::string reduceImage(std::string_view label, const std::string& source, int width);
+
+  // site-image: brings `source` into the images folder, reduced to
+  // `wantedWidth` when `resize` is set and the picture is wider (else
+  // placed), enters it in `lists` (remote folder Images, binary) and returns
+  // its name.
+  std::string siteImage(const std::string& source, std::string_view label, int wantedWidth,
+                        bool resize, FileLists lists);
+
+  // set-image: sets `field` to "Images/" + the web image name of `file`,
+  // followed by "\" WIDTH=\"w\" HEIGHT=\"h" when the size of that picture in
+  // the images folder is known (the template closes the quote).
+  void setImageField(std::string_view field, std::string_view file);
+
+  // Returns the size of the picture at the stored path `stored`.
+  ImageSize sizeOf(std::string_view stored) const;
+
+  // Copies the picture `source` unchanged into the images folder as `name`;
+  // false after showing the file error. The placements of this run are kept
+  // up to date by this and writeResized().
+  bool copyToImages(const std::string& source, const std::string& name);
+
+  // Writes `source` resized to width × height as `name` in the images folder
+  // with the server preferences' JPEG quality (GIF or JPEG by the name's
+  // extension); false after showing the file error.
+  bool writeResized(const std::string& source, const std::string& name, int width, int height);
+
+ private:
+  // Renders `canvas` and saves it as `name` in the images folder; false after
+  // showing the file error.
+  bool saveToImages(CImageCanvas& canvas, const std::string& name);
+
+  GenerationContext& context_;
+  // For each name placed in this run, the source placed under it.
+  std::unordered_map<std::string, std::string> placed_;
+};
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_GENERATOR_IMAGE_PLACER_H_

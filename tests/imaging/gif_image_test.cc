@@ -9,19 +9,19 @@ namespace quorvex {
 namespace {
 
 using testing::gifBytes;
-using testing::GifSpec;
+using testing::GifRecipe;
 using testing::pixelAt;
 
 const Palette kFourColours = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 9, 9}};
 
 // A 2 × 3 frame covering the whole screen, pixel values 0..5 from the top.
-GifSpec sixPixels() {
-  GifSpec spec;
-  spec.screenWidth = spec.width = 2;
-  spec.screenHeight = spec.height = 3;
-  spec.globalMap = kFourColours;
-  spec.pixels = {0, 1, 2, 3, 0, 1};
-  return spec;
+GifRecipe sixPixels() {
+  GifRecipe recipe;
+  recipe.screenWidth = recipe.width = 2;
+  recipe.screenHeight = recipe.height = 3;
+  recipe.globalMap = kFourColours;
+  recipe.pixels = {0, 1, 2, 3, 0, 1};
+  return recipe;
 }
 
 TEST(GifImageTest, ReadsTheFirstFrameTopRowIntoTheTopImageRow) {
@@ -44,12 +44,12 @@ TEST(GifImageTest, PadsTheColourMapWithWhiteAndPrefersTheLocalMap) {
   EXPECT_EQ(image.palette()[3], (Rgb{9, 9, 9}));
   EXPECT_EQ(image.palette()[4], (Rgb{255, 255, 255}));
   EXPECT_EQ(image.palette()[255], (Rgb{255, 255, 255}));
-  GifSpec local = sixPixels();
+  GifRecipe local = sixPixels();
   local.localMap = {{1, 1, 1}, {2, 2, 2}};
   ASSERT_TRUE(decodeGif(gifBytes(local), image));
   EXPECT_EQ(pixelAt(image, 0, 2), (Rgb{1, 1, 1}));
   EXPECT_EQ(pixelAt(image, 0, 1), (Rgb{255, 255, 255}));  // index 2: beyond the local map
-  GifSpec noMap = sixPixels();
+  GifRecipe noMap = sixPixels();
   noMap.globalMap.clear();
   EXPECT_FALSE(decodeGif(gifBytes(noMap), image));
   EXPECT_EQ(image.width(), 0);
@@ -57,30 +57,30 @@ TEST(GifImageTest, PadsTheColourMapWithWhiteAndPrefersTheLocalMap) {
 
 TEST(GifImageTest, TransparencyNeedsTheControlBlockFlag) {
   CImageImplGIF image("a.gif");
-  GifSpec spec = sixPixels();
-  spec.controlBlock = true;
-  spec.controlIndex = 3;
-  spec.controlFlags = 0;
-  ASSERT_TRUE(decodeGif(gifBytes(spec), image));
+  GifRecipe recipe = sixPixels();
+  recipe.controlBlock = true;
+  recipe.controlIndex = 3;
+  recipe.controlFlags = 0;
+  ASSERT_TRUE(decodeGif(gifBytes(recipe), image));
   EXPECT_EQ(image.transparentIndex(), -1);
-  spec.controlFlags = 1;
-  ASSERT_TRUE(decodeGif(gifBytes(spec), image));
+  recipe.controlFlags = 1;
+  ASSERT_TRUE(decodeGif(gifBytes(recipe), image));
   EXPECT_EQ(image.transparentIndex(), 3);
 }
 
 TEST(GifImageTest, InterlacedAndOffsetFramesLandOnTheirRows) {
-  GifSpec spec;
-  spec.screenWidth = 3;
-  spec.screenHeight = 10;
-  spec.globalMap = kFourColours;
-  spec.left = 1;
-  spec.top = 1;
-  spec.width = 2;  // sticks out of the screen at the bottom: clipped
-  spec.height = 10;
-  spec.interlaced = true;
-  for (int row = 0; row < 10; ++row) spec.pixels.insert(spec.pixels.end(), 2, row % 4);
+  GifRecipe recipe;
+  recipe.screenWidth = 3;
+  recipe.screenHeight = 10;
+  recipe.globalMap = kFourColours;
+  recipe.left = 1;
+  recipe.top = 1;
+  recipe.width = 2;  // sticks out of the screen at the bottom: clipped
+  recipe.height = 10;
+  recipe.interlaced = true;
+  for (int row = 0; row < 10; ++row) recipe.pixels.insert(recipe.pixels.end(), 2, row % 4);
   CImageImplGIF image("a.gif");
-  ASSERT_TRUE(decodeGif(gifBytes(spec), image));
+  ASSERT_TRUE(decodeGif(gifBytes(recipe), image));
   for (int fromTop = 1; fromTop < 10; ++fromTop) {
     EXPECT_EQ(image.getIndex(1, 9 - fromTop), (fromTop - 1) % 4) << "row " << fromTop;
     EXPECT_EQ(image.getIndex(0, 9 - fromTop), 0);
@@ -94,7 +94,7 @@ TEST(GifImageTest, DamagedFilesLeaveNoPicture) {
   EXPECT_FALSE(image.isValid());
   EXPECT_FALSE(decodeGif("GIF89a", image));
   EXPECT_FALSE(decodeGif("", image));
-  GifSpec huge = sixPixels();
+  GifRecipe huge = sixPixels();
   huge.screenWidth = huge.screenHeight = 65535;
   EXPECT_FALSE(decodeGif(gifBytes(huge), image));
 }

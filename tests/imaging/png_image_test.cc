@@ -12,7 +12,7 @@ namespace {
 
 using testing::pixelAt;
 
-struct PngSpec {
+struct PngRecipe {
   int width = 2;
   int height = 2;
   int colourType = PNG_COLOR_TYPE_RGB;
@@ -29,21 +29,21 @@ void append(png_structp png, png_bytep data, size_t size) {
 }
 
 // A PNG file made directly with libpng.
-std::string pngFile(const PngSpec& spec) {
+std::string pngFile(const PngRecipe& recipe) {
   std::string bytes;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   png_set_write_fn(png, &bytes, append, nullptr);
-  png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colourType,
-               spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, recipe.width, recipe.height, recipe.bitDepth, recipe.colourType,
+               recipe.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  if (!spec.palette.empty()) png_set_PLTE(png, info, spec.palette.data(), spec.palette.size());
-  if (!spec.alphas.empty())
-    png_set_tRNS(png, info, spec.alphas.data(), spec.alphas.size(), nullptr);
+  if (!recipe.palette.empty()) png_set_PLTE(png, info, recipe.palette.data(), recipe.palette.size());
+  if (!recipe.alphas.empty())
+    png_set_tRNS(png, info, recipe.alphas.data(), recipe.alphas.size(), nullptr);
   png_write_info(png, info);
   std::vector<std::vector<png_byte>> rows;
   std::vector<png_bytep> pointers;
-  for (int y = 0; y < spec.height; ++y) rows.push_back(spec.row(y));
+  for (int y = 0; y < recipe.height; ++y) rows.push_back(recipe.row(y));
   for (auto& row : rows) pointers.push_back(row.data());
   png_write_image(png, pointers.data());
   png_write_end(png, nullptr);
@@ -52,12 +52,12 @@ std::string pngFile(const PngSpec& spec) {
 }
 
 TEST(PngImageTest, TruecolourKeepsItsColours) {
-  PngSpec spec;
-  spec.row = [](int y) {
+  PngRecipe recipe;
+  recipe.row = [](int y) {
     return y == 0 ? std::vector<png_byte>{255, 0, 0, 0, 255, 0} : std::vector<png_byte>(6, 7);
   };
   CImageImplPNG image("a.png");
-  ASSERT_TRUE(decodePng(pngFile(spec), image));
+  ASSERT_TRUE(decodePng(pngFile(recipe), image));
   EXPECT_EQ(image.bitsPerPixel(), 24);
   EXPECT_EQ(image.colourType(), 2);
   EXPECT_EQ(pixelAt(image, 0, 1), (Rgb{255, 0, 0}));  // the top row
@@ -66,34 +66,34 @@ TEST(PngImageTest, TruecolourKeepsItsColours) {
 }
 
 TEST(PngImageTest, TransparencyIsCompositedOverTheBackgroundColour) {
-  PngSpec spec;
-  spec.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
-  spec.row = [](int) { return std::vector<png_byte>{10, 20, 30, 0, 10, 20, 30, 255}; };
+  PngRecipe recipe;
+  recipe.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+  recipe.row = [](int) { return std::vector<png_byte>{10, 20, 30, 0, 10, 20, 30, 255}; };
   CImageImplPNG image("a.png");
-  ASSERT_TRUE(decodePng(pngFile(spec), image));
+  ASSERT_TRUE(decodePng(pngFile(recipe), image));
   EXPECT_EQ(image.bitsPerPixel(), 24);
   EXPECT_EQ(image.colourType(), 6);
   EXPECT_EQ(pixelAt(image, 0, 0), kPngBackground);
   EXPECT_EQ(pixelAt(image, 1, 0), (Rgb{10, 20, 30}));
   // Grey with alpha comes out as truecolour over the same background.
-  spec.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
-  spec.row = [](int) { return std::vector<png_byte>{90, 0, 90, 255}; };
-  ASSERT_TRUE(decodePng(pngFile(spec), image));
+  recipe.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
+  recipe.row = [](int) { return std::vector<png_byte>{90, 0, 90, 255}; };
+  ASSERT_TRUE(decodePng(pngFile(recipe), image));
   EXPECT_EQ(pixelAt(image, 0, 0), kPngBackground);
   EXPECT_EQ(pixelAt(image, 1, 0), (Rgb{90, 90, 90}));
 }
 
 TEST(PngImageTest, PalettedFilesKeepIndicesAndTheStoredPalette) {
-  PngSpec spec;
-  spec.colourType = PNG_COLOR_TYPE_PALETTE;
-  spec.bitDepth = 4;
-  spec.palette = {{1, 2, 3}, {40, 50, 60}};
-  spec.alphas = {0};  // entry 0 transparent: not applied
-  spec.row = [](int y) {
+  PngRecipe recipe;
+  recipe.colourType = PNG_COLOR_TYPE_PALETTE;
+  recipe.bitDepth = 4;
+  recipe.palette = {{1, 2, 3}, {40, 50, 60}};
+  recipe.alphas = {0};  // entry 0 transparent: not applied
+  recipe.row = [](int y) {
     return std::vector<png_byte>{static_cast<png_byte>(y == 0 ? 0x01 : 0x10)};
   };
   CImageImplPNG image("a.png");
-  ASSERT_TRUE(decodePng(pngFile(spec), image));
+  ASSERT_TRUE(decodePng(pngFile(recipe), image));
   EXPECT_EQ(image.bitsPerPixel(), 4);
   EXPECT_EQ(image.colourType(), 3);
   EXPECT_EQ(image.palette(), (Palette{{1, 2, 3}, {40, 50, 60}}));
@@ -103,7 +103,7 @@ TEST(PngImageTest, PalettedFilesKeepIndicesAndTheStoredPalette) {
 }
 
 TEST(PngImageTest, InterlacedAndSixteenBitFilesReadAsThePlainForm) {
-  PngSpec plain;
+  PngRecipe plain;
   plain.width = 13;
   plain.height = 9;
   plain.row = [](int y) {
@@ -111,9 +111,9 @@ TEST(PngImageTest, InterlacedAndSixteenBitFilesReadAsThePlainForm) {
     for (int x = 0; x < 13; ++x) row.insert(row.end(), {png_byte(x * 19), png_byte(y * 28), 99});
     return row;
   };
-  PngSpec interlaced = plain;
+  PngRecipe interlaced = plain;
   interlaced.interlaced = true;
-  PngSpec deep = plain;
+  PngRecipe deep = plain;
   deep.bitDepth = 16;
   deep.row = [&](int y) {
     std::vector<png_byte> row;
@@ -135,10 +135,10 @@ TEST(PngImageTest, InterlacedAndSixteenBitFilesReadAsThePlainForm) {
 }
 
 TEST(PngImageTest, TruncatedFilesKeepTheirSizeAndBadOnesLoadNothing) {
-  PngSpec spec;
-  spec.width = spec.height = 64;
-  spec.row = [](int y) { return std::vector<png_byte>(64 * 3, static_cast<png_byte>(y * 3)); };
-  std::string bytes = pngFile(spec);
+  PngRecipe recipe;
+  recipe.width = recipe.height = 64;
+  recipe.row = [](int y) { return std::vector<png_byte>(64 * 3, static_cast<png_byte>(y * 3)); };
+  std::string bytes = pngFile(recipe);
   CImageImplPNG image("a.png");
   EXPECT_FALSE(decodePng(bytes.substr(0, bytes.size() - 30), image));
   EXPECT_EQ(image.width(), 64);

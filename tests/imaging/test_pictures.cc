@@ -52,26 +52,26 @@ ColorMapObject* makeMap(const Palette& palette) {
 
 }  // namespace
 
-std::string gifBytes(const GifSpec& spec) {
+std::string gifBytes(const GifRecipe& recipe) {
   std::string bytes;
   int error;
   GifFileType* gif = EGifOpen(&bytes, appendBytes, &error);
   EGifSetGifVersion(gif, true);
-  ColorMapObject* global = makeMap(spec.globalMap);
-  ColorMapObject* local = makeMap(spec.localMap);
-  EGifPutScreenDesc(gif, spec.screenWidth, spec.screenHeight, 8, 0, global);
-  if (spec.controlBlock) {
-    GifByteType block[4] = {static_cast<GifByteType>(spec.controlFlags), 0, 0,
-                            static_cast<GifByteType>(spec.controlIndex)};
+  ColorMapObject* global = makeMap(recipe.globalMap);
+  ColorMapObject* local = makeMap(recipe.localMap);
+  EGifPutScreenDesc(gif, recipe.screenWidth, recipe.screenHeight, 8, 0, global);
+  if (recipe.controlBlock) {
+    GifByteType block[4] = {static_cast<GifByteType>(recipe.controlFlags), 0, 0,
+                            static_cast<GifByteType>(recipe.controlIndex)};
     EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, block);
   }
-  EGifPutImageDesc(gif, spec.left, spec.top, spec.width, spec.height, spec.interlaced, local);
-  std::vector<int> order = interlacedRowOrder(spec.height);
-  for (int k = 0; k < spec.height; ++k) {
-    int row = spec.interlaced ? order[k] : k;
-    std::vector<GifPixelType> line(spec.pixels.begin() + row * spec.width,
-                                   spec.pixels.begin() + (row + 1) * spec.width);
-    EGifPutLine(gif, line.data(), spec.width);
+  EGifPutImageDesc(gif, recipe.left, recipe.top, recipe.width, recipe.height, recipe.interlaced, local);
+  std::vector<int> order = interlacedRowOrder(recipe.height);
+  for (int k = 0; k < recipe.height; ++k) {
+    int row = recipe.interlaced ? order[k] : k;
+    std::vector<GifPixelType> line(recipe.pixels.begin() + row * recipe.width,
+                                   recipe.pixels.begin() + (row + 1) * recipe.width);
+    EGifPutLine(gif, line.data(), recipe.width);
   }
   EGifCloseFile(gif, &error);
   GifFreeMapObject(global);

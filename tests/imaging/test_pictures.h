@@ -24,7 +24,7 @@ Rgb pixelAt(const CImageImpl& picture, int x, int y);
 // map, then one frame at (left, top) of the given size and pixels (row-major
 // from the top) with an optional local map, optionally interlaced and
 // preceded by a graphic control block with the given flags and index.
-struct GifSpec {
+struct GifRecipe {
   int screenWidth = 0;
   int screenHeight = 0;
   Palette globalMap;
@@ -39,7 +39,7 @@ struct GifSpec {
   int controlFlags = 0;
   int controlIndex = 0;
 };
-std::string gifBytes(const GifSpec& spec);
+std::string gifBytes(const GifRecipe& recipe);
 
 }  // namespace quorvex::testing
 

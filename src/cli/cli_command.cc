@@ -33,4 +33,11 @@ int failure(const std::string& message) {
   return kExitFailure;
 }
 
+int openCompany(const std::string& file, CBrenquilDoc& doc) {
+  Status status = doc.open(file);
+  if (!status.ok()) return failure(status.message());
+  if (doc.m_strCompanyName.empty()) return failure("The company has no name yet.");
+  return kExitSuccess;
+}
+
 }  // namespace quorvex::cli

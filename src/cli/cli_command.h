@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "document/brenquil_doc.h"
 #include "platform/env.h"
 
 namespace quorvex::cli {
@@ -52,6 +53,10 @@ int usageError(const CliContext& context, const std::string& message);
 
 // Prints "quorvex-cli: " + message to stderr and returns kExitFailure.
 int failure(const std::string& message);
+
+// Opens the document of a company that has a name (and so a site folder);
+// returns kExitSuccess, or kExitFailure after printing why not.
+int openCompany(const std::string& file, CBrenquilDoc& doc);
 
 }  // namespace quorvex::cli
 

@@ -19,14 +19,6 @@
 namespace quorvex::cli {
 namespace {
 
-// Opens the document of a company that has a name (and so a site folder).
-int openCompany(const std::string& file, CBrenquilDoc& doc) {
-  Status status = doc.open(file);
-  if (!status.ok()) return failure(status.message());
-  if (doc.m_strCompanyName.empty()) return failure("The company has no name yet.");
-  return kExitSuccess;
-}
-
 // The JSON names of the product columns: the fields of a row.
 constexpr const char* kRowKeys[kProductColumnCount] = {
     "partNumber",   "description", "price",        "weight",           "category",

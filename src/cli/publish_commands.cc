@@ -57,14 +57,6 @@ class ProgressReport {
   int shown_position_ = -1;
 };
 
-// Opens the document of a company that has a name (and so a site folder).
-int openCompany(const std::string& file, CBrenquilDoc& doc) {
-  Status status = doc.open(file);
-  if (!status.ok()) return failure(status.message());
-  if (doc.m_strCompanyName.empty()) return failure("The company has no name yet.");
-  return kExitSuccess;
-}
-
 int runPublish(CliContext& context) {
   std::string file;
   bool all = false;

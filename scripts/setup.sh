@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   zlib1g-dev libjpeg62-turbo-dev libpng-dev libgif-dev libcurl4-openssl-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2
-  python3-pyftpdlib python3-openssl
+  python3-pyftpdlib python3-openssl chromium ccache
 )
 
 missing=()
@@ -35,5 +35,7 @@ if [[ "${1:-}" == "--asan" ]]; then
   build_dir=build-asan
   cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEX_SANITIZE=ON)
 fi
+# ccache makes rebuilds in other worktrees and build folders cheap.
+cmake_args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build_dir" "${cmake_args[@]}" >/dev/null
 cmake --build "$build_dir" -- -j"$(nproc)" --quiet

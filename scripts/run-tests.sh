@@ -6,5 +6,6 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh --asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export QUORVEX_REQUIRE_BROWSER=1
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
 scripts/fuzz.sh "${QUORVEX_FUZZ_SECONDS:-20}"

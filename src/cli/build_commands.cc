@@ -121,7 +121,8 @@ int runBuild(CliContext& context) {
   if (file.empty()) return usageError(context, "missing DOC.qvx");
 
   ProgressLine progress(context.env.prompter());
-  Env env(context.env.home(), progress, &context.env.settings(), &context.env.ftp());
+  Env env(context.env.home(), progress, &context.env.settings(), &context.env.ftp(),
+          &context.env.fonts());
   CBrenquilDoc doc(env);
   Status opened = doc.open(file);
   if (!opened.ok()) return failure(opened.message());

@@ -12,7 +12,6 @@
 #include "imaging/button_renderer.h"
 #include "imaging/image_canvas.h"
 #include "imaging/image_file.h"
-#include "platform/freetype_font_rasterizer.h"
 #include "platform/text_encoding.h"
 
 namespace quorvex::cli {
@@ -195,9 +194,8 @@ int runButton(const CliContext& context, const ImageArgs& args) {
     font.offsetX = *x;
     font.offsetY = *y;
   }
-  FreetypeFontRasterizer rasterizer;
   const std::string& out = args.positional[1];
-  switch (renderButton(args.positional[0], text, font, quality, out, rasterizer)) {
+  switch (renderButton(args.positional[0], text, font, quality, out, context.env.fonts())) {
     case ButtonResult::kSaved:
       return kExitSuccess;
     case ButtonResult::kUnusableBackground:

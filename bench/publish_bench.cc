@@ -71,8 +71,7 @@ int main(int argc, char** argv) {
   fs::path home = makeTempDir();
   fs::path root = makeTempDir();
   fs::path port_file = root / "port";
-  fs::path script = fs::path(__FILE__).parent_path().parent_path() / "tests" / "support" /
-                    "ftp_server.py";
+  fs::path script = fs::path(QUORVEX_TEST_SUPPORT_DIR) / "ftp_server.py";
   std::string command = "/usr/bin/python3 \"" + script.string() + "\" \"" + root.string() +
                         "\" web:secret:web --port-file \"" + port_file.string() + "\" >/dev/null";
   // The server ends when its standard input (this pipe) closes.

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "app/app_services.h"
+#include "app/build_blocker.h"
 #include "app/command_ids.h"
 #include "app/document_lifecycle.h"
 #include "app/front_end.h"
@@ -19,28 +20,13 @@ namespace fs = std::filesystem;
 BuildCommands::BuildCommands(AppServices& app) : app_(app) {}
 
 bool BuildCommands::checkBuildable() {
-  CBrenquilDoc& doc = app_.doc;
-  Prompter& prompter = app_.env.prompter();
-  if (doc.m_strCompanyName.empty()) {
-    prompter.showMessage("Please, specify a company name to continue.");
-    app_.frontEnd.postCommand(kCmdLocation);
-    return false;
-  }
-  app_.lifecycle.save();
-  if (doc.m_pPageData->count() == 0) {
-    prompter.showMessage(
-        "I'm sorry, but you must choose a site and define its pages before you may continue.");
-    app_.frontEnd.postCommand(kCmdSiteType);
-    return false;
-  }
-  const CExtraFields& table = *doc.m_pExtraFields;
-  if (table.sourcePath.empty() && table.inProgram == 0 && doc.m_pPageData->hasProductPage()) {
-    prompter.showMessage(
-        "I'm sorry, but you must have a product database before you may continue.");
-    app_.frontEnd.postCommand(kCmdProductList);
-    return false;
-  }
-  return true;
+  std::optional<BuildBlocker> blocker = findBuildBlocker(app_.doc);
+  // A document without a company name has no file to be saved to yet.
+  if (!blocker || blocker->command != kCmdLocation) app_.lifecycle.save();
+  if (!blocker) return true;
+  app_.env.prompter().showMessage(blocker->message);
+  app_.frontEnd.postCommand(blocker->command);
+  return false;
 }
 
 void BuildCommands::saveSiteLocally() {

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "cli/cli_command.h"
+#include "cli/site_build.h"
 #include "document/brenquil_doc.h"
 #include "platform/paths.h"
 #include "platform/text_encoding.h"
@@ -18,9 +19,6 @@ namespace quorvex::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The site template whose sites are added to an existing site.
-constexpr char kAddOnSiteTemplate[] = "Just add commerce to my site";
 
 // Shows the publish dialog's progress on stderr: a bar redrawn in place on a
 // terminal, otherwise each new status text on a line of its own.
@@ -70,16 +68,18 @@ int runPublish(CliContext& context) {
     }
   }
   if (file.empty()) return usageError(context, "missing FILE.qvx");
-  CBrenquilDoc doc(context.env);
-  if (int result = openCompany(file, doc)) return result;
 
-  // The files are those of the last site build recorded in the document.
-  const bool add_on = doc.m_pSiteTemplate->currentName == kAddOnSiteTemplate;
+  // The site is built first, so that what is uploaded is what the document
+  // describes now.
+  SiteBuild site(context.env);
+  if (int result = site.open(file)) return result;
+  if (int result = site.build(/*view=*/false)) return result;
+  CBrenquilDoc& doc = site.doc();
   UploadSettings settings = UploadSettings::fromPreferences(
-      *doc.m_pFtp, orderServerHost(context.env.settings()), add_on);
+      *doc.m_pFtp, orderServerHost(context.env.settings()), doc.m_pSiteTemplate->isAddOn());
   std::string outcome;
   {
-    PublishModel model(settings, *doc.m_pWebFileList, *doc.m_pOrderServerFileList, context.env);
+    PublishModel model(settings, *doc.m_pWebFileList, *doc.m_pOrderServerFileList, site.env());
     ProgressReport progress;
     if (all) {
       model.uploadAll();
@@ -118,11 +118,11 @@ int runFetchLogs(CliContext& context) {
 void addPublishCommands(std::vector<CliCommand>& commands) {
   commands.push_back(
       {"publish", "FILE.qvx [--all]", "Upload a company's site to its servers.",
-       "Sends the files of the last site build that changed since their last upload: the\n"
-       "order-processing files to the order server, the rest to the web server of the\n"
-       "server preferences; files the site no longer has are deleted there. --all sends\n"
-       "every file again. A failed upload asks whether to go on (--yes, --no). The\n"
-       "document is saved afterwards, with what was uploaded.\n"
+       "Builds the site first (as `build` does), then sends the files that changed since\n"
+       "their last upload: the order-processing files to the order server, the rest to\n"
+       "the web server of the server preferences; files the site no longer has are\n"
+       "deleted there. --all sends every file again. A failed upload asks whether to go\n"
+       "on (--yes, --no). The document is saved afterwards, with what was uploaded.\n"
        "The order server is $QUORVEX_ORDER_SERVER, else the settings' [Order Server] Host.\n",
        runPublish});
   commands.push_back(

@@ -101,7 +101,9 @@ SaveSiteRun::SaveSiteRun(CBrenquilDoc& doc, const Env& env, WorkerStatus& status
       options_(std::move(options)),
       images_(context_),
       pageFields_(context_, images_),
-      products_(context_, images_) {}
+      products_(context_, images_),
+      shopSettings_(context_),
+      cartButtons_(context_, images_) {}
 
 bool SaveSiteRun::goOn() {
   if (!context_.status.stopRequested()) return true;
@@ -279,10 +281,21 @@ bool SaveSiteRun::placeStyleImages() {
 
 void SaveSiteRun::fillSiteFields() {
   context_.setProgress("Loading company information...");
+  const CProductPage* productPage = context_.doc.m_pPageData->productPage();
+  shopSettings_.setVersion();
   pageFields_.setSiteFields();
+  shopSettings_.setCommands(addOnSite_);
+  // The statements that preload every roll-over picture of the site.
+  std::string preload;
+  if (productPage) cartButtons_.outputButtons(preload);
+  shopSettings_.setOrderSettings(addOnSite_);
+  shopSettings_.setProductPageSettings(productPage);
+  if (productPage) cartButtons_.outputCartImages();
   products_.setFileAndCurrency();
   products_.setProductsAndCategories();
   products_.setFeaturedItems();
+  context_.fields.set("mouseOverImages", std::move(preload));
+  shopSettings_.setHomeFile(addOnSite_);
 }
 
 void SaveSiteRun::writeExpanded(const std::string& text, const fs::path& source,

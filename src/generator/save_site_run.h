@@ -7,10 +7,12 @@
 #include <string_view>
 
 #include "generator/add_on_site.h"
+#include "generator/cart_buttons.h"
 #include "generator/generation_context.h"
 #include "generator/image_placer.h"
 #include "generator/page_content_fields.h"
 #include "generator/product_data.h"
+#include "generator/shop_settings_fields.h"
 #include "platform/worker_status.h"
 
 namespace quorvex {
@@ -117,6 +119,8 @@ class SaveSiteRun {
   ImagePlacer images_;
   PageContentFields pageFields_;
   ProductData products_;
+  ShopSettingsFields shopSettings_;
+  CartButtons cartButtons_;
   WorkerState end_ = WorkerState::kFinished;
   // The folder and file name of the index page (stored forms).
   std::string indexFolder_;

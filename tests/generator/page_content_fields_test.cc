@@ -73,7 +73,7 @@ TEST_F(PageContentFieldsTest, TextsAreMarkedUpInTheirFonts) {
             toHtml(product.mainTextFont, product.mainText) +
                 "\r\n<BR>\r\n<BR>\r\n<A HREF=\"terms.html\" TARGET=\"main\">View Our Terms and "
                 "Conditions</A>\r\n");
-  EXPECT_EQ(siteFile("terms.html"), "terms\r\n");
+  EXPECT_EQ(siteFile("terms.html"), kVersionMeta + std::string("terms\r\n"));
 }
 
 TEST_F(PageContentFieldsTest, AdditionalImagesDefaultToTheEmptyPicture) {

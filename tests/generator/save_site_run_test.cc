@@ -28,7 +28,8 @@ TEST_F(SaveSiteRunTest, WritesTheSiteInOrderAndEntersEveryFile) {
   EXPECT_EQ(
       entries(*doc_.m_pWebFileList),
       (std::vector<std::string>{"Images/spacerb.gif", "Images/spacerg.gif", "Images/spacerw.gif",
-                                "Images/nada.gif", "/favicon.ico", "/shop.html", "/index.html",
+                                "Images/nada.gif", "/favicon.ico", "Images/cartempty.gif",
+                                "Images/cartfull.gif", "/shop.html", "/index.html",
                                 "/jserror.html", "/Home.html", "/Contact.html", "/Product.html",
                                 "/search.html", "/category.html", "/view.html", "/shipto.html"}));
   EXPECT_EQ(entries(*doc_.m_pOrderServerFileList),
@@ -39,14 +40,14 @@ TEST_F(SaveSiteRunTest, WritesTheSiteInOrderAndEntersEveryFile) {
   // Stored paths are relative to the program folder; generated files are
   // text, pictures binary, and only the index goes to the root of an add-on
   // site.
-  const CFileEntry& shop = doc_.m_pWebFileList->entries[5];
+  const CFileEntry& shop = doc_.m_pWebFileList->entries[7];
   EXPECT_EQ(shop.sourceFile, "Template Common\\shop.html");
   EXPECT_EQ(shop.localFile, "Acme\\shop.html");
   EXPECT_EQ(shop.binaryTransfer, 0);
   EXPECT_EQ(doc_.m_pWebFileList->entries[0].localFile, "Acme\\Images\\spacerb.gif");
   EXPECT_EQ(doc_.m_pWebFileList->entries[0].binaryTransfer, 1);
-  EXPECT_EQ(doc_.m_pWebFileList->entries[6].rootOnAddOn, 1);
-  EXPECT_EQ(doc_.m_pWebFileList->entries[7].rootOnAddOn, 0);
+  EXPECT_EQ(doc_.m_pWebFileList->entries[8].rootOnAddOn, 1);
+  EXPECT_EQ(doc_.m_pWebFileList->entries[9].rootOnAddOn, 0);
   for (const CFileEntry& entry : doc_.m_pWebFileList->entries) {
     EXPECT_EQ(entry.inUse, 1) << entry.remoteName;
     EXPECT_NE(entry.generatedCrc, 0u) << entry.remoteName;
@@ -59,7 +60,7 @@ TEST_F(SaveSiteRunTest, WritesTheSiteInOrderAndEntersEveryFile) {
             "'','','','','','','-1','-1',1);\r\n");
   EXPECT_EQ(fieldIn(siteFile("Home.html"), "page"), "Home.html");
   EXPECT_EQ(fieldIn(siteFile("thankyou.html"), "page"), "thankyou.html");
-  EXPECT_EQ(siteFile("index.html"), "index=index.html|\r\n");
+  EXPECT_EQ(siteFile("index.html"), kVersionMeta + std::string("index=index.html|\r\n"));
   // The product rows are released again.
   EXPECT_TRUE(doc_.m_pExtraFields->rows.empty());
 }
@@ -95,7 +96,7 @@ TEST_F(SaveSiteRunTest, ABuildWithoutChangesLeavesBothListsAsTheyWere) {
 TEST_F(SaveSiteRunTest, FilesNoLongerProducedLeaveTheListsAndTheFolder) {
   ASSERT_EQ(build(), WorkerState::kFinished);
   // Published once: stays listed (to be deleted on the server) though unused.
-  doc_.m_pWebFileList->entries[13].publishedCrc = 1;  // view.html
+  doc_.m_pWebFileList->entries[15].publishedCrc = 1;  // view.html
   removePages(*doc_.m_pPageData,
               {kProductPageType, kThankYouPageType, kOrderFormPageType, kDownloadPageType});
   ASSERT_EQ(build(), WorkerState::kFinished);
@@ -169,8 +170,9 @@ TEST_F(SaveSiteRunTest, BaseHrefGoesIntoThePublishedIndexOnly) {
   options.openInBrowser = [&viewed](const fs::path& page) { viewed = page; };
   ASSERT_EQ(build(options), WorkerState::kFinished);
   EXPECT_EQ(siteFile("index.html"),
-            "index=index.html<head>\r\n<base href=\"http://shop.example/\">|\r\n");
-  EXPECT_EQ(siteFile("QvxIndex.html"), "index=index.html|\r\n");
+            kVersionMeta +
+                std::string("index=index.html<head>\r\n<base href=\"http://shop.example/\">|\r\n"));
+  EXPECT_EQ(siteFile("QvxIndex.html"), kVersionMeta + std::string("index=index.html|\r\n"));
   EXPECT_EQ(viewed, site() / "QvxIndex.html");
   for (const CFileEntry& entry : doc_.m_pWebFileList->entries) {
     EXPECT_NE(entry.remoteName, "QvxIndex.html");
@@ -189,7 +191,7 @@ TEST_F(SaveSiteRunTest, StyleFolderFilesArePagesOrCopies) {
   writeFile("Style Templates/Plain/shop.html", "reserved: never copied");
   writePicture("Style Templates/Plain/Images/wave.bmp", 4, 3);
   ASSERT_EQ(build(), WorkerState::kFinished) << status_.errorText();
-  EXPECT_EQ(siteFile("about.htm"), "about=about.htm|Acme\r\n");
+  EXPECT_EQ(siteFile("about.htm"), kVersionMeta + std::string("about=about.htm|Acme\r\n"));
   EXPECT_EQ(siteFile("logo.psd"), "layers");
   EXPECT_FALSE(siteHas("TempConfig.cfg"));
   // A reserved name in the style folder is a template, not an extra file.
@@ -261,7 +263,7 @@ TEST_F(SaveSiteRunTest, AnAddOnSiteGoesBesideTheExistingSite) {
   ASSERT_EQ(build(), WorkerState::kFinished) << status_.errorText();
   const fs::path existing = home_.path() / "mysite";
   EXPECT_EQ(readFile(existing / "welcome.html"), "<p>my site</p>");
-  EXPECT_EQ(readFile(existing / "start.html"), "index=start.html|\r\n");
+  EXPECT_EQ(readFile(existing / "start.html"), kVersionMeta + std::string("index=start.html|\r\n"));
   EXPECT_TRUE(fs::exists(existing / "Quorvex/shop.html"));
   EXPECT_TRUE(fs::exists(existing / "Quorvex/Images/nada.gif"));
   EXPECT_FALSE(siteHas("shop.html"));

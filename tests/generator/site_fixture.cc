@@ -67,7 +67,8 @@ SiteFixture::SiteFixture() : env_(home_.path(), prompter_), doc_(env_) {
   writeFile("Template Common/phonetemp.html", "($[label]:$[info])");
   writeFile("Template Common/localtemp.html", "{$[info]}");
   for (const char* name :
-       {"spacerb.gif", "spacerg.gif", "spacerw.gif", "nada.gif", "VeriSignSeal.gif"}) {
+       {"spacerb.gif", "spacerg.gif", "spacerw.gif", "nada.gif", "VeriSignSeal.gif",
+        "cartempty.gif", "cartfull.gif"}) {
     writePicture(std::string("Template Images/Other/") + name, 1, 1);
   }
   writeFile("Template Images/Other/favicon.ico", "icon");

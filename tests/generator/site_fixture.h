@@ -51,6 +51,10 @@ class RecordingPrompter : public Prompter {
 // header is inserted), and a document of the company "Acme" using them.
 class SiteFixture : public ::testing::Test {
  protected:
+  // What $[quorvex_version] expands to in the fixture's builds.
+  static constexpr char kVersionMeta[] =
+      "<META name=\"GENERATOR\" content=\"Quorvex Version 9.9\">";
+
   SiteFixture();
 
   // Runs the save-site run on this thread; returns how it ended.

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <vector>
 
 #include "document/brenquil_doc.h"
+#include "platform/home.h"
 #include "publish/publish_fixture.h"
 #include "support/run_cli.h"
 
@@ -13,6 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::PublishFixture;
 using testing::readFile;
+
+constexpr char kSampleCompany[] = "Acme Outdoor Supply";
 
 // quorvex-cli publish and fetch-logs on a saved company document, against
 // the test server as web and order server.
@@ -38,10 +42,42 @@ class PublishCliTest : public PublishFixture {
     ASSERT_TRUE(doc.save(document_).ok());
   }
 
-  // Runs the tool's `command` on the document with `options`; returns its
+  // Puts the sample company into the home, with the test server in its
+  // server preferences; returns its document.
+  fs::path installSample() {
+    EXPECT_TRUE(seedHome(home_.path(), installedDataDir()).ok());
+    fs::copy(home_.path() / "Sample" / kSampleCompany, home_.path() / kSampleCompany,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    CBrenquilDoc doc(env_);
+    EXPECT_TRUE(doc.open(home_.path() / "Sample" / "acme.qvx").ok());
+    *doc.m_pFtp = preferences_;
+    const fs::path document = home_.path() / (std::string(kSampleCompany) + ".qvx");
+    EXPECT_TRUE(doc.save(document).ok());
+    return document;
+  }
+
+  // Where an entry's file lies on its server, below the account's folder.
+  static std::string remotePath(const CFileEntry& entry) {
+    return entry.remoteFolder.empty() ? entry.remoteName
+                                      : entry.remoteFolder + "/" + entry.remoteName;
+  }
+
+  // Every file the server holds, relative to its root, with its time of
+  // last change.
+  std::map<fs::path, fs::file_time_type> serverFiles() const {
+    std::map<fs::path, fs::file_time_type> files;
+    for (const auto& entry : fs::recursive_directory_iterator(server_root_.path())) {
+      if (!entry.is_regular_file()) continue;
+      files[fs::relative(entry.path(), server_root_.path())] = entry.last_write_time();
+    }
+    return files;
+  }
+
+  // Runs the tool's `command` on `document` with `options`; returns its
   // exit status, its stderr in `errors`.
-  int cli(const std::string& command, std::vector<std::string> options = {}) {
-    std::vector<std::string> args = {"--home", home_.path().string(), command, document_.string()};
+  int cli(const fs::path& document, const std::string& command,
+          std::vector<std::string> options = {}) {
+    std::vector<std::string> args = {"--home", home_.path().string(), command, document.string()};
     args.insert(args.end(), options.begin(), options.end());
     testing::CliResult result = testing::runCli(args);
     errors = result.err;
@@ -52,37 +88,64 @@ class PublishCliTest : public PublishFixture {
   std::string errors;
 };
 
-TEST_F(PublishCliTest, PublishUploadsAndSavesWhatWasUploaded) {
-  addFile(web_files_, "index.html", "", "home\r\n");
-  addFile(order_files_, "order.html", "", "order\r\n");
-  saveDocument();
-  EXPECT_EQ(cli("publish"), 0) << errors;
-  EXPECT_EQ(readFile(onWebServer("index.html")), "home\n");
-  EXPECT_EQ(readFile(onOrderServer("order.html")), "order\n");
+TEST_F(PublishCliTest, PublishBuildsTheSiteAndUploadsWhatChanged) {
+  const fs::path document = installSample();
+  ASSERT_EQ(cli(document, "publish"), 0) << errors;
   EXPECT_NE(errors.find("Finished"), std::string::npos) << errors;
+  {
+    // Every file of the site build is on its server, as built.
+    CBrenquilDoc saved(env_);
+    ASSERT_TRUE(saved.open(document).ok());
+    EXPECT_GT(saved.m_pWebFileList->entries.size(), 40u);
+    for (const CFileEntry& entry : saved.m_pWebFileList->entries) {
+      EXPECT_EQ(readFile(onWebServer(remotePath(entry))), expectedOnServer(entry))
+          << entry.remoteName;
+      EXPECT_FALSE(entry.isChanged(home_.path())) << entry.remoteName;
+    }
+    for (const CFileEntry& entry : saved.m_pOrderServerFileList->entries) {
+      EXPECT_EQ(readFile(onOrderServer(remotePath(entry))), expectedOnServer(entry))
+          << entry.remoteName;
+    }
+    EXPECT_TRUE(fs::exists(onOrderServer("products.txt")));
+  }
 
-  CBrenquilDoc saved(env_);
-  ASSERT_TRUE(saved.open(document_).ok());
-  ASSERT_EQ(saved.m_pWebFileList->entries.size(), 1u);
-  EXPECT_FALSE(saved.m_pWebFileList->entries[0].isChanged(home_.path()));
-
-  EXPECT_EQ(cli("publish"), 0) << errors;
+  // Built again without a change, nothing needs to go up.
+  EXPECT_EQ(cli(document, "publish"), 0) << errors;
   EXPECT_NE(errors.find("There are no files to upload"), std::string::npos) << errors;
 
-  fs::remove(onWebServer("index.html"));
-  EXPECT_EQ(cli("publish", {"--all"}), 0) << errors;
-  EXPECT_EQ(readFile(onWebServer("index.html")), "home\n");
+  // A new price changes the shop page and the order server's price list only.
+  const std::map<fs::path, fs::file_time_type> before = serverFiles();
+  const fs::path priceList = home_.path() / kSampleCompany / "PriceList.txt";
+  std::string rows = readFile(priceList);
+  const size_t price = rows.find("\"189.00\"");
+  ASSERT_NE(price, std::string::npos);
+  rows.replace(price, 8, "\"179.00\"");
+  home_.write(fs::relative(priceList, home_.path()).string(), rows);
+  EXPECT_EQ(cli(document, "publish"), 0) << errors;
+  const std::map<fs::path, fs::file_time_type> after = serverFiles();
+  std::vector<std::string> uploaded;
+  for (const auto& [file, time] : after) {
+    if (!before.contains(file) || before.at(file) != time) uploaded.push_back(file.string());
+  }
+  EXPECT_EQ(uploaded, (std::vector<std::string>{"orders/products.txt", "web/shop.html"}));
+  EXPECT_NE(readFile(onWebServer("shop.html")).find("179.00"), std::string::npos);
 }
 
-TEST_F(PublishCliTest, AFailedRunEndsWithStatusOne) {
-  addFile(web_files_, "index.html", "", "home\r\n");
-  preferences_.ftpPassword = "guess";
+TEST_F(PublishCliTest, PublishStopsWhereTheBuildOrTheServerRefuses) {
+  // A company without pages cannot be built, so nothing is uploaded.
   saveDocument();
-  EXPECT_EQ(cli("publish"), 1);
+  EXPECT_EQ(cli(document_, "publish"), 1);
+  EXPECT_NE(errors.find("you must choose a site and define its pages"), std::string::npos)
+      << errors;
+
+  preferences_.ftpPassword = "guess";
+  const fs::path document = installSample();
+  EXPECT_EQ(cli(document, "publish"), 1);
   EXPECT_NE(errors.find("The password you specified was not accepted by 127.0.0.1."),
             std::string::npos)
       << errors;
-  EXPECT_EQ(cli("publish", {"extra"}), 2);
+  EXPECT_FALSE(fs::exists(onWebServer("index.html")));
+  EXPECT_EQ(cli(document, "publish", {"extra"}), 2);
 }
 
 TEST_F(PublishCliTest, FetchLogsAppendsToTheSiteFolder) {
@@ -94,12 +157,12 @@ TEST_F(PublishCliTest, FetchLogsAppendsToTheSiteFolder) {
     home_.write("entry", std::string(log) + " entry\n");
     fs::copy_file(home_.path() / "entry", onOrderServer(std::string(".logFile/") + log + ".dat"));
   }
-  EXPECT_EQ(cli("fetch-logs"), 0) << errors;
+  EXPECT_EQ(cli(document_, "fetch-logs"), 0) << errors;
   EXPECT_EQ(readFile(home_.path() / "Shop" / "payment.csv"), "payment entry\r\n");
   EXPECT_NE(errors.find("The sales logs have been appended"), std::string::npos) << errors;
   // The order server has nothing more to give.
   fs::remove_all(onOrderServer(".logFile"));
-  EXPECT_EQ(cli("fetch-logs"), 1);
+  EXPECT_EQ(cli(document_, "fetch-logs"), 1);
   EXPECT_NE(errors.find("No new sales log entries"), std::string::npos) << errors;
 }
 

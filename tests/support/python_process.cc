@@ -30,7 +30,7 @@ PythonProcess::PythonProcess(const std::string& script, const std::vector<std::s
     ::close(input[1]);
     return;
   }
-  std::string path = (std::filesystem::path(__FILE__).parent_path() / script).string();
+  std::string path = (std::filesystem::path(QUORVEX_TEST_SUPPORT_DIR) / script).string();
   std::vector<std::string> words = {kPython, path};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;

@@ -3,9 +3,14 @@
 #include <algorithm>
 
 #include "document/brenquil_doc.h"
+#include "generator/commerce_fields.h"
+#include "generator/coupon_fields.h"
+#include "generator/download_fields.h"
+#include "generator/feature_fields.h"
 #include "generator/file_copy.h"
 #include "generator/file_error.h"
 #include "generator/reserved_names.h"
+#include "generator/shipping_fields.h"
 #include "generator/text_helpers.h"
 #include "platform/env.h"
 #include "platform/paths.h"
@@ -293,9 +298,22 @@ void SaveSiteRun::fillSiteFields() {
   if (productPage) cartButtons_.outputCartImages();
   products_.setFileAndCurrency();
   products_.setProductsAndCategories();
+  CommerceFields commerce(context_);
+  ShippingFields shipping(context_);
+  DownloadFields downloads(context_);
+  commerce.setSalesBlurbs();
+  downloads.setSoftwareInfo();
+  shipping.setShipTypes();
+  shipping.setShipInfo();
+  commerce.setExtraOrderFields();
+  commerce.setTax();
   products_.setFeaturedItems();
+  FeatureFields(context_).setFeatureFields();
+  CouponFields(context_).setCouponList();
   context_.fields.set("mouseOverImages", std::move(preload));
+  shipping.setHowToShip();
   shopSettings_.setHomeFile(addOnSite_);
+  downloads.warnAboutCookies();
 }
 
 void SaveSiteRun::writeExpanded(const std::string& text, const fs::path& source,

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "generator/field_table.h"
 #include "generator/output_writer.h"
@@ -53,6 +54,10 @@ class GenerationContext {
   bool downloadsOnOrderServer = false;
   // The shop template predates the display styles (see SaveSiteRun).
   bool oldStyleShop = false;
+  // The names of the pictures this run has written into the images folder
+  // that are made once per run however often they are asked for (reduced
+  // product pictures, link buttons). A name on it is not written again.
+  std::unordered_set<std::string> producedImages;
 
   Prompter& prompter() const;
 

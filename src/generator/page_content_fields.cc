@@ -2,7 +2,9 @@
 
 #include "document/brenquil_doc.h"
 #include "generator/image_placer.h"
+#include "generator/page_links.h"
 #include "generator/text_helpers.h"
+#include "generator/web_address.h"
 #include "imaging/font_markup.h"
 #include "site/contact_page.h"
 #include "site/full_page.h"
@@ -22,8 +24,9 @@ std::string markedUp(const CFontData& font, const std::string& text) {
 
 }  // namespace
 
-PageContentFields::PageContentFields(GenerationContext& context, ImagePlacer& images)
-    : context_(context), images_(images), contacts_(context) {}
+PageContentFields::PageContentFields(GenerationContext& context, ImagePlacer& images,
+                                     PageLinks& links)
+    : context_(context), images_(images), links_(links), contacts_(context) {}
 
 const char* PageContentFields::typeLabel(int32_t pageType) {
   switch (pageType) {
@@ -66,8 +69,7 @@ void PageContentFields::setSiteFields() {
   const CTemplate& style = *doc.m_pTemplate;
   FieldTable& fields = context_.fields;
   fields.set("companyName", doc.m_strCompanyName);
-  const std::string& url = doc.m_pContact->url;
-  fields.set("companyURL", url.find("http://") != std::string::npos ? url : "http://" + url);
+  fields.set("companyURL", absoluteWebAddress(doc.m_pContact->url));
   fields.set("copyright", convertLineBreaks(doc.m_pBusiness->copyrightText));
   const CBusiness& business = *doc.m_pBusiness;
   if (business.logoPath.empty()) {
@@ -147,6 +149,30 @@ void PageContentFields::setContactLists(CFullPage& page) {
   context_.fields.set("locations", contacts_.locations(contact, checks.addressChecks));
 }
 
+void PageContentFields::setLinkLists(const CPage& page, bool inLinkFont) {
+  struct LinkField {
+    const char* name;
+    bool vertical;
+    bool www;
+  };
+  static constexpr LinkField kLinkFields[] = {
+      {"hlinks", false, false},
+      {"www_hlinks", false, true},
+      {"vlinks", true, false},
+      {"www_vlinks", true, true},
+  };
+  LinkListRequest request;
+  request.selection = page.displayedLinks;
+  request.addOnSite = context_.doc.m_pSiteTemplate->isAddOn();
+  request.record = &page;
+  for (const LinkField& field : kLinkFields) {
+    request.vertical = field.vertical;
+    request.www = field.www;
+    std::string links = links_.pageLinks(request);
+    context_.fields.set(field.name, inLinkFont ? toHtml(page.linkFont, links) : std::move(links));
+  }
+}
+
 void PageContentFields::setPageFields(CFullPage& page) {
   const FileLists lists =
       isOrderServerPage(page.pageType) ? FileLists::kOrderServer : FileLists::kWeb;
@@ -158,6 +184,7 @@ void PageContentFields::setPageFields(CFullPage& page) {
   fields.set("mainText2", markedUp(page.mainText2Font, page.mainText2));
   setBackground(page.backImage, lists);
   setAdditionalImages(page, lists);
+  setLinkLists(page, /*inLinkFont=*/true);
   if (const auto* category = dynamic_cast<const CSpecCategoryPage*>(&page)) {
     fields.set("whichCategory", category->whichCategory);
   }
@@ -177,6 +204,7 @@ void PageContentFields::setSubPageFields(const CProdHalfPages& page) {
   fields.set("header", markedUp(page.headerFont, page.header));
   setColorsAndOffset(page);
   fields.set("mainText", markedUp(page.bodyFont, page.bodyText));
+  setLinkLists(page, /*inLinkFont=*/true);
   setBackground(page.backImage, FileLists::kWeb);
 }
 

@@ -16,14 +16,14 @@ namespace {
 
 constexpr char kDoNotPublish[] = "DO NOT PUBLISH";
 
-bool isPublished(const CExtraItem& row) {
-  return row.publishState != 1 && row.category != kDoNotPublish;
-}
-
 // `text` script-escaped between single quotes.
 std::string jsQuoted(std::string_view text) { return "'" + scriptEscape(text) + "'"; }
 
 }  // namespace
+
+bool ProductData::isPublished(const CExtraItem& row) {
+  return row.publishState != 1 && row.category != kDoNotPublish;
+}
 
 ProductData::ProductData(GenerationContext& context, ImagePlacer& images)
     : context_(context), pictures_(context, images) {}

@@ -31,6 +31,10 @@ class ProductData {
  public:
   ProductData(GenerationContext& context, ImagePlacer& images);
 
+  // True when `row` is published: its publishState is not 1 and its
+  // category is not exactly "DO NOT PUBLISH".
+  static bool isPublished(const CExtraItem& row);
+
   // Sets `product_file` (the product page's output name, script-escaped; ""
   // without a product page) and `currency` (the currency symbol,
   // script-escaped).

@@ -29,7 +29,7 @@ ProductPictures::Placed ProductPictures::placeResized(const std::string& picture
   if (source.known() && width >= 1 && width < source.width) {
     Placed reduced{reducedImageName(picture, "item"),
                    {width, proportionalHeight(width, source.width, source.height)}};
-    if (reduced_.insert(reduced.name).second) {
+    if (context_.producedImages.insert(reduced.name).second) {
       context_.setProgress("Resizing product image...");
       images_.writeResized(picture, reduced.name, reduced.size.width, reduced.size.height);
     }

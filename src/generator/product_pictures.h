@@ -2,7 +2,6 @@
 #define QUORVEX_GENERATOR_PRODUCT_PICTURES_H_
 
 #include <string>
-#include <unordered_set>
 
 #include "generator/image_size.h"
 
@@ -15,10 +14,10 @@ class ImagePlacer;
 // in the web file list. With the product table's imageResizeAll set, a
 // picture wider than imageWidth is reduced to that width as
 // <cleaned base>-item.jpg (-item.gif for a GIF), at most once per run for each
-// such name however many products use it; a picture of unknown size is
-// copied unchanged after "WARNING: File \"<source>\" does not seem to be a
-// valid product image.". Without imageResizeAll pictures are placed (copied
-// or converted to JPEG).
+// such name however many products use it (the context's producedImages); a
+// picture of unknown size is copied unchanged after "WARNING: File
+// \"<source>\" does not seem to be a valid product image.". Without
+// imageResizeAll pictures are placed (copied or converted to JPEG).
 //
 // The context and the placer must outlive it. Not thread-safe.
 class ProductPictures {
@@ -42,8 +41,6 @@ class ProductPictures {
 
   GenerationContext& context_;
   ImagePlacer& images_;
-  // The reduced pictures written in this run.
-  std::unordered_set<std::string> reduced_;
 };
 
 }  // namespace quorvex

@@ -12,6 +12,7 @@
 #include "generator/reserved_names.h"
 #include "generator/shipping_fields.h"
 #include "generator/text_helpers.h"
+#include "imaging/font_markup.h"
 #include "platform/env.h"
 #include "platform/paths.h"
 #include "products/product_text.h"
@@ -105,7 +106,10 @@ SaveSiteRun::SaveSiteRun(CBrenquilDoc& doc, const Env& env, WorkerStatus& status
     : context_(doc, env, status, options.version),
       options_(std::move(options)),
       images_(context_),
-      pageFields_(context_, images_),
+      linkButtons_(context_),
+      pageLinks_(context_, linkButtons_),
+      categoryLinks_(context_, linkButtons_),
+      pageFields_(context_, images_, pageLinks_),
       products_(context_, images_),
       shopSettings_(context_),
       cartButtons_(context_, images_) {}
@@ -289,9 +293,13 @@ void SaveSiteRun::fillSiteFields() {
   const CProductPage* productPage = context_.doc.m_pPageData->productPage();
   shopSettings_.setVersion();
   pageFields_.setSiteFields();
-  shopSettings_.setCommands(addOnSite_);
-  // The statements that preload every roll-over picture of the site.
+  // The statements that preload every roll-over picture of the site. Every
+  // page button is made here, with its preload statements.
   std::string preload;
+  LinkListRequest everyPage{"ALL", addOnSite_, /*vertical=*/false, /*www=*/false, &preload, nullptr};
+  context_.fields.set("hlinks", pageLinks_.pageLinks(everyPage));
+  pageFields_.setLinkLists(*context_.doc.m_pGlobalPage, /*inLinkFont=*/false);
+  shopSettings_.setCommands(addOnSite_);
   if (productPage) cartButtons_.outputButtons(preload);
   shopSettings_.setOrderSettings(addOnSite_);
   shopSettings_.setProductPageSettings(productPage);
@@ -310,7 +318,12 @@ void SaveSiteRun::fillSiteFields() {
   products_.setFeaturedItems();
   FeatureFields(context_).setFeatureFields();
   CouponFields(context_).setCouponList();
+  const CFontData& categoryFont = context_.doc.m_pExtraFields->categoryLinkFont;
+  context_.fields.set("category_links",
+                      toHtml(categoryFont, categoryLinks_.categoryLinks(false, &preload)));
   context_.fields.set("mouseOverImages", std::move(preload));
+  context_.fields.set("vcategory_links",
+                      toHtml(categoryFont, categoryLinks_.categoryLinks(true, nullptr)));
   shipping.setHowToShip();
   shopSettings_.setHomeFile(addOnSite_);
   downloads.warnAboutCookies();
@@ -453,6 +466,7 @@ bool SaveSiteRun::writeProductPages() {
 }
 
 bool SaveSiteRun::writeShopPages() {
+  pageFields_.setLinkLists(*context_.doc.m_pGlobalPage, /*inLinkFont=*/false);
   generate("view", "view", "view.html", "view.html", FileLists::kWeb);
   generate("shipto", "shipto", "shipto.html", "shipto.html", FileLists::kWeb);
   generate("error", "error", "error.html", "error.html", FileLists::kOrderServer);

@@ -8,9 +8,12 @@
 
 #include "generator/add_on_site.h"
 #include "generator/cart_buttons.h"
+#include "generator/category_links.h"
 #include "generator/generation_context.h"
 #include "generator/image_placer.h"
+#include "generator/link_buttons.h"
 #include "generator/page_content_fields.h"
+#include "generator/page_links.h"
 #include "generator/product_data.h"
 #include "generator/shop_settings_fields.h"
 #include "platform/worker_status.h"
@@ -117,6 +120,9 @@ class SaveSiteRun {
   GenerationContext context_;
   SaveSiteOptions options_;
   ImagePlacer images_;
+  LinkButtons linkButtons_;
+  PageLinks pageLinks_;
+  CategoryLinks categoryLinks_;
   PageContentFields pageFields_;
   ProductData products_;
   ShopSettingsFields shopSettings_;

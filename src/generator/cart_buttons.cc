@@ -1,7 +1,9 @@
 #include "generator/cart_buttons.h"
 
 #include "document/brenquil_doc.h"
+#include "generator/button_picture.h"
 #include "generator/image_placer.h"
+#include "generator/link_markup.h"
 #include "generator/text_helpers.h"
 
 namespace quorvex {
@@ -75,14 +77,6 @@ std::string rollOver(const std::string& script, const std::string& quote) {
          "0" + quote + ")\"";
 }
 
-// The statements that preload a roll-over's two pictures as <script>0 and
-// <script>1.
-std::string preloadStatements(const std::string& script, const std::string& normalUrl,
-                              const std::string& pressedUrl) {
-  return script + "0 = new Image;\n" + script + "0.src = '" + normalUrl + "';\n" + script +
-         "1 = new Image;\n" + script + "1.src = '" + pressedUrl + "';\n";
-}
-
 // Makes `button`'s picture and enters it in the web file list; returns its
 // name in the images folder, "" when the style has no picture for it.
 std::string produce(GenerationContext& context, ImagePlacer& images, const CartButton& button) {
@@ -94,7 +88,10 @@ std::string produce(GenerationContext& context, ImagePlacer& images, const CartB
     context.setProgress(button.progress);
     name = std::string(button.baseName) + (lowerExtension(picture) == "gif" ? ".gif" : ".jpg");
     const CTemplateFont& font = button.pressed ? style.pressedLinkFont : style.linkFont;
-    if (!images.drawButton(picture, style.*button.text, font, name)) name.clear();
+    if (drawButtonPicture(context, picture, style.*button.text, font, name) !=
+        ButtonResult::kSaved) {
+      name.clear();
+    }
   }
   if (name.empty()) name = images.placeImage(picture, lastPathComponent(picture));
   const SiteFolders& folders = context.folders;
@@ -122,13 +119,12 @@ void CartButtons::outputButtons(std::string& preload) {
 
   const std::string buy = normal(kBuy);
   const std::string buyPressed = pressed(kBuyPressed);
-  preload += preloadStatements("BuyThis", url + buy,
-                               url + (buyPressed.empty() ? buy : buyPressed));
+  preload += preloadStatements("BuyThis", buy, buyPressed.empty() ? buy : buyPressed, url);
 
   const std::string shopping = normal(kContinue);
   const std::string shoppingPressed = pressed(kContinuePressed);
   if (!shoppingPressed.empty()) {
-    preload += preloadStatements("ContinueShopping", url + shopping, url + shoppingPressed);
+    preload += preloadStatements("ContinueShopping", shopping, shoppingPressed, url);
     context_.fields.set("continue_over", rollOver("ContinueShopping", "\\'"));
   }
 
@@ -136,7 +132,7 @@ void CartButtons::outputButtons(std::string& preload) {
   const std::string submitPressed = pressed(kSubmitPressed);
   std::string submitOver;
   if (!submitPressed.empty()) {
-    preload += preloadStatements("SubmitOrder", url + submit, url + submitPressed);
+    preload += preloadStatements("SubmitOrder", submit, submitPressed, url);
     submitOver = rollOver("SubmitOrder", "\\'");
     context_.fields.set("submit_over", rollOver("SubmitOrder", "'"));
   } else {
@@ -149,7 +145,7 @@ void CartButtons::outputButtons(std::string& preload) {
   const std::string view = normal(kView);
   const std::string viewPressed = pressed(kViewPressed);
   if (!viewPressed.empty()) {
-    preload += preloadStatements("ViewCart", url + view, url + viewPressed);
+    preload += preloadStatements("ViewCart", view, viewPressed, url);
     context_.fields.set("view_over", rollOver("ViewCart", "'"));
   }
 

@@ -4,9 +4,7 @@
 #include "generator/file_copy.h"
 #include "generator/file_error.h"
 #include "generator/text_helpers.h"
-#include "imaging/button_renderer.h"
 #include "imaging/image_canvas.h"
-#include "platform/env.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 
@@ -63,22 +61,6 @@ bool ImagePlacer::writeResized(const std::string& source, const std::string& nam
   CImageCanvas canvas(context_.folders.native(source));
   canvas.setSize(width, height);
   return saveToImages(canvas, name);
-}
-
-bool ImagePlacer::drawButton(const std::string& source, const std::string& text,
-                             const CTemplateFont& font, const std::string& name) {
-  std::optional<fs::path> target =
-      joinInside(context_.folders.native(context_.folders.imagesFolder()), name);
-  placed_.erase(name);
-  ButtonResult result =
-      target ? renderButton(context_.folders.native(source), text, font,
-                            context_.doc.m_pFtp->jpegQuality, *target, context_.env.fonts())
-             : ButtonResult::kNotSaved;
-  if (result == ButtonResult::kNotSaved) {
-    showFileError(context_.prompter(), std::make_error_code(std::errc::io_error),
-                  target.value_or(fs::path(name)));
-  }
-  return result == ButtonResult::kSaved;
 }
 
 std::string ImagePlacer::placeImage(const std::string& source, std::string_view name) {

@@ -11,7 +11,6 @@
 namespace quorvex {
 
 class CImageCanvas;
-class CTemplateFont;
 
 // Brings pictures into the images folder of the site being generated (copied,
 // converted to JPEG or reduced) and sets the field values that put them on a
@@ -58,13 +57,6 @@ class ImagePlacer {
   // false after showing the file error. The placements of this run are kept
   // up to date by this and writeResized().
   bool copyToImages(const std::string& source, const std::string& name);
-
-  // Draws `text` in `font` onto the picture `source` and saves the button as
-  // `name` in the images folder with the server preferences' JPEG quality.
-  // Returns false when the picture does not load, and after showing the
-  // file error when the button cannot be written.
-  bool drawButton(const std::string& source, const std::string& text, const CTemplateFont& font,
-                  const std::string& name);
 
   // Writes `source` resized to width × height as `name` in the images folder
   // with the server preferences' JPEG quality (GIF or JPEG by the name's

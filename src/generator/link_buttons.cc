@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "document/brenquil_doc.h"
-#include "generator/file_error.h"
+#include "generator/button_picture.h"
 #include "generator/generation_context.h"
 #include "generator/text_helpers.h"
 #include "imaging/button_renderer.h"
@@ -86,16 +86,8 @@ std::optional<LinkButton> LinkButtons::render(const LinkButtonRequest& request) 
 bool LinkButtons::draw(const std::string& background, const std::string& text,
                        const CTemplateFont& font, const std::string& name) {
   context_.setProgress("Outputting button images...");
-  const SiteFolders& folders = context_.folders;
-  // `name` is a last path component, so it stays inside the images folder.
-  const std::filesystem::path target = folders.native(folders.imagesFile(name));
   ++rendered_;
-  const ButtonResult result =
-      renderButton(folders.native(background), text, font, context_.doc.m_pFtp->jpegQuality, target,
-                   context_.env.fonts());
-  if (result == ButtonResult::kNotSaved) {
-    showFileError(context_.prompter(), std::make_error_code(std::errc::io_error), target);
-  }
+  const ButtonResult result = drawButtonPicture(context_, background, text, font, name);
   return result != ButtonResult::kUnusableBackground;
 }
 

@@ -5,8 +5,10 @@
 #include "document/brenquil_doc.h"
 #include "generator/commerce_fields.h"
 #include "generator/coupon_fields.h"
+#include "generator/display_style.h"
 #include "generator/download_fields.h"
 #include "generator/feature_fields.h"
+#include "generator/product_template.h"
 #include "generator/file_copy.h"
 #include "generator/file_error.h"
 #include "generator/reserved_names.h"
@@ -302,6 +304,7 @@ void SaveSiteRun::fillSiteFields() {
   shopSettings_.setCommands(addOnSite_);
   if (productPage) cartButtons_.outputButtons(preload);
   shopSettings_.setOrderSettings(addOnSite_);
+  if (context_.oldStyleShop) setProductTemplate(context_);
   shopSettings_.setProductPageSettings(productPage);
   if (productPage) cartButtons_.outputCartImages();
   products_.setFileAndCurrency();
@@ -315,6 +318,7 @@ void SaveSiteRun::fillSiteFields() {
   shipping.setShipInfo();
   commerce.setExtraOrderFields();
   commerce.setTax();
+  context_.fields.set("displayItem", setDisplayFields(context_));
   products_.setFeaturedItems();
   FeatureFields(context_).setFeatureFields();
   CouponFields(context_).setCouponList();
@@ -357,6 +361,8 @@ bool SaveSiteRun::writeShop() {
   if (!goOn()) return false;
   context_.setProgress("Writing JavaScript...");
   writeExpanded(shop, source, "shop.html", "shop.html", FileLists::kWeb);
+  // The pages that follow list products through the listing template.
+  if (!context_.oldStyleShop) setProductTemplate(context_);
   return true;
 }
 

@@ -63,6 +63,11 @@ SiteFixture::SiteFixture() : env_(home_.path(), prompter_), doc_(env_) {
     writeFile(std::string("Template Common/") + name + ".html",
               std::string("$[quorvex_version]") + name + "=$[thisPage]|");
   }
+  for (const char* folder : {"Display Styles", "Template Common"}) {
+    writeFile(std::string(folder) + "/Display Default.html",
+              "<html><body><!--PRODUCT_BEGIN-->Price<!--PRODUCT_END--></body></html>");
+  }
+  writeFile("Template Common/CatTemp0.html", "listing\n");
   writeFile("Template Common/emailtemp.html", "[$[label]:$[info]]");
   writeFile("Template Common/phonetemp.html", "($[label]:$[info])");
   writeFile("Template Common/localtemp.html", "{$[info]}");

@@ -1,0 +1,41 @@
+#include "generator/product_template.h"
+
+#include <filesystem>
+#include <utility>
+
+#include "document/brenquil_doc.h"
+#include "generator/file_error.h"
+#include "generator/generation_context.h"
+#include "generator/stored_file.h"
+#include "platform/env.h"
+#include "site/style_template.h"
+#include "site/style_template_folder.h"
+
+namespace quorvex {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kCommonFile[] = "Template Common\\CatTemp0.html";
+constexpr char kFileName[] = "\\CatTemp0.html";
+
+}  // namespace
+
+void setProductTemplate(GenerationContext& context) {
+  const fs::path& home = context.env.home();
+  const CTemplate& style = *context.doc.m_pTemplate;
+  const fs::path common = storedFilePath(home, kCommonFile);
+  const fs::path own = storedFilePath(home, style.templatePath + kFileName);
+  const bool commonFirst = StyleTemplateFolder::isPermanentName(home, style.currentName);
+  const fs::path* chosen = commonFirst ? &common : &own;
+  FileLines file = readFileLines(*chosen, "\n");
+  if (!file.opened) {
+    chosen = commonFirst ? &own : &common;
+    file = readFileLines(*chosen, "\n");
+  }
+  if (file.error) showFileError(context.prompter(), file.error, *chosen);
+  context.fields.set("productTemplate", std::move(file.text));
+}
+
+}  // namespace quorvex

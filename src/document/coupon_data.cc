@@ -16,11 +16,6 @@ namespace {
 
 constexpr std::string_view kTemplateExtension = ".html";
 
-std::filesystem::path templatesFolder(const std::filesystem::path& home) {
-  return findCaseInsensitive(home, CCouponData::kTemplatesFolder)
-      .value_or(home / CCouponData::kTemplatesFolder);
-}
-
 bool isTemplateName(std::string_view name) {
   return name.size() > kTemplateExtension.size() &&
          equalsIgnoreCase(name.substr(name.size() - kTemplateExtension.size()), kTemplateExtension);
@@ -32,7 +27,7 @@ bool isTemplateName(std::string_view name) {
 std::vector<std::string> templateFileNames(const std::filesystem::path& home) {
   std::vector<std::string> names;
   std::error_code error;
-  std::filesystem::directory_iterator entries(templatesFolder(home), error);
+  std::filesystem::directory_iterator entries(CCouponData::templatesFolder(home), error);
   for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
     std::string name = entries->path().filename().string();
     std::error_code kindError;
@@ -56,6 +51,10 @@ std::string styleNameOf(std::string_view fileName) {
 }
 
 }  // namespace
+
+std::filesystem::path CCouponData::templatesFolder(const std::filesystem::path& home) {
+  return findCaseInsensitive(home, kTemplatesFolder).value_or(home / kTemplatesFolder);
+}
 
 CCouponData::CCouponData(const CCouponData& other) : Record(other), coupons(other.coupons) {}
 
@@ -101,7 +100,7 @@ void CCouponData::loadCouponStyles(const std::filesystem::path& home) {
 std::optional<std::filesystem::path> CCouponData::couponTemplatePath(
     const std::filesystem::path& home, size_t index) const {
   if (index >= coupons.size()) return std::nullopt;
-  const std::filesystem::path folder = templatesFolder(home);
+  const std::filesystem::path folder = CCouponData::templatesFolder(home);
   const std::string fileName = coupons[index].styleName + std::string(kTemplateExtension);
   std::optional<std::filesystem::path> path = joinInside(folder, fileName);
   if (!path) return std::nullopt;

@@ -22,6 +22,10 @@ class CCouponData : public Record {
   // The folder of the coupon templates, below the program folder.
   static constexpr const char* kTemplatesFolder = "Coupon Templates";
 
+  // Returns the coupon templates folder of the program folder `home`, its
+  // name matched without regard to case.
+  static std::filesystem::path templatesFolder(const std::filesystem::path& home);
+
   CCouponData() = default;
   // Copies the coupons only: the style names belong to the step that listed
   // them.

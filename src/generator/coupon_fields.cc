@@ -5,7 +5,7 @@
 #include "generator/file_copy.h"
 #include "generator/file_error.h"
 #include "generator/generation_context.h"
-#include "generator/line_text_file.h"
+#include "generator/stored_file.h"
 #include "generator/text_helpers.h"
 #include "platform/paths.h"
 
@@ -25,11 +25,6 @@ std::optional<fs::path> entryInside(const fs::path& folder, std::string_view nam
   std::optional<fs::path> joined = joinInside(folder, name);
   if (!joined) return std::nullopt;
   return findCaseInsensitive(joined->parent_path(), joined->filename().string()).value_or(*joined);
-}
-
-fs::path couponTemplatesFolder(const fs::path& home) {
-  return findCaseInsensitive(home, CCouponData::kTemplatesFolder)
-      .value_or(home / CCouponData::kTemplatesFolder);
 }
 
 bool isBlank(std::string_view line) {
@@ -58,11 +53,11 @@ std::optional<fs::path> CouponFields::writeCouponPage(size_t index, const std::s
     showFileError(context_.prompter(), std::make_error_code(std::errc::invalid_argument), source);
   } else {
     source = folders.stored(*templatePath);
-    std::error_code error;
-    if (std::optional<std::string> read = readLineText(*templatePath, error)) {
-      text = std::move(*read);
+    FileLines read = readFileLines(*templatePath, "\n");
+    if (read.error) {
+      showFileError(context_.prompter(), read.error, *templatePath);
     } else {
-      showFileError(context_.prompter(), error, *templatePath);
+      text = std::move(read.text);
     }
   }
   setCouponPageFields(coupon);
@@ -97,15 +92,14 @@ void CouponFields::copyListedImages(const fs::path& templatePath) {
   std::optional<fs::path> found =
       findCaseInsensitive(listPath.parent_path(), listPath.filename().string());
   if (!found) return;
-  std::error_code error;
-  std::optional<std::string> list = readLineText(*found, error);
-  if (!list) return;
-  const fs::path templates = couponTemplatesFolder(context_.folders.home());
+  const FileLines list = readFileLines(*found, "\n");
+  if (list.error) return;
+  const fs::path templates = CCouponData::templatesFolder(context_.folders.home());
   const fs::path imagesSource =
       findCaseInsensitive(templates, kImagesFolder).value_or(templates / kImagesFolder);
   size_t start = 0;
-  for (size_t end; (end = list->find('\n', start)) != std::string::npos; start = end + 1) {
-    const std::string name = list->substr(start, end - start);
+  for (size_t end; (end = list.text.find('\n', start)) != std::string::npos; start = end + 1) {
+    const std::string name = list.text.substr(start, end - start);
     if (!isBlank(name)) copyListedImage(imagesSource, name);
   }
 }

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fstream>
 #include <system_error>
 
 #include "document/ascii_case.h"
 #include "generator/field_table.h"
 #include "generator/file_error.h"
 #include "generator/page_header.h"
+#include "generator/stored_file.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 
@@ -80,20 +79,11 @@ const TemplateLoader::FileText& TemplateLoader::readText(const fs::path& path) {
   auto [entry, inserted] = texts_.try_emplace(path.string());
   FileText& file = entry->second;
   if (!inserted) return file;
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  std::string text;
-  std::string line;
-  while (in && std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    text += line;
-    text += '\n';
-  }
-  if (!in.is_open() || in.bad()) {
-    file.error =
-        fileErrorText(std::error_code(errno != 0 ? errno : EIO, std::system_category()), path);
+  FileLines read = readFileLines(path, "\n");
+  if (read.error) {
+    file.error = fileErrorText(read.error, path);
   } else {
-    file.text = std::move(text);
+    file.text = std::move(read.text);
   }
   return file;
 }

@@ -12,19 +12,13 @@
 #include <regex>
 #include <sstream>
 
-#include "document/brenquil_doc.h"
-#include "generator/save_site_run.h"
-#include "platform/env.h"
-#include "platform/home.h"
-#include "platform/scripted_prompter.h"
+#include "generator/sample_site.h"
 #include "support/temp_dir.h"
 
 namespace quorvex::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr char kCompany[] = "Acme Outdoor Supply";
 
 // The standard output of `command` run by the shell; nullopt when it cannot
 // be started.
@@ -84,22 +78,11 @@ TEST(SampleSiteInBrowser, EveryPageLoadsWithoutAConsoleMessage) {
   }
 
   TempDir dir;
-  const fs::path home = dir.path() / "home";
-  ASSERT_TRUE(seedHome(home, installedDataDir()).ok());
-  ASSERT_TRUE(fs::exists(home / "Sample/acme.qvx")) << "run scripts/make-sample.sh first";
-  fs::copy(home / "Sample" / kCompany, home / kCompany, fs::copy_options::recursive);
-  ScriptedPrompter prompter;
-  Env env(home, prompter);
-  CBrenquilDoc doc(env);
-  ASSERT_TRUE(doc.open(home / "Sample/acme.qvx").ok());
-  WorkerStatus status;
-  SaveSiteOptions options;
-  options.version = "test";
-  SaveSiteRun(doc, env, status, options).run();
-  ASSERT_EQ(status.state(), WorkerState::kFinished) << status.errorText();
-  EXPECT_EQ(prompter.texts(), std::vector<std::string>());
+  std::vector<std::string> messages;
+  const fs::path site = buildSampleSite(dir.path() / "home", &messages);
+  ASSERT_FALSE(site.empty());
+  EXPECT_EQ(messages, std::vector<std::string>());
 
-  const fs::path site = home / kCompany;
   std::vector<std::string> pages;
   for (const fs::directory_entry& entry : fs::directory_iterator(site)) {
     if (entry.path().extension() == ".html") pages.push_back(entry.path().filename().string());

@@ -1,0 +1,38 @@
+#include "generator/sample_site.h"
+
+#include <gtest/gtest.h>
+
+#include "document/brenquil_doc.h"
+#include "generator/save_site_run.h"
+#include "platform/env.h"
+#include "platform/home.h"
+#include "platform/scripted_prompter.h"
+
+namespace quorvex::testing {
+
+namespace fs = std::filesystem;
+
+fs::path buildSampleSite(const fs::path& home, std::vector<std::string>* messages) {
+  EXPECT_TRUE(seedHome(home, installedDataDir()).ok());
+  if (!fs::exists(home / "Sample/acme.qvx")) {
+    ADD_FAILURE() << "run scripts/make-sample.sh first";
+    return {};
+  }
+  fs::copy(home / "Sample" / kSampleCompany, home / kSampleCompany, fs::copy_options::recursive);
+  ScriptedPrompter prompter;
+  Env env(home, prompter);
+  CBrenquilDoc doc(env);
+  EXPECT_TRUE(doc.open(home / "Sample/acme.qvx").ok());
+  WorkerStatus status;
+  SaveSiteOptions options;
+  options.version = "test";
+  SaveSiteRun(doc, env, status, options).run();
+  if (messages) *messages = prompter.texts();
+  if (status.state() != WorkerState::kFinished) {
+    ADD_FAILURE() << "the sample site did not build: " << status.errorText();
+    return {};
+  }
+  return home / kSampleCompany;
+}
+
+}  // namespace quorvex::testing

@@ -3,18 +3,11 @@
 #include <algorithm>
 
 #include "document/brenquil_doc.h"
-#include "generator/commerce_fields.h"
-#include "generator/coupon_fields.h"
-#include "generator/display_style.h"
-#include "generator/download_fields.h"
-#include "generator/feature_fields.h"
-#include "generator/product_template.h"
 #include "generator/file_copy.h"
 #include "generator/file_error.h"
+#include "generator/product_template.h"
 #include "generator/reserved_names.h"
-#include "generator/shipping_fields.h"
 #include "generator/text_helpers.h"
-#include "imaging/font_markup.h"
 #include "platform/env.h"
 #include "platform/paths.h"
 #include "products/product_text.h"
@@ -113,8 +106,7 @@ SaveSiteRun::SaveSiteRun(CBrenquilDoc& doc, const Env& env, WorkerStatus& status
       categoryLinks_(context_, linkButtons_),
       pageFields_(context_, images_, pageLinks_),
       products_(context_, images_),
-      shopSettings_(context_),
-      cartButtons_(context_, images_) {}
+      shopFields_(context_, images_, pageFields_, pageLinks_, categoryLinks_, products_) {}
 
 bool SaveSiteRun::goOn() {
   if (!context_.status.stopRequested()) return true;
@@ -290,49 +282,6 @@ bool SaveSiteRun::placeStyleImages() {
   return true;
 }
 
-void SaveSiteRun::fillSiteFields() {
-  context_.setProgress("Loading company information...");
-  const CProductPage* productPage = context_.doc.m_pPageData->productPage();
-  shopSettings_.setVersion();
-  pageFields_.setSiteFields();
-  // The statements that preload every roll-over picture of the site. Every
-  // page button is made here, with its preload statements.
-  std::string preload;
-  LinkListRequest everyPage{"ALL", addOnSite_, /*vertical=*/false, /*www=*/false, &preload, nullptr};
-  context_.fields.set("hlinks", pageLinks_.pageLinks(everyPage));
-  pageFields_.setLinkLists(*context_.doc.m_pGlobalPage, /*inLinkFont=*/false);
-  shopSettings_.setCommands(addOnSite_);
-  if (productPage) cartButtons_.outputButtons(preload);
-  shopSettings_.setOrderSettings(addOnSite_);
-  if (context_.oldStyleShop) setProductTemplate(context_);
-  shopSettings_.setProductPageSettings(productPage);
-  if (productPage) cartButtons_.outputCartImages();
-  products_.setFileAndCurrency();
-  products_.setProductsAndCategories();
-  CommerceFields commerce(context_);
-  ShippingFields shipping(context_);
-  DownloadFields downloads(context_);
-  commerce.setSalesBlurbs();
-  downloads.setSoftwareInfo();
-  shipping.setShipTypes();
-  shipping.setShipInfo();
-  commerce.setExtraOrderFields();
-  commerce.setTax();
-  context_.fields.set("displayItem", setDisplayFields(context_));
-  products_.setFeaturedItems();
-  FeatureFields(context_).setFeatureFields();
-  CouponFields(context_).setCouponList();
-  const CFontData& categoryFont = context_.doc.m_pExtraFields->categoryLinkFont;
-  context_.fields.set("category_links",
-                      toHtml(categoryFont, categoryLinks_.categoryLinks(false, &preload)));
-  context_.fields.set("mouseOverImages", std::move(preload));
-  context_.fields.set("vcategory_links",
-                      toHtml(categoryFont, categoryLinks_.categoryLinks(true, nullptr)));
-  shipping.setHowToShip();
-  shopSettings_.setHomeFile(addOnSite_);
-  downloads.warnAboutCookies();
-}
-
 void SaveSiteRun::writeExpanded(const std::string& text, const fs::path& source,
                                 const std::string& outputName, std::string_view messageName,
                                 FileLists lists) {
@@ -357,7 +306,8 @@ bool SaveSiteRun::writeShop() {
   std::string shop;
   fs::path source = context_.loader.loadTemplate("shop", shop, "shop");
   context_.oldStyleShop = shop.find(kNewStyleShopMarker) == std::string::npos;
-  fillSiteFields();
+  context_.setProgress("Loading company information...");
+  shopFields_.fill(addOnSite_);
   if (!goOn()) return false;
   context_.setProgress("Writing JavaScript...");
   writeExpanded(shop, source, "shop.html", "shop.html", FileLists::kWeb);

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "generator/add_on_site.h"
-#include "generator/cart_buttons.h"
 #include "generator/category_links.h"
 #include "generator/generation_context.h"
 #include "generator/image_placer.h"
@@ -15,7 +14,7 @@
 #include "generator/page_content_fields.h"
 #include "generator/page_links.h"
 #include "generator/product_data.h"
-#include "generator/shop_settings_fields.h"
+#include "generator/shop_page_fields.h"
 #include "platform/worker_status.h"
 
 namespace quorvex {
@@ -99,8 +98,6 @@ class SaveSiteRun {
   // Ends the run as failed with `text` as its error text; returns false.
   bool fail(std::string text);
 
-  // Sets the site-wide fields, in the order the shop page needs them.
-  void fillSiteFields();
   // Loads template `name` of `kind`, sets thisPage to `outputName`, expands
   // it (`messageName` names it in messages), writes it into the site folder
   // as `outputName` and enters it in `lists`.
@@ -125,8 +122,7 @@ class SaveSiteRun {
   CategoryLinks categoryLinks_;
   PageContentFields pageFields_;
   ProductData products_;
-  ShopSettingsFields shopSettings_;
-  CartButtons cartButtons_;
+  ShopPageFields shopFields_;
   WorkerState end_ = WorkerState::kFinished;
   // The folder and file name of the index page (stored forms).
   std::string indexFolder_;

@@ -17,6 +17,8 @@
 #include <string>
 
 #include "document/brenquil_doc.h"
+#include "document/coupon.h"
+#include "document/shipping_type.h"
 #include "generator/save_site_run.h"
 #include "imaging/image_file.h"
 #include "platform/env.h"
@@ -91,6 +93,27 @@ void runCase(const Case& c) {
   doc.m_pPageData->addPages(kHomePageType, 1);
   doc.m_pPageData->addPages(kProductPagesGroup, 1);
   doc.m_pPageData->addPages(kInfoPageType, c.pages);
+  // Commerce data as a shop has it: taxes, shipping types with charge
+  // tables, a coupon page with coupons.
+  doc.m_pTax->stateNames = {"Washington", "Oregon"};
+  doc.m_pTax->stateAbbreviations = {"WA", "OR"};
+  doc.m_pTax->stateRates = {"0.065", "0"};
+  for (const char* label : {"Ground", "Express", "Overnight"}) {
+    CShippingType type;
+    type.label = label;
+    type.upperLimits = {"50", "150", "99999"};
+    type.charges = {"6.95", "9.95", "12.95"};
+    doc.m_pShipping->shippingTypes.push_back(type);
+  }
+  doc.m_pPageData->addPages(kCouponPageType, 1);
+  for (int i = 0; i < 20; ++i) {
+    CCoupon coupon;
+    coupon.couponName = "Coupon " + std::to_string(i);
+    coupon.styleName = "Classic Ticket";
+    coupon.scheduleFormat = CCoupon::kMonthRange;
+    coupon.endMonth = 11;
+    doc.m_pCouponData->coupons.push_back(coupon);
+  }
   for (int i = 0; i < c.productPages; ++i) {
     auto page = makeOwned<CIndProdPage>();
     page->setLabel("P" + std::to_string(i));

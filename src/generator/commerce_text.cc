@@ -30,28 +30,4 @@ std::string money(double amount) {
   return std::string(text);
 }
 
-std::string taxEscape(std::string_view text) {
-  if (text.empty()) return " ";
-  std::string escaped;
-  escaped.reserve(text.size() + text.size() / 8);
-  for (char c : text) {
-    switch (c) {
-      case '"':
-      case '\'':
-      case '(':
-      case ')':
-      case '[':
-      case ']':
-      case '{':
-      case '}':
-        escaped += '\\';
-        break;
-      default:
-        break;
-    }
-    escaped += c;
-  }
-  return escaped;
-}
-
 }  // namespace quorvex

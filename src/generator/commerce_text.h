@@ -24,12 +24,6 @@ double chargeValue(std::string_view digits);
 // infinite one as ".00".
 std::string money(double amount);
 
-// Returns `text` ready to stand inside a quoted string of the tax data: a
-// single space for an empty text; otherwise each of " ' ( ) [ ] { } gets a
-// backslash in front, and everything else (backslashes, CR and LF
-// included) is kept as it is.
-std::string taxEscape(std::string_view text);
-
 }  // namespace quorvex
 
 #endif  // QUORVEX_GENERATOR_COMMERCE_TEXT_H_

@@ -21,35 +21,33 @@ bool isPictureExtension(std::string_view extension) {
   return lower == "gif" || lower == "jpg" || lower == "jpeg";
 }
 
-}  // namespace
-
-std::string scriptEscape(std::string_view text) {
+// `text` with a backslash before each of `special`, and CR and LF turned
+// into spaces when `lineEndsAsSpaces`; a single space for an empty text, so
+// that a quoted string is never empty.
+std::string escapeForScript(std::string_view text, std::string_view special,
+                            bool lineEndsAsSpaces) {
   if (text.empty()) return " ";
   std::string escaped;
   escaped.reserve(text.size() + text.size() / 8);
   for (char c : text) {
-    switch (c) {
-      case '\r':
-      case '\n':
-        escaped += ' ';
-        break;
-      case '"':
-      case '\'':
-      case '(':
-      case ')':
-      case '[':
-      case ']':
-      case '{':
-      case '}':
-      case '\\':
-        escaped += '\\';
-        escaped += c;
-        break;
-      default:
-        escaped += c;
+    if (lineEndsAsSpaces && (c == '\r' || c == '\n')) {
+      escaped += ' ';
+      continue;
     }
+    if (special.find(c) != std::string_view::npos) escaped += '\\';
+    escaped += c;
   }
   return escaped;
+}
+
+}  // namespace
+
+std::string scriptEscape(std::string_view text) {
+  return escapeForScript(text, "\"'()[]{}\\", /*lineEndsAsSpaces=*/true);
+}
+
+std::string taxEscape(std::string_view text) {
+  return escapeForScript(text, "\"'()[]{}", /*lineEndsAsSpaces=*/false);
 }
 
 std::string convertLineBreaks(std::string_view text) {

@@ -15,6 +15,12 @@ namespace quorvex {
 // " ' ( ) [ ] { } \ gets a backslash in front.
 std::string scriptEscape(std::string_view text);
 
+// Returns `text` ready to stand inside a quoted string of the tax data: a
+// single space for an empty text; otherwise each of " ' ( ) [ ] { } gets a
+// backslash in front, and everything else (backslashes, CR and LF
+// included) is kept as it is.
+std::string taxEscape(std::string_view text);
+
 // Returns `text` with every line feed turned into "<BR>" and a line feed.
 std::string convertLineBreaks(std::string_view text);
 

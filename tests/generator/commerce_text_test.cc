@@ -1,4 +1,5 @@
 #include "generator/commerce_text.h"
+#include "generator/text_helpers.h"
 
 #include <gtest/gtest.h>
 

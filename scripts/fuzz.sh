@@ -8,12 +8,13 @@ seconds="${1:-60}"
 shift || true
 scripts/setup.sh --deps-only
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUORVEX_FUZZ=ON -DQUORVEX_TESTS=OFF >/dev/null
+  -DQUORVEX_FUZZ=ON -DQUORVEX_TESTS=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+  -DCMAKE_C_COMPILER_LAUNCHER=ccache >/dev/null
 targets=("$@")
 if ((${#targets[@]} == 0)); then
   for source in fuzz/*_fuzzer.cc; do targets+=("$(basename "$source" .cc)"); done
 fi
-cmake --build build-fuzz --target "${targets[@]}" -- --quiet
+cmake --build build-fuzz --target "${targets[@]}" -- -j"$(nproc)" --quiet
 for target in "${targets[@]}"; do
   work="build-fuzz/corpus-${target%_fuzzer}"
   mkdir -p "$work"

@@ -8,7 +8,6 @@
 #include "document/brenquil_doc.h"
 #include "platform/env.h"
 #include "products/product_text.h"
-#include "site/style_applier.h"
 
 namespace quorvex {
 
@@ -70,10 +69,6 @@ bool DocumentLifecycle::open(const fs::path& file) {
   fs::path absolute = fs::absolute(file, error);
   path_ = error ? file : absolute.lexically_normal();
   recentFiles_.add(path_);
-  if (doc_.m_pTemplate->restyleAfterOpen) {
-    applyStyleToAllPages(*doc_.m_pTemplate, *doc_.m_pPageData, *doc_.m_pIndProdData);
-    doc_.m_pTemplate->restyleAfterOpen = 0;
-  }
   return true;
 }
 

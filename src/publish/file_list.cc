@@ -38,9 +38,8 @@ void CFileList::markAllUnused() {
 }
 
 void CFileList::removeUnused(const std::filesystem::path& home) {
-  for (size_t i = entries.size(); i-- > 0;) {
-    const CFileEntry& entry = entries[i];
-    if (entry.inUse != 0 || entry.publishedCrc != 0) continue;
+  std::erase_if(entries, [&home](const CFileEntry& entry) {
+    if (entry.inUse != 0 || entry.publishedCrc != 0) return false;
     if (entry.localFile != entry.sourceFile) {
       std::error_code ignored;
       std::filesystem::path local = entry.localPath(home);
@@ -48,8 +47,8 @@ void CFileList::removeUnused(const std::filesystem::path& home) {
         std::filesystem::remove(local, ignored);
       }
     }
-    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i));
-  }
+    return true;
+  });
 }
 
 std::vector<std::string> CFileList::remoteFolders() const {

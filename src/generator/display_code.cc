@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "document/ascii_case.h"
+#include "generator/text_helpers.h"
 #include "site/product_page.h"
 
 namespace quorvex {
@@ -63,23 +64,6 @@ constexpr ItemKeyword kItemKeywords[] = {
      "' + whichItem.salesblurb + '"},
     {"Weight", &CProductPage::showWeight, &CProductPage::linkOnWeight, "' + whichItem.weight + '"},
 };
-
-// Replaces every occurrence of `from` in `text` by `to` in one pass from the
-// left; what `to` inserts is not looked at again.
-void replaceAll(std::string& text, std::string_view from, std::string_view to) {
-  size_t found = text.find(from);
-  if (found == std::string::npos) return;
-  std::string result;
-  result.reserve(text.size());
-  size_t copied = 0;
-  for (; found != std::string::npos; found = text.find(from, copied)) {
-    result.append(text, copied, found - copied);
-    result.append(to);
-    copied = found + from.size();
-  }
-  result.append(text, copied);
-  text.swap(result);
-}
 
 // A block of text: from the first character of its begin marker through the
 // last of its end marker.

@@ -1,13 +1,12 @@
 #include "publish/order_notify_data.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <memory>
 #include <optional>
 #include <system_error>
 
 #include "document/archive.h"
 #include "document/field_visitor.h"
+#include "generator/stored_file.h"
+#include "generator/text_helpers.h"
 #include "platform/env.h"
 #include "platform/paths.h"
 
@@ -100,36 +99,6 @@ constexpr std::pair<const char*, const char*> kSchemaOneFieldNames[] = {
 constexpr const char* kDefaultFileNames[COrderNotifyData::kTextCount] = {
     "confirm1.txt", "confirm3.txt", "confirm2.txt", "order.txt"};
 
-// Replaces every occurrence of `from` in `text` by `to`, scanning left to
-// right; replaced text is not scanned again.
-void replaceAll(std::string& text, std::string_view from, std::string_view to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
-    text.replace(at, from.size(), to);
-    at += to.size();
-  }
-}
-
-// Returns `raw` read as text: every line (a final line without line feed
-// included) followed by "\r\n", a carriage return before a line feed dropped.
-std::string linesWithCrLf(std::string_view raw) {
-  std::string text;
-  while (!raw.empty()) {
-    size_t end = raw.find('\n');
-    std::string_view line = raw.substr(0, end);
-    if (end != std::string_view::npos && !line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
-    }
-    text.append(line).append("\r\n");
-    raw.remove_prefix(end == std::string_view::npos ? raw.size() : end + 1);
-  }
-  return text;
-}
-
-void reportFileError(int error, Prompter& prompter) {
-  if (error == 0) error = EIO;
-  prompter.showMessage("FILE ERROR: " + std::system_category().message(error));
-}
-
 // Reads the file `name` of the home's "Template Common" folder as text (both
 // names found without regard to case). A missing file gives "" silently; an
 // error is reported and gives what was read before it.
@@ -138,19 +107,11 @@ std::string readTemplateCommonText(const Env& env, const char* name) {
   if (!folder) return "";
   std::optional<std::filesystem::path> file = findCaseInsensitive(*folder, name);
   if (!file) return "";
-  errno = 0;
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(file->c_str(), "rb"),
-                                                         &std::fclose);
-  if (!stream) {
-    if (errno != ENOENT) reportFileError(errno, env.prompter());
-    return "";
+  FileLines read = readFileLines(*file, "\r\n");
+  if (read.error && read.error != std::errc::no_such_file_or_directory) {
+    env.prompter().showMessage("FILE ERROR: " + read.error.message());
   }
-  std::string raw;
-  char chunk[8192];
-  size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, stream.get())) > 0) raw.append(chunk, got);
-  if (std::ferror(stream.get())) reportFileError(errno, env.prompter());
-  return linesWithCrLf(raw);
+  return read.text;
 }
 
 }  // namespace

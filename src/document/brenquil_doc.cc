@@ -81,8 +81,7 @@ void CBrenquilDoc::labelSiteWidePages() {
   m_pCategoriesPage->label = "ProductCategories";
 }
 
-std::string CBrenquilDoc::write() {
-  ArchiveWriter ar;
+void CBrenquilDoc::ioLeadingRecords(Archive& ar) {
   ar.io(m_strCompanyName);
   ar.ioObject(m_pBusiness);
   ar.ioObject(m_pFtp);
@@ -96,6 +95,11 @@ std::string CBrenquilDoc::write() {
   ar.ioObject(m_pExtraFields);
   ar.ioObject(m_pDBase);
   ar.ioObject(m_pIndProdData);
+}
+
+std::string CBrenquilDoc::write() {
+  ArchiveWriter ar;
+  ioLeadingRecords(ar);
   int32_t version = kFormatVersion;
   ar.io(version);
   ar.ioObject(m_pOrderNotifyData);
@@ -112,19 +116,7 @@ Status CBrenquilDoc::read(std::string_view bytes) {
   deleteRecords();
 
   ArchiveReader ar(bytes);
-  ar.io(m_strCompanyName);
-  ar.ioObject(m_pBusiness);
-  ar.ioObject(m_pFtp);
-  ar.ioObject(m_pShipping);
-  ar.ioObject(m_pContact);
-  ar.ioObject(m_pTax);
-  ioPlaceholderLists(ar, 3);
-  ar.ioObject(m_pPageData);
-  ar.ioObject(m_pTemplate);
-  ar.ioObject(m_pSiteTemplate);
-  ar.ioObject(m_pExtraFields);
-  ar.ioObject(m_pDBase);
-  ar.ioObject(m_pIndProdData);
+  ioLeadingRecords(ar);
   if (ar.ok()) {
     makeNewRecordsWhereMissing();
     m_pExtraFields->companyName = m_strCompanyName;

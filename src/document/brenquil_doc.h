@@ -113,6 +113,9 @@ class CBrenquilDoc {
   std::string m_strSaveDir;
 
  private:
+  // Stores or reads the members that every format version holds before its
+  // version number, in their stored order.
+  void ioLeadingRecords(Archive& ar);
   // Calls `visit` with every record member.
   template <class Visit>
   void forEachRecord(Visit visit);

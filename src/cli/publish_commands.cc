@@ -77,6 +77,7 @@ int runPublish(CliContext& context) {
   CBrenquilDoc& doc = site.doc();
   UploadSettings settings = UploadSettings::fromPreferences(
       *doc.m_pFtp, orderServerHost(context.env.settings()), doc.m_pSiteTemplate->isAddOn());
+  settings.siteFolder = site.indexPage().parent_path();
   std::string outcome;
   {
     PublishModel model(settings, *doc.m_pWebFileList, *doc.m_pOrderServerFileList, site.env());

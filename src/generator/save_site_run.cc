@@ -468,8 +468,11 @@ bool SaveSiteRun::writeShopPages() {
 void SaveSiteRun::trimFileLists() {
   context_.setProgress("Updating file lists and removing unused files...");
   CBrenquilDoc& doc = context_.doc;
-  doc.m_pWebFileList->removeUnused(context_.env.home());
-  doc.m_pOrderServerFileList->removeUnused(context_.env.home());
+  // The index folder holds the site: the site folder itself, or the existing
+  // site with its Quorvex folder for an add-on site.
+  const fs::path siteFolder = context_.folders.native(indexFolder_);
+  doc.m_pWebFileList->removeUnused(context_.env.home(), siteFolder);
+  doc.m_pOrderServerFileList->removeUnused(context_.env.home(), siteFolder);
   if (!options_.viewAfterSaving) return;
   context_.setProgress("Viewing Site...");
   const bool localCopy = !doc.m_pFtp->baseHref.empty();

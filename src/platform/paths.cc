@@ -47,4 +47,10 @@ std::optional<fs::path> joinInside(const fs::path& dir, std::string_view name) {
   return dir / relative;
 }
 
+bool isWithin(const fs::path& folder, const fs::path& path) {
+  if (folder.empty()) return false;
+  const fs::path relative = path.lexically_normal().lexically_relative(folder.lexically_normal());
+  return !relative.empty() && *relative.begin() != "..";
+}
+
 }  // namespace quorvex

@@ -27,6 +27,11 @@ std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::
 std::optional<std::filesystem::path> joinInside(const std::filesystem::path& dir,
                                                 std::string_view name);
 
+// True when `path` lies below `folder` (or is `folder`), compared on the
+// normalised texts of both without touching the file system; false for an
+// empty folder.
+bool isWithin(const std::filesystem::path& folder, const std::filesystem::path& path);
+
 }  // namespace quorvex
 
 #endif  // QUORVEX_PLATFORM_PATHS_H_

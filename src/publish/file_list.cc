@@ -5,6 +5,7 @@
 
 #include "document/archive.h"
 #include "document/field_visitor.h"
+#include "platform/paths.h"
 #include "publish/file_checksum.h"
 
 namespace quorvex {
@@ -37,13 +38,14 @@ void CFileList::markAllUnused() {
   for (CFileEntry& entry : entries) entry.inUse = 0;
 }
 
-void CFileList::removeUnused(const std::filesystem::path& home) {
-  std::erase_if(entries, [&home](const CFileEntry& entry) {
+void CFileList::removeUnused(const std::filesystem::path& home,
+                             const std::filesystem::path& siteFolder) {
+  std::erase_if(entries, [&](const CFileEntry& entry) {
     if (entry.inUse != 0 || entry.publishedCrc != 0) return false;
     if (entry.localFile != entry.sourceFile) {
       std::error_code ignored;
       std::filesystem::path local = entry.localPath(home);
-      if (std::filesystem::is_regular_file(local, ignored)) {
+      if (isWithin(siteFolder, local) && std::filesystem::is_regular_file(local, ignored)) {
         std::filesystem::remove(local, ignored);
       }
     }

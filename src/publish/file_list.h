@@ -44,10 +44,11 @@ class CFileList : public Record {
   void markAllUnused();
 
   // Removes every entry that is unused and not on the server (inUse 0 and
-  // publishedCrc 0). Before it goes, its local file is deleted unless it is
-  // the source file itself (localFile equal to sourceFile); only a regular
-  // file is ever deleted.
-  void removeUnused(const std::filesystem::path& home);
+  // publishedCrc 0). Before it goes, its local file is deleted when it is a
+  // regular file in `siteFolder` (the folder the site is generated into) and
+  // not the source file itself (localFile equal to sourceFile): a path
+  // stored in a document never makes it delete anything else.
+  void removeUnused(const std::filesystem::path& home, const std::filesystem::path& siteFolder);
 
   // Returns the distinct non-empty remote folders in order of first
   // occurrence.

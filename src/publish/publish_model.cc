@@ -147,8 +147,8 @@ void PublishModel::endRun() {
 }
 
 void PublishModel::reinitialise() {
-  order_server_files_.removeUnused(env_.home());
-  web_files_.removeUnused(env_.home());
+  order_server_files_.removeUnused(env_.home(), settings_.siteFolder);
+  web_files_.removeUnused(env_.home(), settings_.siteFolder);
   status_.reset();
 }
 

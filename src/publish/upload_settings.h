@@ -1,6 +1,7 @@
 #ifndef QUORVEX_PUBLISH_UPLOAD_SETTINGS_H_
 #define QUORVEX_PUBLISH_UPLOAD_SETTINGS_H_
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,10 @@ struct UploadSettings {
   // The site is an add-on to an existing site: its files go into the folder
   // "Quorvex" below the start folder, except the index pages.
   bool addOnSite = false;
+  // The folder the site was generated into (for an add-on site the existing
+  // site's folder). Files dropped from the site lose their local copy only
+  // there; empty, no local copy is deleted.
+  std::filesystem::path siteFolder;
 
   // Returns the settings of the server preferences `ftp`.
   static UploadSettings fromPreferences(const CFtp& ftp, std::string orderServerHost,

@@ -111,7 +111,7 @@ TEST_F(FileListTest, RemoveUnusedDropsWhatWasNeverUploaded) {
 
   list_.markAllUnused();
   list_.entries[0].inUse = 1;
-  list_.removeUnused(home_.path());
+  list_.removeUnused(home_.path(), home_.path() / "Acme");
 
   ASSERT_EQ(list_.entries.size(), 2u);
   EXPECT_EQ(entry(0).remoteName, "kept.html");
@@ -123,9 +123,23 @@ TEST_F(FileListTest, RemoveUnusedDropsWhatWasNeverUploaded) {
 
   // Once deleted on the server, the next pass removes the entry.
   list_.entries[1].clearPublished();
-  list_.removeUnused(home_.path());
+  list_.removeUnused(home_.path(), home_.path() / "Acme");
   ASSERT_EQ(list_.entries.size(), 1u);
   EXPECT_FALSE(fs::exists(home_.path() / "Acme/published.html"));
+}
+
+TEST_F(FileListTest, RemoveUnusedDeletesNothingOutsideTheSiteFolder) {
+  home_.write("Other.qvx", "another company");
+  home_.write("outside/notes.txt", "notes");
+  for (const fs::path& local : {fs::path("Acme\\..\\Other.qvx"), home_.path() / "outside/notes.txt"}) {
+    CFileEntry& crafted = list_.entries.emplace_back();
+    crafted.sourceFile = "x";
+    crafted.localFile = local.string();
+  }
+  list_.removeUnused(home_.path(), home_.path() / "Acme");
+  EXPECT_TRUE(list_.entries.empty());
+  EXPECT_TRUE(fs::exists(home_.path() / "Other.qvx"));
+  EXPECT_TRUE(fs::exists(home_.path() / "outside/notes.txt"));
 }
 
 TEST_F(FileListTest, RemoveUnusedNeverDeletesAFolder) {
@@ -133,7 +147,7 @@ TEST_F(FileListTest, RemoveUnusedNeverDeletesAFolder) {
   CFileEntry& odd = list_.entries.emplace_back();
   odd.sourceFile = "x";
   odd.localFile = "Acme\\Images";
-  list_.removeUnused(home_.path());
+  list_.removeUnused(home_.path(), home_.path() / "Acme");
   EXPECT_TRUE(list_.entries.empty());
   EXPECT_TRUE(fs::is_directory(home_.path() / "Acme/Images"));
 }

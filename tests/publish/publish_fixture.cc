@@ -35,7 +35,9 @@ void PublishFixture::rewrite(const CFileEntry& entry, const std::string& content
 }
 
 UploadSettings PublishFixture::settings(bool addOnSite) const {
-  return UploadSettings::fromPreferences(preferences_, server_.host(), addOnSite);
+  UploadSettings settings = UploadSettings::fromPreferences(preferences_, server_.host(), addOnSite);
+  settings.siteFolder = home_.path() / "Shop";
+  return settings;
 }
 
 std::string PublishFixture::publish(bool uploadAll, bool addOnSite) {

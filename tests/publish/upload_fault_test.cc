@@ -71,8 +71,8 @@ class UploadFaultTest : public PublishFixture {
                 file.content, file.binary);
       }
     }
-    web_files_.removeUnused(home_.path());
-    order_files_.removeUnused(home_.path());
+    web_files_.removeUnused(home_.path(), home_.path() / "Shop");
+    order_files_.removeUnused(home_.path(), home_.path() / "Shop");
   }
 
   void changeSomeFiles() {

@@ -282,7 +282,7 @@ TEST_F(UploadRunTest, UploadAllSendsEveryCurrentFileAndStillDeletes) {
   gone.inUse = 0;
   EXPECT_EQ(publish(true), "Finished");
   EXPECT_FALSE(fs::exists(onWebServer("gone.html")));
-  web_files_.removeUnused(home_.path());
+  web_files_.removeUnused(home_.path(), home_.path() / "Shop");
   expectAllOnServer();
 }
 

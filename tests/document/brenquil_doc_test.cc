@@ -4,16 +4,17 @@
 
 #include "document/archive_writer.h"
 #include "document/document_json.h"
-#include "document/string_array.h"
 #include "platform/scripted_prompter.h"
 #include "site/page_type.h"
 #include "support/archive_bytes.h"
+#include "support/stored_document_writer.h"
 #include "support/temp_dir.h"
 
 namespace quorvex {
 namespace {
 
 using testing::ArchiveBytes;
+using testing::StoredDocumentWriter;
 using testing::TempDir;
 
 class DocumentTest : public ::testing::Test {
@@ -39,19 +40,9 @@ class DocumentTest : public ::testing::Test {
   std::string bytesOfVersion(CBrenquilDoc& doc, int32_t version,
                              std::vector<std::string> placeholder_text = {},
                              std::string legacy_dbase = "") {
-    ArchiveWriter ar;
-    ar.io(doc.m_strCompanyName);
-    ar.ioObject(doc.m_pBusiness);
-    ar.ioObject(doc.m_pFtp);
-    ar.ioObject(doc.m_pShipping);
-    ar.ioObject(doc.m_pContact);
-    ar.ioObject(doc.m_pTax);
-    std::vector<Owned<CStringArray>> placeholders(5);
-    for (int i = 0; i < 3; ++i) {
-      placeholders[i] = makeOwned<CStringArray>();
-      placeholders[i]->strings = placeholder_text;
-      ar.ioObject(placeholders[i]);
-    }
+    StoredDocumentWriter writer;
+    writer.writeStart(doc, placeholder_text);
+    ArchiveWriter& ar = writer.archive();
     ar.ioObject(doc.m_pPageData);
     ar.ioObject(doc.m_pTemplate);
     ar.ioObject(doc.m_pSiteTemplate);
@@ -68,11 +59,8 @@ class DocumentTest : public ::testing::Test {
     ar.ioObject(doc.m_pOrderNotifyData);
     if (version >= 2) ar.ioObject(doc.m_pCouponData);
     if (version == 4) {
-      for (int i = 3; i < 5; ++i) {
-        placeholders[i] = makeOwned<CStringArray>();
-        placeholders[i]->strings = {"dropped"};
-        ar.ioObject(placeholders[i]);
-      }
+      writer.writePlaceholder({"dropped"});
+      writer.writePlaceholder({"dropped"});
     }
     if (version >= 5) {
       ar.ioObject(doc.m_pWebFileList);

@@ -2,14 +2,15 @@
 
 #include "document/archive_writer.h"
 #include "document/brenquil_doc.h"
-#include "document/string_array.h"
 #include "product_table_fixture.h"
 #include "support/archive_bytes.h"
+#include "support/stored_document_writer.h"
 
 namespace quorvex {
 namespace {
 
 using testing::ArchiveBytes;
+using testing::StoredDocumentWriter;
 using testing::readFile;
 
 class LegacyMigrationTest : public testing::ProductTableFixture {
@@ -19,17 +20,9 @@ class LegacyMigrationTest : public testing::ProductTableFixture {
   std::string legacyDocument(int32_t version, const ArchiveBytes& legacy) {
     CBrenquilDoc doc(env_);
     doc.m_strCompanyName = "Acme";
-    ArchiveWriter ar;
-    ar.io(doc.m_strCompanyName);
-    ar.ioObject(doc.m_pBusiness);
-    ar.ioObject(doc.m_pFtp);
-    ar.ioObject(doc.m_pShipping);
-    ar.ioObject(doc.m_pContact);
-    ar.ioObject(doc.m_pTax);
-    for (int i = 0; i < 3; ++i) {
-      Owned<CStringArray> placeholder = makeOwned<CStringArray>();
-      ar.ioObject(placeholder);
-    }
+    StoredDocumentWriter writer;
+    writer.writeStart(doc);
+    ArchiveWriter& ar = writer.archive();
     ar.ioObject(doc.m_pPageData);
     ar.ioObject(doc.m_pTemplate);
     ar.ioObject(doc.m_pSiteTemplate);

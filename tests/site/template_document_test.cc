@@ -8,9 +8,9 @@
 
 #include "document/archive_writer.h"
 #include "document/brenquil_doc.h"
-#include "document/string_array.h"
 #include "site/full_page.h"
 #include "support/archive_bytes.h"
+#include "support/stored_document_writer.h"
 #include "template_home.h"
 
 namespace quorvex {
@@ -18,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ArchiveBytes;
+using testing::StoredDocumentWriter;
 
 // A style template record of schema 3 (before button links), which asks to
 // be applied to the pages after the document is opened.
@@ -51,17 +52,9 @@ class TemplateDocumentTest : public testing::TemplateHomeTest {
     doc.m_pPageData->addPages(4000, 1);
     doc.m_pPageData->addPages(4002, 1);
     doc.m_pIndProdData->productPages.push_back(makeOwned<CIndProdPage>());
-    ArchiveWriter ar;
-    ar.io(doc.m_strCompanyName);
-    ar.ioObject(doc.m_pBusiness);
-    ar.ioObject(doc.m_pFtp);
-    ar.ioObject(doc.m_pShipping);
-    ar.ioObject(doc.m_pContact);
-    ar.ioObject(doc.m_pTax);
-    for (int i = 0; i < 3; ++i) {
-      Owned<CStringArray> placeholder = makeOwned<CStringArray>();
-      ar.ioObject(placeholder);
-    }
+    StoredDocumentWriter writer;
+    writer.writeStart(doc);
+    ArchiveWriter& ar = writer.archive();
     ar.ioObject(doc.m_pPageData);
     std::string records = style.bytes() + site.bytes();
     ar.ioBytes(records.data(), records.size());

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "generator/display_style_check.h"
-#include "generator/stored_file.h"
+#include "generator/text_file.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 
@@ -46,7 +46,7 @@ std::optional<std::string> DisplayStyleChooser::choose(const std::string& layout
 }
 
 void DisplayStyleChooser::confirm(std::string& layoutFile) {
-  if (checkDisplayStyle(storedFilePath(home_, layoutFile))) return;
+  if (checkDisplayStyle(resolveStoredPath(home_, layoutFile))) return;
   prompter_.showMessage(
       "The display file you have chosen is not a properly formatted Quorvex display style");
   if (std::optional<std::string> chosen = choose(layoutFile)) layoutFile = std::move(*chosen);

@@ -5,7 +5,7 @@
 #include "generator/file_copy.h"
 #include "generator/file_error.h"
 #include "generator/generation_context.h"
-#include "generator/stored_file.h"
+#include "generator/text_file.h"
 #include "generator/text_helpers.h"
 #include "platform/paths.h"
 

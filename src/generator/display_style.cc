@@ -7,8 +7,9 @@
 #include "generator/display_code.h"
 #include "generator/file_error.h"
 #include "generator/generation_context.h"
-#include "generator/stored_file.h"
+#include "generator/text_file.h"
 #include "platform/env.h"
+#include "platform/paths.h"
 #include "platform/prompter.h"
 #include "site/page_data.h"
 #include "site/product_page.h"
@@ -38,7 +39,7 @@ std::string readDisplayStyle(const fs::path& home, const std::string& layoutFile
   const std::array<std::string, 3> candidates = {layoutFile, kCommonFolder + layoutFile,
                                                  kDefaultStyle};
   for (size_t i = 0; i < candidates.size(); ++i) {
-    const fs::path path = storedFilePath(home, candidates[i]);
+    const fs::path path = resolveStoredPath(home, candidates[i]);
     FileLines file = readFileLines(path, "");
     if (!file.opened) continue;
     if (i == candidates.size() - 1) prompter.showMessage(kDefaultUsed);

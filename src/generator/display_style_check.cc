@@ -4,7 +4,7 @@
 #include <string>
 
 #include "document/ascii_case.h"
-#include "generator/stored_file.h"
+#include "generator/text_file.h"
 
 namespace quorvex {
 

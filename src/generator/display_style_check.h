@@ -24,7 +24,7 @@ namespace quorvex {
 // with lower-case markers still yields no blocks.
 bool checkDisplayStyleText(std::string_view text);
 
-// Returns whether the file `path` can be read whole (stored_file.h's
+// Returns whether the file `path` can be read whole (text_file.h's
 // readFileLines()) and its lines, joined without line ends, pass
 // checkDisplayStyleText().
 bool checkDisplayStyle(const std::filesystem::path& path);

@@ -6,8 +6,9 @@
 #include "document/brenquil_doc.h"
 #include "generator/file_error.h"
 #include "generator/generation_context.h"
-#include "generator/stored_file.h"
+#include "generator/text_file.h"
 #include "platform/env.h"
+#include "platform/paths.h"
 #include "site/style_template.h"
 #include "site/style_template_folder.h"
 
@@ -25,8 +26,8 @@ constexpr char kFileName[] = "\\CatTemp0.html";
 void setProductTemplate(GenerationContext& context) {
   const fs::path& home = context.env.home();
   const CTemplate& style = *context.doc.m_pTemplate;
-  const fs::path common = storedFilePath(home, kCommonFile);
-  const fs::path own = storedFilePath(home, style.templatePath + kFileName);
+  const fs::path common = resolveStoredPath(home, kCommonFile);
+  const fs::path own = resolveStoredPath(home, style.templatePath + kFileName);
   const bool commonFirst = StyleTemplateFolder::isPermanentName(home, style.currentName);
   const fs::path* chosen = commonFirst ? &common : &own;
   FileLines file = readFileLines(*chosen, "\n");

@@ -8,7 +8,7 @@
 #include "generator/field_table.h"
 #include "generator/file_error.h"
 #include "generator/page_header.h"
-#include "generator/stored_file.h"
+#include "generator/text_file.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 

@@ -47,6 +47,14 @@ std::optional<fs::path> joinInside(const fs::path& dir, std::string_view name) {
   return dir / relative;
 }
 
+fs::path resolveStoredPath(const fs::path& home, std::string_view stored) {
+  fs::path file = nativePath(stored);
+  if (file.is_relative()) file = home / file;
+  std::error_code error;
+  if (fs::exists(file, error) || !file.has_filename()) return file;
+  return findCaseInsensitive(file.parent_path(), file.filename().string()).value_or(file);
+}
+
 bool isWithin(const fs::path& folder, const fs::path& path) {
   if (folder.empty()) return false;
   const fs::path relative = path.lexically_normal().lexically_relative(folder.lexically_normal());

@@ -27,6 +27,13 @@ std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::
 std::optional<std::filesystem::path> joinInside(const std::filesystem::path& dir,
                                                 std::string_view name);
 
+// Returns the file a stored path names: backslashes read as folder
+// separators, a relative path taken relative to `home`, and a file that does
+// not exist under that exact name looked up in its folder without regard to
+// case (the path as given when that fails too).
+std::filesystem::path resolveStoredPath(const std::filesystem::path& home,
+                                        std::string_view stored);
+
 // True when `path` lies below `folder` (or is `folder`), compared on the
 // normalised texts of both without touching the file system; false for an
 // empty folder.

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <unordered_set>
 
+#include "platform/paths.h"
 #include "products/field_splitter.h"
 #include "products/line_cursor.h"
 #include "products/product_column.h"
@@ -68,7 +69,7 @@ bool ImportWizard::start(const std::string& file) {
 
 bool ImportWizard::readFile() {
   std::string error;
-  switch (readWholeFile(resolveSourcePath(env_, file_), &bytes_, &error)) {
+  switch (readWholeFile(resolveStoredPath(env_.home(), file_), &bytes_, &error)) {
     case FileReadResult::kRead:
       return true;
     case FileReadResult::kNotOpened:

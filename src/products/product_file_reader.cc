@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/paths.h"
 #include "products/field_splitter.h"
 #include "products/product_column.h"
 #include "products/product_files.h"
@@ -34,7 +35,7 @@ bool ProductFileReader::openLines(bool ownFile, std::string* bytes, LineCursor* 
     if (!own) return false;
     file = *own;
   } else {
-    file = resolveSourcePath(env_, table_.sourcePath);
+    file = resolveStoredPath(env_.home(), table_.sourcePath);
   }
   std::string error;
   switch (readWholeFile(file, bytes, &error)) {

@@ -22,17 +22,6 @@ std::optional<fs::path> priceListPath(const Env& env, std::string_view companyNa
   return *folder / std::string(kPriceListName);
 }
 
-fs::path resolveSourcePath(const Env& env, std::string_view storedPath) {
-  fs::path file = nativePath(storedPath);
-  if (file.is_relative()) file = env.home() / file;
-  std::error_code error;
-  if (fs::exists(file, error) || !file.has_filename()) return file;
-  if (std::optional<fs::path> found =
-          findCaseInsensitive(file.parent_path(), file.filename().string())) {
-    return *found;
-  }
-  return file;
-}
 
 FileReadResult readWholeFile(const fs::path& file, std::string* bytes, std::string* error) {
   bytes->clear();

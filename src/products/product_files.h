@@ -25,10 +25,6 @@ std::optional<std::filesystem::path> siteFolder(const Env& env, std::string_view
 // joined with "PriceList.txt"; nullopt when there is no site folder.
 std::optional<std::filesystem::path> priceListPath(const Env& env, std::string_view companyName);
 
-// Returns the file a stored source path names: backslashes read as folder
-// separators, a relative path taken relative to the home, and a file that
-// does not exist under that exact name looked up without regard to case.
-std::filesystem::path resolveSourcePath(const Env& env, std::string_view storedPath);
 
 // The outcome of reading a whole file.
 enum class FileReadResult {

@@ -5,7 +5,7 @@
 
 #include "document/archive.h"
 #include "document/field_visitor.h"
-#include "generator/stored_file.h"
+#include "generator/text_file.h"
 #include "generator/text_helpers.h"
 #include "platform/env.h"
 #include "platform/paths.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "generator/display_code.h"
-#include "generator/stored_file.h"
+#include "generator/text_file.h"
 #include "platform/home.h"
 #include "site/product_page.h"
 #include "support/temp_dir.h"

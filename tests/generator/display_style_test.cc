@@ -10,7 +10,7 @@
 #include "document/brenquil_doc.h"
 #include "generator/display_code.h"
 #include "generator/generation_context.h"
-#include "generator/stored_file.h"
+#include "generator/text_file.h"
 #include "platform/env.h"
 #include "platform/scripted_prompter.h"
 #include "platform/worker_status.h"

@@ -1,22 +1,11 @@
-#include "generator/stored_file.h"
+#include "generator/text_file.h"
 
 #include <cerrno>
 #include <fstream>
-#include <optional>
-
-#include "platform/paths.h"
 
 namespace quorvex {
 
 namespace fs = std::filesystem;
-
-fs::path storedFilePath(const fs::path& home, std::string_view stored) {
-  const fs::path path = home / nativePath(stored);
-  std::error_code ec;
-  if (stored.empty() || fs::exists(path, ec)) return path;
-  std::optional<fs::path> found = findCaseInsensitive(path.parent_path(), path.filename().string());
-  return found ? *found : path;
-}
 
 std::string joinLines(std::string_view raw, std::string_view lineEnd) {
   std::string text;

@@ -1,5 +1,5 @@
-#ifndef QUORVEX_GENERATOR_STORED_FILE_H_
-#define QUORVEX_GENERATOR_STORED_FILE_H_
+#ifndef QUORVEX_GENERATOR_TEXT_FILE_H_
+#define QUORVEX_GENERATOR_TEXT_FILE_H_
 
 #include <cstddef>
 #include <filesystem>
@@ -9,20 +9,14 @@
 
 namespace quorvex {
 
-// Reading of the small text files the generator takes over whole (display
-// styles, the product listing template), named by paths as documents and
-// templates store them.
+// Reading of the text files the generator takes over whole, line by line:
+// templates, display styles, the product listing template, coupon pages and
+// the default order texts.
 
 // The most a text file read this way may hold: a display style or listing
 // template is a small HTML page, and its code grows by a bounded factor, so
 // the limit keeps a hostile file from exhausting memory.
 inline constexpr size_t kMaxTextFileBytes = size_t{4} << 20;
-
-// Returns the file a stored path names: `stored` (backslashes allowed)
-// relative to `home` unless absolute. When that file does not exist, its last
-// component is looked up without regard to case; the path as given when that
-// fails too.
-std::filesystem::path storedFilePath(const std::filesystem::path& home, std::string_view stored);
 
 // Returns the lines of `raw` (line ends LF or CR LF) each followed by
 // `lineEnd`, as a text file read line by line gives them. A last line without
@@ -46,4 +40,4 @@ FileLines readFileLines(const std::filesystem::path& path, std::string_view line
 
 }  // namespace quorvex
 
-#endif  // QUORVEX_GENERATOR_STORED_FILE_H_
+#endif  // QUORVEX_GENERATOR_TEXT_FILE_H_

@@ -5,7 +5,6 @@
 #include "document/brenquil_doc.h"
 #include "generator/save_site_run.h"
 #include "platform/env.h"
-#include "platform/home.h"
 #include "platform/scripted_prompter.h"
 
 namespace quorvex::testing {
@@ -13,16 +12,12 @@ namespace quorvex::testing {
 namespace fs = std::filesystem;
 
 fs::path buildSampleSite(const fs::path& home, std::vector<std::string>* messages) {
-  EXPECT_TRUE(seedHome(home, installedDataDir()).ok());
-  if (!fs::exists(home / "Sample/acme.qvx")) {
-    ADD_FAILURE() << "run scripts/make-sample.sh first";
-    return {};
-  }
-  fs::copy(home / "Sample" / kSampleCompany, home / kSampleCompany, fs::copy_options::recursive);
+  const fs::path document = installSampleCompany(home);
+  if (::testing::Test::HasFailure()) return {};
   ScriptedPrompter prompter;
   Env env(home, prompter);
   CBrenquilDoc doc(env);
-  EXPECT_TRUE(doc.open(home / "Sample/acme.qvx").ok());
+  EXPECT_TRUE(doc.open(document).ok());
   WorkerStatus status;
   SaveSiteOptions options;
   options.version = "test";

@@ -5,13 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "support/sample_company.h"
+
 namespace quorvex::testing {
 
-// The company of the installed sample.
-inline constexpr char kSampleCompany[] = "Acme Outdoor Supply";
-
-// Seeds `home` from the installed data, copies the sample company's folder
-// beside it and builds its site with the save-site run. Returns the site
+// Installs the sample company in `home` (installSampleCompany) and builds
+// its site with the save-site run. Returns the site
 // folder; records a test failure (and returns an empty path) when the run
 // does not finish or shows a message, the messages in `messages`.
 std::filesystem::path buildSampleSite(const std::filesystem::path& home,

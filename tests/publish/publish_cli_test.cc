@@ -5,18 +5,18 @@
 #include <vector>
 
 #include "document/brenquil_doc.h"
-#include "platform/home.h"
 #include "publish/publish_fixture.h"
 #include "support/run_cli.h"
+#include "support/sample_company.h"
 
 namespace quorvex {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::PublishFixture;
+using testing::installSampleCompany;
+using testing::kSampleCompany;
 using testing::readFile;
-
-constexpr char kSampleCompany[] = "Acme Outdoor Supply";
 
 // quorvex-cli publish and fetch-logs on a saved company document, against
 // the test server as web and order server.
@@ -45,11 +45,8 @@ class PublishCliTest : public PublishFixture {
   // Puts the sample company into the home, with the test server in its
   // server preferences; returns its document.
   fs::path installSample() {
-    EXPECT_TRUE(seedHome(home_.path(), installedDataDir()).ok());
-    fs::copy(home_.path() / "Sample" / kSampleCompany, home_.path() / kSampleCompany,
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     CBrenquilDoc doc(env_);
-    EXPECT_TRUE(doc.open(home_.path() / "Sample" / "acme.qvx").ok());
+    EXPECT_TRUE(doc.open(installSampleCompany(home_.path())).ok());
     *doc.m_pFtp = preferences_;
     const fs::path document = home_.path() / (std::string(kSampleCompany) + ".qvx");
     EXPECT_TRUE(doc.save(document).ok());

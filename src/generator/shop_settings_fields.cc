@@ -1,6 +1,5 @@
 #include "generator/shop_settings_fields.h"
 
-#include "document/ascii_case.h"
 #include "document/brenquil_doc.h"
 #include "generator/text_helpers.h"
 #include "site/page_type.h"
@@ -46,7 +45,7 @@ void ShopSettingsFields::setOrderSettings(bool addOnSite) {
   const CFtp& server = *doc.m_pFtp;
   const CBusiness& business = *doc.m_pBusiness;
   FieldTable& fields = context_.fields;
-  fields.set("qvx_user", scriptEscape(toLowerAscii(server.vendorId.substr(0, 8))));
+  fields.set("qvx_user", scriptEscape(server.publishingVendorId()));
   fields.set("order_email", server.orderEmail);
   fields.set("order_title", doc.m_strCompanyName + " Order");
   fields.set("pgpuserid", whenOn(server.usePgp, server.pgpId));

@@ -3,6 +3,7 @@
 #include "document/brenquil_doc.h"
 #include "generator/generation_context.h"
 #include "generator/text_helpers.h"
+#include "generator/web_address.h"
 #include "platform/prompter.h"
 #include "products/product_text.h"
 
@@ -25,11 +26,9 @@ bool isWebAddress(std::string_view path) {
 }  // namespace
 
 std::string DownloadFields::softgoodsAddress() const {
-  // The company's address is kept without "http://"; the customer's browser
-  // needs the scheme to reach the file from the download page.
-  const std::string& url = context_.doc.m_pContact->url;
-  std::string address = url.find("://") == std::string::npos ? "http://" + url : url;
-  address = scriptEscape(address);
+  // The customer's browser needs the scheme to reach the file from the
+  // download page.
+  std::string address = scriptEscape(absoluteWebAddress(context_.doc.m_pContact->url));
   if (!address.ends_with('/')) address += '/';
   return address + kSoftgoodsFolder + "/";
 }

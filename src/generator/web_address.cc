@@ -3,7 +3,7 @@
 namespace quorvex {
 
 std::string absoluteWebAddress(const std::string& url) {
-  return url.find("http://") != std::string::npos ? url : "http://" + url;
+  return url.find("://") != std::string::npos ? url : "http://" + url;
 }
 
 }  // namespace quorvex

@@ -6,9 +6,10 @@
 namespace quorvex {
 
 // Returns the company's web address as an absolute address: `url` itself
-// when it contains "http://" anywhere, otherwise "http://" + `url` (so an
-// empty address gives "http://"). The contact record keeps the address
-// without the prefix.
+// when it names its scheme ("http://", "https://", ...), otherwise
+// "http://" + `url` (so an empty address gives "http://"). The contact
+// record keeps an http address without its prefix, other schemes with
+// theirs.
 std::string absoluteWebAddress(const std::string& url);
 
 }  // namespace quorvex

@@ -9,6 +9,7 @@
 #include "generator/link_markup.h"
 #include "generator/product_data.h"
 #include "generator/text_helpers.h"
+#include "products/category_name_form.h"
 #include "site/product_page.h"
 
 namespace quorvex {
@@ -16,7 +17,6 @@ namespace quorvex {
 namespace {
 
 constexpr char kLineBreak[] = "<BR>\n";
-constexpr char kDoNotPublish[] = "DO NOT PUBLISH";
 constexpr char kFeaturedHref[] = "<A HREF=\"javascript:shop.show('featured',0,0)\"";
 constexpr char kSearchHref[] =
     "<A HREF=\"search.html\" onclick=\"shop.searched=0\" TARGET=\"main\"";
@@ -38,7 +38,7 @@ std::vector<CategoryLinks::Listed> CategoryLinks::listedCategories() const {
     const std::string& category = table.categoryNames[i];
     std::string description =
         i < table.categoryDescriptions.size() ? table.categoryDescriptions[i] : std::string();
-    if (description == kDoNotPublish || !published.contains(category)) continue;
+    if (description == kDoNotPublishDescription || !published.contains(category)) continue;
     listed.push_back({category, std::move(description)});
   }
   std::stable_sort(listed.begin(), listed.end(),

@@ -7,6 +7,7 @@
 #include "document/brenquil_doc.h"
 #include "generator/generation_context.h"
 #include "generator/text_helpers.h"
+#include "products/category_name_form.h"
 #include "products/product_text.h"
 #include "site/product_page.h"
 
@@ -14,15 +15,13 @@ namespace quorvex {
 
 namespace {
 
-constexpr char kDoNotPublish[] = "DO NOT PUBLISH";
-
 // `text` script-escaped between single quotes.
 std::string jsQuoted(std::string_view text) { return "'" + scriptEscape(text) + "'"; }
 
 }  // namespace
 
 bool ProductData::isPublished(const CExtraItem& row) {
-  return row.publishState != 1 && row.category != kDoNotPublish;
+  return row.publishState != 1 && row.category != kDoNotPublishDescription;
 }
 
 ProductData::ProductData(GenerationContext& context, ImagePlacer& images)
@@ -161,7 +160,7 @@ std::string ProductData::categoryStatements(const std::vector<std::string>& sort
     const std::string description = found->second < table.categoryDescriptions.size()
                                         ? table.categoryDescriptions[found->second]
                                         : std::string();
-    if (description == kDoNotPublish) continue;
+    if (description == kDoNotPublishDescription) continue;
     if (context_.oldStyleShop) {
       statements += "category[" + jsQuoted(category) + "] = new categories(" + jsQuoted(category) +
                     "," + jsQuoted(description) + "," + std::to_string(first[k]) + "," +

@@ -69,7 +69,8 @@ void CBrenquilDoc::makeNewRecords() {
 void CBrenquilDoc::makeNewRecordsWhereMissing() {
   forEachRecord([this](auto& member) {
     if (member) return;
-    member.reset(std::make_unique<typename std::remove_reference_t<decltype(member)>::element_type>());
+    member.reset(
+        std::make_unique<typename std::remove_reference_t<decltype(member)>::element_type>());
     if constexpr (std::is_same_v<decltype(member), Owned<COrderNotifyData>&>) {
       member->loadDefaultTexts(env_);
     }

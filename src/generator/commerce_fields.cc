@@ -36,7 +36,9 @@ std::string extraFieldRow(const CExtraOrderField& field) {
 
 const COrderFormPage* firstOrderFormPage(const CPageData& pages) {
   for (const Owned<CPage>& page : pages.pages) {
-    if (page->pageType == kOrderFormPageType) return dynamic_cast<const COrderFormPage*>(page.get());
+    if (page->pageType == kOrderFormPageType) {
+      return dynamic_cast<const COrderFormPage*>(page.get());
+    }
   }
   return nullptr;
 }

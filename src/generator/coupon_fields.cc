@@ -61,9 +61,7 @@ std::optional<fs::path> CouponFields::writeCouponPage(size_t index, const std::s
     }
   }
   setCouponPageFields(coupon);
-  const std::string page = context_.expander.expand(text, "", pageName);
-  context_.writer.write(folders.native(folders.siteFolder()), pageName, page);
-  context_.enterFile(FileLists::kWeb, source, folders.siteFile(pageName), pageName, "", 0, 0);
+  context_.writeExpandedPage(text, source, pageName, pageName, FileLists::kWeb);
   return templatePath;
 }
 

@@ -16,8 +16,11 @@ void FeatureFields::setFeatureFields() {
   size_t i = 0;
   for (const CProductFeature& feature : context_.doc.m_pExtraFields->featureDefinitions) {
     std::string arguments = "'" + scriptEscape(feature.name) + "'";
-    for (const std::string& option : feature.options) arguments += ",'" + scriptEscape(option) + "'";
-    featureArray += "featureArray[" + std::to_string(i) + "] = '" + scriptEscape(arguments) + "';\n";
+    for (const std::string& option : feature.options) {
+      arguments += ",'" + scriptEscape(option) + "'";
+    }
+    featureArray +=
+        "featureArray[" + std::to_string(i) + "] = '" + scriptEscape(arguments) + "';\n";
     const std::string numbered = "feature" + std::to_string(++i);
     featureList += numbered + ",";
     featureAssign += "this." + numbered + " = " + numbered + ";\n";

@@ -22,6 +22,14 @@ void GenerationContext::setProgress(std::string text) const {
   status.setProgressText(std::move(text));
 }
 
+void GenerationContext::writeExpandedPage(const std::string& text, const std::string& source,
+                                          const std::string& outputName,
+                                          std::string_view messageName, FileLists lists) {
+  writer.write(folders.native(folders.siteFolder()), outputName,
+               expander.expand(text, "", messageName));
+  enterFile(lists, source, folders.siteFile(outputName), outputName, "", 0, 0);
+}
+
 void GenerationContext::enterFile(FileLists lists, const std::string& source,
                                   const std::string& local, const std::string& remoteName,
                                   const std::string& remoteFolder, int32_t binaryTransfer,

@@ -64,6 +64,13 @@ class GenerationContext {
   // Shows `text` as the run's progress.
   void setProgress(std::string text) const;
 
+  // Expands `text` (`messageName` names it in messages), writes it into the
+  // site folder as `outputName` and enters it in `lists` as a text file made
+  // from `source` (a stored path; "" when there is none).
+  void writeExpandedPage(const std::string& text, const std::string& source,
+                         const std::string& outputName, std::string_view messageName,
+                         FileLists lists);
+
   // Enters a produced file in the published-file list(s) `lists`, with
   // inUse 1 and the given transfer mode and add-on placement (CFileList's
   // addFile). Paths are stored forms (SiteFolders).

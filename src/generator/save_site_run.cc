@@ -282,14 +282,8 @@ bool SaveSiteRun::placeStyleImages() {
   return true;
 }
 
-void SaveSiteRun::writeExpanded(const std::string& text, const fs::path& source,
-                                const std::string& outputName, std::string_view messageName,
-                                FileLists lists) {
-  std::string expanded = context_.expander.expand(text, "", messageName);
-  const SiteFolders& folders = context_.folders;
-  context_.writer.write(folders.native(folders.siteFolder()), outputName, expanded);
-  context_.enterFile(lists, source.empty() ? "" : folders.stored(source),
-                     folders.siteFile(outputName), outputName, "", 0, 0);
+std::string SaveSiteRun::storedSource(const fs::path& source) const {
+  return source.empty() ? "" : context_.folders.stored(source);
 }
 
 void SaveSiteRun::generate(std::string_view name, std::string_view kind,
@@ -298,7 +292,7 @@ void SaveSiteRun::generate(std::string_view name, std::string_view kind,
   std::string text;
   fs::path source = context_.loader.loadTemplate(name, text, kind);
   context_.fields.set("thisPage", outputName);
-  writeExpanded(text, source, outputName, messageName, lists);
+  context_.writeExpandedPage(text, storedSource(source), outputName, messageName, lists);
 }
 
 bool SaveSiteRun::writeShop() {
@@ -310,7 +304,7 @@ bool SaveSiteRun::writeShop() {
   shopFields_.fill(addOnSite_);
   if (!goOn()) return false;
   context_.setProgress("Writing JavaScript...");
-  writeExpanded(shop, source, "shop.html", "shop.html", FileLists::kWeb);
+  context_.writeExpandedPage(shop, storedSource(source), "shop.html", "shop.html", FileLists::kWeb);
   // The pages that follow list products through the listing template.
   if (!context_.oldStyleShop) setProductTemplate(context_);
   return true;
@@ -322,7 +316,7 @@ bool SaveSiteRun::writeIndex() {
   const SiteFolders& folders = context_.folders;
   std::string text;
   fs::path source = context_.loader.loadTemplate("index", text, "index");
-  const std::string storedSource = source.empty() ? "" : folders.stored(source);
+  const std::string stored = storedSource(source);
   context_.fields.set("base_href", "");
   const std::string localCopy = context_.expander.expand(text, "", kIndexName);
   const std::string& baseHref = doc.m_pFtp->baseHref;
@@ -331,15 +325,14 @@ bool SaveSiteRun::writeIndex() {
   }
   if (addOnSite_) {
     const CSiteTemplate& site = *doc.m_pSiteTemplate;
-    context_.enterFile(FileLists::kWeb, storedSource, site.existingSiteFolder + site.oldIndexName,
+    context_.enterFile(FileLists::kWeb, stored, site.existingSiteFolder + site.oldIndexName,
                        site.oldIndexName, "", 0, 1);
   }
   if (!goOn()) return false;
   context_.fields.set("thisPage", indexName_);
   const fs::path folder = folders.native(indexFolder_);
   context_.writer.write(folder, indexName_, context_.expander.expand(text, "", kIndexName));
-  context_.enterFile(FileLists::kWeb, storedSource, indexFolder_ + indexName_, indexName_, "", 0,
-                     1);
+  context_.enterFile(FileLists::kWeb, stored, indexFolder_ + indexName_, indexName_, "", 0, 1);
   if (!baseHref.empty()) context_.writer.write(folder, kLocalIndexName, localCopy);
   return true;
 }
@@ -434,7 +427,7 @@ bool SaveSiteRun::writeShopPages() {
     fs::path source = context_.loader.loadTemplate("stop", text, "stop");
     context_.writer.write(folders.native(folders.siteFolder()), name,
                           context_.expander.expand(text, "", name));
-    const std::string stored = source.empty() ? "" : folders.stored(source);
+    const std::string stored = storedSource(source);
     const std::string local = folders.siteFile(name);
     if (context_.downloadsOnWebServer) {
       context_.enterFile(FileLists::kWeb, stored, local, kIndexName, "softgoods", 0, 0);

@@ -103,10 +103,8 @@ class SaveSiteRun {
   // as `outputName` and enters it in `lists`.
   void generate(std::string_view name, std::string_view kind, const std::string& outputName,
                 std::string_view messageName, FileLists lists);
-  // Expands `text` read from `source` and writes it as `outputName` into the
-  // site folder, entered in `lists` as a text file.
-  void writeExpanded(const std::string& text, const std::filesystem::path& source,
-                     const std::string& outputName, std::string_view messageName, FileLists lists);
+  // The stored form of a template's path; "" for none.
+  std::string storedSource(const std::filesystem::path& source) const;
   void writePage(CPage& page);
   void writeSubPage(const CProdHalfPages& page, std::string_view kind);
 

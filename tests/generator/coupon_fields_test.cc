@@ -84,7 +84,8 @@ TEST_F(CouponFieldsTest, NothingWithoutACouponPage) {
 TEST_F(CouponFieldsTest, ListedImagesCopiedUnderCleanedNames) {
   writePicture("Coupon Templates/Images/star.gif", 4, 4);
   writePicture("Coupon Templates/Images/big ribbon.gif", 6, 2);
-  writeFile("Coupon Templates/blue border.cfg", "star.gif\r\n\r\nbig ribbon.gif\r\nmissing.gif\r\n");
+  writeFile("Coupon Templates/blue border.cfg",
+            "star.gif\r\n\r\nbig ribbon.gif\r\nmissing.gif\r\n");
   addCoupon("SummerSale", "Blue Border");
   coupons_.setCouponList();
 

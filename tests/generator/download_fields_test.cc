@@ -50,7 +50,8 @@ TEST_F(DownloadFieldsTest, LocationsByWhereTheFileIsUploaded) {
   EXPECT_EQ(web.localFile, web.sourceFile);
   EXPECT_EQ(web.binaryTransfer, 1);
   EXPECT_EQ(web.rootOnAddOn, 0);
-  ASSERT_EQ(entries(*doc_.m_pOrderServerFileList), std::vector<std::string>{"softgoods/manual.pdf"});
+  ASSERT_EQ(entries(*doc_.m_pOrderServerFileList),
+            std::vector<std::string>{"softgoods/manual.pdf"});
   EXPECT_EQ(doc_.m_pOrderServerFileList->entries[0].localFile, manual);
   EXPECT_FALSE(std::filesystem::exists(site() / "softgoods"));
   EXPECT_FALSE(std::filesystem::exists(site() / "manual.pdf"));

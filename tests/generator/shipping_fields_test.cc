@@ -73,7 +73,8 @@ TEST_F(ShippingFieldsTest, MissingChargesWarnOnceAfterAllTypes) {
 TEST_F(ShippingFieldsTest, ShipInfoEscapesLabelsAndEndsWithALineFeed) {
   addType("Joe's (fast)", {}, {});
   shipping_.setShipInfo();
-  EXPECT_EQ(field("ship_info"), "shippingInfo[0] = new shippingInformation('Joe\\'s \\(fast\\)','xVJJoesfast');\n\n");
+  EXPECT_EQ(field("ship_info"),
+            "shippingInfo[0] = new shippingInformation('Joe\\'s \\(fast\\)','xVJJoesfast');\n\n");
 }
 
 TEST_F(ShippingFieldsTest, HowToShipNamesTheBasis) {

@@ -5,18 +5,17 @@
 // times and memory that grow by about ten.
 //   generator_bench [PRODUCTS PAGES PICTURES PRODUCT-PAGES]  one case; none: the standard cases
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "document/coupon.h"
 #include "document/shipping_type.h"
 #include "generator/save_site_run.h"

@@ -12,12 +12,12 @@
 #include <string>
 #include <thread>
 
+#include "app/publish_model.h"
 #include "platform/curl_ftp_client.h"
 #include "platform/env.h"
 #include "platform/ini_settings_store.h"
 #include "platform/scripted_prompter.h"
 #include "publish/file_list.h"
-#include "publish/publish_model.h"
 
 namespace fs = std::filesystem;
 using namespace quorvex;

@@ -11,7 +11,7 @@
 
 #include "generator/display_code.h"
 #include "generator/display_style_check.h"
-#include "generator/text_file.h"
+#include "platform/text_file.h"
 #include "site/product_page.h"
 
 namespace {

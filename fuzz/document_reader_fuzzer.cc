@@ -8,7 +8,7 @@
 #include <stdlib.h>
 #include <string_view>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/scripted_prompter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -6,7 +6,7 @@
 
 #include "app/dialog_host.h"
 #include "app/document_lifecycle.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "platform/paths.h"
 

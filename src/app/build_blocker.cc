@@ -1,7 +1,7 @@
 #include "app/build_blocker.h"
 
 #include "app/command_ids.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 
 namespace quorvex {
 

@@ -9,7 +9,7 @@
 #include "app/front_end.h"
 #include "app/save_site_dialog.h"
 #include "app/step_routing.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "platform/paths.h"
 

@@ -8,7 +8,7 @@
 #include "app/front_end.h"
 #include "app/keywords_dialog.h"
 #include "app/terms_dialog.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "platform/paths.h"
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <system_error>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/paths.h"
 #include "products/product_text.h"
 #include "site/full_page.h"

@@ -5,7 +5,7 @@
 #include "app/contact_pages.h"
 #include "app/front_end.h"
 #include "app/label_value_dialog.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 
 namespace quorvex {

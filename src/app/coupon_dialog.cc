@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <tuple>
 
-#include "document/ascii_case.h"
 #include "document/coupon_data.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
+#include "platform/strings.h"
 #include "products/product_text.h"
 
 namespace quorvex {

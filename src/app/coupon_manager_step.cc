@@ -5,7 +5,7 @@
 #include "app/command_ids.h"
 #include "app/coupon_dialog.h"
 #include "app/front_end.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 
 namespace quorvex {

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "generator/display_style_check.h"
-#include "generator/text_file.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
+#include "platform/text_file.h"
 
 namespace quorvex {
 

@@ -5,7 +5,7 @@
 #include "app/clock.h"
 #include "app/company_name.h"
 #include "app/dialog_host.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "products/product_text.h"
 

@@ -7,7 +7,7 @@
 #include "app/contact_pages.h"
 #include "app/document_lifecycle.h"
 #include "app/front_end.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 
 namespace quorvex {

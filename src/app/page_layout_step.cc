@@ -4,7 +4,7 @@
 #include "app/command_ids.h"
 #include "app/extra_fields_dialog.h"
 #include "app/front_end.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "site/order_form_page.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "document/ascii_case.h"
 #include "platform/prompter.h"
+#include "platform/strings.h"
 #include "products/product_text.h"
 
 namespace quorvex {

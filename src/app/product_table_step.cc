@@ -3,7 +3,7 @@
 #include "app/app_services.h"
 #include "app/command_ids.h"
 #include "app/individual_pages.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 
 namespace quorvex {
 

@@ -4,7 +4,7 @@
 #include "app/command_ids.h"
 #include "app/front_end.h"
 #include "app/shipping_type_dialog.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 
 namespace quorvex {

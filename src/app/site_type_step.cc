@@ -5,7 +5,7 @@
 #include "app/app_services.h"
 #include "app/command_ids.h"
 #include "app/front_end.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "site/add_on_location.h"
 #include "site/site_customization.h"

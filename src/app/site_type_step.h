@@ -1,8 +1,8 @@
 #ifndef QUORVEX_APP_SITE_TYPE_STEP_H_
 #define QUORVEX_APP_SITE_TYPE_STEP_H_
 
+#include "app/site_template_choice.h"
 #include "app/step_model.h"
-#include "site/site_template_choice.h"
 
 namespace quorvex {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "app/command_ids.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 
 namespace quorvex {
 

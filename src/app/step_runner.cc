@@ -17,7 +17,7 @@
 #include "app/step_routing.h"
 #include "app/style_step.h"
 #include "app/tax_step.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 
 namespace quorvex {

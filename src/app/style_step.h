@@ -6,7 +6,7 @@
 
 #include "app/dialog_model.h"
 #include "app/step_model.h"
-#include "site/style_choice.h"
+#include "app/style_choice.h"
 #include "site/style_template.h"
 
 namespace quorvex {

@@ -3,9 +3,9 @@
 #include "app/app_services.h"
 #include "app/command_ids.h"
 #include "app/front_end.h"
-#include "document/ascii_case.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
+#include "platform/strings.h"
 
 namespace quorvex {
 

@@ -15,7 +15,7 @@
 #include "app/dialog_host.h"
 #include "app/document_lifecycle.h"
 #include "cli/cli_command.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/settings_store.h"
 #include "platform/text_encoding.h"
 

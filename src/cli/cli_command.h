@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 
 namespace quorvex::cli {

@@ -6,8 +6,8 @@
 #include <iterator>
 
 #include "cli/cli_command.h"
-#include "document/brenquil_doc.h"
-#include "document/document_json.h"
+#include "company/brenquil_doc.h"
+#include "company/document_json.h"
 #include "platform/atomic_file.h"
 #include "platform/text_encoding.h"
 

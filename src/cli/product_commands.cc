@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "document/json_form.h"
 #include "platform/text_encoding.h"
 #include "products/import_wizard.h"

@@ -1,18 +1,17 @@
 // The commands that upload a company's site and fetch its sales logs.
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <thread>
+#include <unistd.h>
 
+#include "app/publish_model.h"
 #include "cli/cli_command.h"
 #include "cli/site_build.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/paths.h"
 #include "platform/text_encoding.h"
 #include "publish/order_server.h"
-#include "publish/publish_model.h"
 #include "publish/sales_log_download.h"
 
 namespace quorvex::cli {

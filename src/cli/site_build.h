@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/progress_line.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 
 namespace quorvex::cli {

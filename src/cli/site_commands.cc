@@ -7,14 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "app/site_template_choice.h"
+#include "app/style_choice.h"
 #include "cli/cli_command.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "imaging/image_file.h"
 #include "platform/text_encoding.h"
 #include "site/add_on_location.h"
-#include "site/site_template_choice.h"
 #include "site/site_template_folder.h"
-#include "site/style_choice.h"
 #include "site/style_template_folder.h"
 
 namespace quorvex::cli {

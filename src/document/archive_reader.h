@@ -19,7 +19,7 @@ namespace quorvex {
 class ArchiveReader : public Archive {
  public:
   explicit ArchiveReader(std::string_view bytes,
-                         const ClassRegistry& registry = ClassRegistry::instance());
+                         const ClassRegistry& registry);
   ArchiveReader(const ArchiveReader&) = delete;
   ArchiveReader& operator=(const ArchiveReader&) = delete;
 

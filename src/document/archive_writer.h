@@ -13,7 +13,7 @@ namespace quorvex {
 // Writes an archive into memory; the caller writes bytes() to the file.
 class ArchiveWriter : public Archive {
  public:
-  explicit ArchiveWriter(const ClassRegistry& registry = ClassRegistry::instance());
+  explicit ArchiveWriter(const ClassRegistry& registry);
   ArchiveWriter(const ArchiveWriter&) = delete;
   ArchiveWriter& operator=(const ArchiveWriter&) = delete;
 

@@ -2,15 +2,6 @@
 
 namespace quorvex {
 
-const ClassRegistry& ClassRegistry::instance() {
-  static const ClassRegistry* registry = [] {
-    auto* made = new ClassRegistry();
-    registerDocumentClasses(*made);
-    return made;
-  }();
-  return *registry;
-}
-
 const ClassInfo* ClassRegistry::find(std::string_view name) const {
   for (const ClassInfo& info : classes_) {
     if (info.name == name) return &info;

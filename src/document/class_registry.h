@@ -32,9 +32,6 @@ class ClassRegistry {
   ClassRegistry(const ClassRegistry&) = delete;
   ClassRegistry& operator=(const ClassRegistry&) = delete;
 
-  // The registry of every class of the company document.
-  static const ClassRegistry& instance();
-
   template <class T>
   void add(uint16_t schema, bool versionable, std::string base = "") {
     classes_.push_back({T::kClassName, schema, versionable, std::move(base),
@@ -49,16 +46,6 @@ class ClassRegistry {
  private:
   std::vector<ClassInfo> classes_;
 };
-
-// Registers every persistent class of the company document.
-void registerDocumentClasses(ClassRegistry& registry);
-
-// The classes of each module, registered by the module itself.
-void registerCompanyClasses(ClassRegistry& registry);   // document/: company and commerce records
-void registerProductClasses(ClassRegistry& registry);   // products/: product table
-void registerSiteClasses(ClassRegistry& registry);      // site/: pages, page list, fonts
-void registerTemplateClasses(ClassRegistry& registry);  // site/: site and style templates
-void registerPublishClasses(ClassRegistry& registry);   // publish/: file lists, server, order texts
 
 }  // namespace quorvex
 

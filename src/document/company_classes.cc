@@ -1,3 +1,5 @@
+#include "document/company_classes.h"
+
 #include "document/address.h"
 #include "document/business.h"
 #include "document/check.h"
@@ -7,14 +9,18 @@
 #include "document/coupon.h"
 #include "document/coupon_data.h"
 #include "document/extra_order_field.h"
+#include "document/font_data.h"
 #include "document/label_value.h"
 #include "document/shipping.h"
 #include "document/shipping_type.h"
 #include "document/tax.h"
+#include "document/template_font.h"
 
 namespace quorvex {
 
 void registerCompanyClasses(ClassRegistry& registry) {
+  registry.add<CFontData>(1, false);
+  registry.add<CTemplateFont>(1, true);
   registry.add<CBusiness>(2, true);
   registry.add<CContact>(2, true);
   registry.add<CAddress>(1, false);

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 #include <string_view>
-#include <utility>
 #include <system_error>
+#include <utility>
 
 #include "document/archive.h"
-#include "document/ascii_case.h"
 #include "document/field_visitor.h"
 #include "document/indexed_list.h"
 #include "platform/paths.h"
+#include "platform/strings.h"
 
 namespace quorvex {
 namespace {

@@ -1,8 +1,8 @@
 #ifndef QUORVEX_DOCUMENT_FIELD_VISITOR_H_
 #define QUORVEX_DOCUMENT_FIELD_VISITOR_H_
 
-#include <cstdint>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -23,9 +23,10 @@ class RecordSequence {
   virtual size_t size() const = 0;
   virtual Record& at(size_t index) = 0;
   virtual void clear() = 0;
-  // Appends a new record of class `class_name` with its default values and
-  // returns it, or returns null when the sequence cannot hold that class.
-  virtual Record* append(std::string_view class_name) = 0;
+  // Appends a new record of the class `registry` names `class_name`, with its
+  // default values, and returns it; returns null when the sequence cannot hold
+  // that class.
+  virtual Record* append(const ClassRegistry& registry, std::string_view class_name) = 0;
 };
 
 // Visits the named fields of a record (Record::visitFields). The JSON writer
@@ -76,7 +77,7 @@ class InlineSequence : public RecordSequence {
   size_t size() const override { return list_.size(); }
   Record& at(size_t index) override { return list_[index]; }
   void clear() override { list_.clear(); }
-  Record* append(std::string_view class_name) override {
+  Record* append(const ClassRegistry&, std::string_view class_name) override {
     if (class_name != T::kClassName) return nullptr;
     return &list_.emplace_back();
   }
@@ -85,11 +86,10 @@ class InlineSequence : public RecordSequence {
   std::vector<T>& list_;
 };
 
-// Creates a record of the registered class `class_name` if it is T or derived
-// from T; null otherwise.
+// Creates a record of the class `registry` names `class_name` if it is T or
+// derived from T; null otherwise.
 template <class T>
-std::unique_ptr<T> createKindOf(std::string_view class_name) {
-  const ClassRegistry& registry = ClassRegistry::instance();
+std::unique_ptr<T> createKindOf(const ClassRegistry& registry, std::string_view class_name) {
   const ClassInfo* info = registry.find(class_name);
   if (info == nullptr || !registry.isKindOf(*info, T::kClassName)) return nullptr;
   return std::unique_ptr<T>(static_cast<T*>(info->create().release()));
@@ -103,8 +103,8 @@ class ObjectSequence : public RecordSequence {
   size_t size() const override { return list_.size(); }
   Record& at(size_t index) override { return *list_[index]; }
   void clear() override { list_.clear(); }
-  Record* append(std::string_view class_name) override {
-    std::unique_ptr<T> record = createKindOf<T>(class_name);
+  Record* append(const ClassRegistry& registry, std::string_view class_name) override {
+    std::unique_ptr<T> record = createKindOf<T>(registry, class_name);
     if (!record) return nullptr;
     list_.emplace_back(std::move(record));
     return list_.back().get();
@@ -121,9 +121,9 @@ class SingleObject : public RecordSequence {
   size_t size() const override { return object_ ? 1 : 0; }
   Record& at(size_t) override { return *object_; }
   void clear() override { object_.reset(); }
-  Record* append(std::string_view class_name) override {
+  Record* append(const ClassRegistry& registry, std::string_view class_name) override {
     if (object_) return nullptr;
-    object_.reset(createKindOf<T>(class_name));
+    object_.reset(createKindOf<T>(registry, class_name));
     return object_.get();
   }
 

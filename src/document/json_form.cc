@@ -84,8 +84,8 @@ Json recordToJson(Record& record) {
 // Fills visited fields from a JSON object; remembers the first error.
 class JsonReader : public FieldVisitor {
  public:
-  JsonReader(const Json& in, std::string where, std::string* error)
-      : in_(in), where_(std::move(where)), error_(*error) {}
+  JsonReader(const ClassRegistry& registry, const Json& in, std::string where, std::string* error)
+      : registry_(registry), in_(in), where_(std::move(where)), error_(*error) {}
 
   // Reports the keys of the object that named no field (besides "class").
   void checkAllKeysUsed() {
@@ -158,7 +158,7 @@ class JsonReader : public FieldVisitor {
     const Json* json = take(name);
     if (!json) return;
     if (!json->is_object()) return fail(name, "a LOGFONT object");
-    JsonReader reader(*json, where_ + "." + name, &error_);
+    JsonReader reader(registry_, *json, where_ + "." + name, &error_);
     for (auto [key, value] : {std::pair{"lfHeight", &font.lfHeight}, {"lfWidth", &font.lfWidth},
                               {"lfEscapement", &font.lfEscapement},
                               {"lfOrientation", &font.lfOrientation}, {"lfWeight", &font.lfWeight}}) {
@@ -262,7 +262,7 @@ class JsonReader : public FieldVisitor {
       if (error_.empty()) error_ = place + ": expected \"class\": \"" + record.className() + "\"";
       return;
     }
-    JsonReader reader(json, place, &error_);
+    JsonReader reader(registry_, json, place, &error_);
     record.visitFields(reader);
     reader.checkAllKeysUsed();
   }
@@ -275,7 +275,7 @@ class JsonReader : public FieldVisitor {
       return;
     }
     const std::string& class_name = cls->get_ref<const std::string&>();
-    Record* record = records.append(class_name);
+    Record* record = records.append(registry_, class_name);
     if (record == nullptr) {
       error_ = place + ": class \"" + class_name + "\" is unknown or cannot stand here";
       return;
@@ -283,6 +283,7 @@ class JsonReader : public FieldVisitor {
     readRecord(json, *record, place);
   }
 
+  const ClassRegistry& registry_;
   const Json& in_;
   std::string where_;
   std::string& error_;
@@ -298,11 +299,11 @@ Json fieldsToJson(const std::function<void(FieldVisitor&)>& visit_fields) {
   return object;
 }
 
-Status fieldsFromJson(const Json& object, const std::function<void(FieldVisitor&)>& visit_fields,
+Status fieldsFromJson(const ClassRegistry& registry, const Json& object, const std::function<void(FieldVisitor&)>& visit_fields,
                       const std::string& where) {
   if (!object.is_object()) return Status::failure(where + ": expected a JSON object");
   std::string error;
-  JsonReader reader(object, where, &error);
+  JsonReader reader(registry, object, where, &error);
   visit_fields(reader);
   reader.checkAllKeysUsed();
   if (!error.empty()) return Status::failure(error);

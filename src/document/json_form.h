@@ -2,9 +2,8 @@
 #define QUORVEX_DOCUMENT_JSON_FORM_H_
 
 #include <functional>
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "document/field_visitor.h"
 #include "platform/status.h"
@@ -20,11 +19,12 @@ using Json = nlohmann::ordered_json;
 // Calls `visit_fields` with a visitor that collects the fields into an object.
 Json fieldsToJson(const std::function<void(FieldVisitor&)>& visit_fields);
 
-// Fills the fields named by `visit_fields` from `object`. Fails with a message
+// Fills the fields named by `visit_fields` from `object`; records of object
+// lists are made from the classes of `registry`, which must outlive the call. Fails with a message
 // naming the place (`where`, then the path of keys) when a value has the wrong
 // type or range, when a key names no field, or when a list element names a
 // class the list cannot hold. Fields missing from `object` keep their values.
-Status fieldsFromJson(const Json& object, const std::function<void(FieldVisitor&)>& visit_fields,
+Status fieldsFromJson(const ClassRegistry& registry, const Json& object, const std::function<void(FieldVisitor&)>& visit_fields,
                       const std::string& where);
 
 }  // namespace quorvex

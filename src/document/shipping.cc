@@ -1,8 +1,8 @@
 #include "document/shipping.h"
 
 #include "document/archive.h"
-#include "document/ascii_case.h"
 #include "document/field_visitor.h"
+#include "platform/strings.h"
 
 namespace quorvex {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <system_error>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/file_error.h"
 #include "platform/env.h"
 #include "platform/paths.h"

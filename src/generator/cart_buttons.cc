@@ -1,6 +1,6 @@
 #include "generator/cart_buttons.h"
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/button_picture.h"
 #include "generator/image_placer.h"
 #include "generator/link_markup.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/generation_context.h"
 #include "generator/link_buttons.h"
 #include "generator/link_markup.h"

@@ -1,10 +1,10 @@
 #include "generator/commerce_fields.h"
 
-#include "document/ascii_case.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/commerce_text.h"
 #include "generator/generation_context.h"
 #include "generator/text_helpers.h"
+#include "platform/strings.h"
 #include "products/product_text.h"
 #include "site/order_form_page.h"
 #include "site/page_type.h"

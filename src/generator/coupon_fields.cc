@@ -1,13 +1,13 @@
 #include "generator/coupon_fields.h"
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/coupon_validity.h"
 #include "generator/file_copy.h"
 #include "generator/file_error.h"
 #include "generator/generation_context.h"
-#include "generator/text_file.h"
 #include "generator/text_helpers.h"
 #include "platform/paths.h"
+#include "platform/text_file.h"
 
 namespace quorvex {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "document/ascii_case.h"
 #include "generator/text_helpers.h"
+#include "platform/strings.h"
 #include "site/product_page.h"
 
 namespace quorvex {

@@ -3,14 +3,14 @@
 #include <array>
 #include <filesystem>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/display_code.h"
 #include "generator/file_error.h"
 #include "generator/generation_context.h"
-#include "generator/text_file.h"
 #include "platform/env.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
+#include "platform/text_file.h"
 #include "site/page_data.h"
 #include "site/product_page.h"
 

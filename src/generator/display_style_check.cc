@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "document/ascii_case.h"
-#include "generator/text_file.h"
+#include "platform/strings.h"
+#include "platform/text_file.h"
 
 namespace quorvex {
 

@@ -1,6 +1,6 @@
 #include "generator/generation_context.h"
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "platform/worker_status.h"
 

@@ -1,6 +1,6 @@
 #include "generator/image_placer.h"
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/file_copy.h"
 #include "generator/file_error.h"
 #include "generator/text_helpers.h"

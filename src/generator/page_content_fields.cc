@@ -1,6 +1,6 @@
 #include "generator/page_content_fields.h"
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/image_placer.h"
 #include "generator/page_links.h"
 #include "generator/text_helpers.h"

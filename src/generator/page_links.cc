@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/generation_context.h"
 #include "generator/link_buttons.h"
 #include "generator/link_markup.h"

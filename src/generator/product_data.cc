@@ -4,7 +4,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/generation_context.h"
 #include "generator/text_helpers.h"
 #include "products/category_name_form.h"

@@ -1,6 +1,6 @@
 #include "generator/product_pictures.h"
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/generation_context.h"
 #include "generator/image_placer.h"
 #include "generator/text_helpers.h"

@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <utility>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/file_error.h"
 #include "generator/generation_context.h"
-#include "generator/text_file.h"
 #include "platform/env.h"
 #include "platform/paths.h"
+#include "platform/text_file.h"
 #include "site/style_template.h"
 #include "site/style_template_folder.h"
 

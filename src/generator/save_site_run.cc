@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/file_copy.h"
 #include "generator/file_error.h"
 #include "generator/product_template.h"

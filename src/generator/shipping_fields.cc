@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/commerce_text.h"
 #include "generator/generation_context.h"
 #include "generator/text_helpers.h"

@@ -1,6 +1,6 @@
 #include "generator/shop_page_fields.h"
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/category_links.h"
 #include "generator/commerce_fields.h"
 #include "generator/coupon_fields.h"

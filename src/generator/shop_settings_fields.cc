@@ -1,6 +1,6 @@
 #include "generator/shop_settings_fields.h"
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/text_helpers.h"
 #include "site/page_type.h"
 #include "site/product_page.h"

@@ -4,13 +4,13 @@
 #include <array>
 #include <system_error>
 
-#include "document/ascii_case.h"
 #include "generator/field_table.h"
 #include "generator/file_error.h"
 #include "generator/page_header.h"
-#include "generator/text_file.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
+#include "platform/strings.h"
+#include "platform/text_file.h"
 
 namespace quorvex {
 

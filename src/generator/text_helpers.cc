@@ -4,7 +4,7 @@
 #include <cctype>
 #include <limits>
 
-#include "document/ascii_case.h"
+#include "platform/strings.h"
 
 namespace quorvex {
 
@@ -48,21 +48,6 @@ std::string scriptEscape(std::string_view text) {
 
 std::string taxEscape(std::string_view text) {
   return escapeForScript(text, "\"'()[]{}", /*lineEndsAsSpaces=*/false);
-}
-
-void replaceAll(std::string& text, std::string_view from, std::string_view to) {
-  size_t found = from.empty() ? std::string::npos : text.find(from);
-  if (found == std::string::npos) return;
-  std::string result;
-  result.reserve(text.size());
-  size_t copied = 0;
-  for (; found != std::string::npos; found = text.find(from, copied)) {
-    result.append(text, copied, found - copied);
-    result.append(to);
-    copied = found + from.size();
-  }
-  result.append(text, copied);
-  text.swap(result);
 }
 
 std::string convertLineBreaks(std::string_view text) {

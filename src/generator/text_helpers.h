@@ -21,11 +21,6 @@ std::string scriptEscape(std::string_view text);
 // included) is kept as it is.
 std::string taxEscape(std::string_view text);
 
-// Replaces every occurrence of `from` (not empty) in `text` by `to`, in one
-// pass from the left: what `to` inserts is not looked at again. Linear in
-// the length of the text.
-void replaceAll(std::string& text, std::string_view from, std::string_view to);
-
 // Returns `text` with every line feed turned into "<BR>" and a line feed.
 std::string convertLineBreaks(std::string_view text);
 

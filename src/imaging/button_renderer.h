@@ -5,8 +5,8 @@
 #include <string>
 
 #include "document/log_font.h"
+#include "document/template_font.h"
 #include "platform/font_rasterizer.h"
-#include "site/template_font.h"
 
 namespace quorvex {
 

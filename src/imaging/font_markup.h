@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "site/color_string.h"  // colorToHex(), the colour notation of the markup
-#include "site/font_data.h"
+#include "document/color_string.h"  // colorToHex(), the colour notation of the markup
+#include "document/font_data.h"
 
 namespace quorvex {
 

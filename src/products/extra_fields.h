@@ -7,13 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "document/font_data.h"
 #include "document/record.h"
 #include "platform/env.h"
 #include "products/extra_item.h"
 #include "products/part_number_index.h"
 #include "products/product_column.h"
 #include "products/product_feature.h"
-#include "site/font_data.h"
 
 namespace quorvex {
 

@@ -1,3 +1,5 @@
+#include "products/product_classes.h"
+
 #include "document/class_registry.h"
 #include "products/dbase.h"
 #include "products/extra_fields.h"

@@ -5,10 +5,10 @@
 
 #include "document/archive.h"
 #include "document/field_visitor.h"
-#include "generator/text_file.h"
-#include "generator/text_helpers.h"
 #include "platform/env.h"
 #include "platform/paths.h"
+#include "platform/strings.h"
+#include "platform/text_file.h"
 
 namespace quorvex {
 

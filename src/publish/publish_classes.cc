@@ -1,3 +1,5 @@
+#include "publish/publish_classes.h"
+
 #include "document/class_registry.h"
 #include "publish/file_entry.h"
 #include "publish/file_list.h"

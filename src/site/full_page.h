@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "site/font_data.h"
+#include "document/font_data.h"
 #include "site/page.h"
 
 namespace quorvex {

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "document/archive.h"
+#include "document/color_string.h"
 #include "document/field_visitor.h"
-#include "site/color_string.h"
 #include "site/counted_entries.h"
 #include "site/offset_text.h"
 

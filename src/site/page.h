@@ -6,10 +6,10 @@
 #include <typeinfo>
 #include <vector>
 
+#include "document/font_data.h"
 #include "document/record.h"
-#include "site/font_data.h"
+#include "document/template_font.h"
 #include "site/page_type.h"
-#include "site/template_font.h"
 
 namespace quorvex {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "document/archive.h"
-#include "document/ascii_case.h"
 #include "document/field_visitor.h"
+#include "platform/strings.h"
 #include "site/contact_page.h"
 #include "site/download_page.h"
 #include "site/order_form_page.h"

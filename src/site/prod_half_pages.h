@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "site/font_data.h"
+#include "document/font_data.h"
 #include "site/page.h"
 
 namespace quorvex {

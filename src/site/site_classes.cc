@@ -1,7 +1,8 @@
+#include "site/site_classes.h"
+
 #include "document/class_registry.h"
 #include "site/contact_page.h"
 #include "site/download_page.h"
-#include "site/font_data.h"
 #include "site/full_page.h"
 #include "site/ind_prod_data.h"
 #include "site/ind_prod_page.h"
@@ -13,14 +14,10 @@
 #include "site/product_page.h"
 #include "site/product_sub_pages.h"
 #include "site/spec_category_page.h"
-#include "site/template_font.h"
 
 namespace quorvex {
 
 void registerSiteClasses(ClassRegistry& registry) {
-  registry.add<CFontData>(1, false);
-  registry.add<CTemplateFont>(1, true);
-
   registry.add<CPage>(4, false);
   registry.add<CFullPage>(10, true, "CPage");
   registry.add<CProdHalfPages>(6, true, "CPage");

@@ -7,8 +7,8 @@
 #include <map>
 #include <optional>
 
-#include "document/ascii_case.h"
 #include "document/log_font.h"
+#include "platform/strings.h"
 #include "site/style_template.h"
 #include "site/template_folder_util.h"
 

@@ -1,8 +1,8 @@
 #include "site/style_template.h"
 
 #include "document/archive.h"
+#include "document/color_string.h"
 #include "document/field_visitor.h"
-#include "site/color_string.h"
 #include "site/offset_text.h"
 #include "site/page_type.h"
 

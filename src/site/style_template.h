@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "document/record.h"
-#include "site/template_font.h"
+#include "document/template_font.h"
 
 namespace quorvex {
 

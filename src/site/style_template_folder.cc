@@ -4,9 +4,9 @@
 #include <optional>
 #include <system_error>
 
-#include "document/ascii_case.h"
 #include "platform/atomic_file.h"
 #include "platform/paths.h"
+#include "platform/strings.h"
 #include "site/style_config_file.h"
 #include "site/template_folder_util.h"
 

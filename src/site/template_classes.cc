@@ -1,4 +1,5 @@
 #include "document/class_registry.h"
+#include "site/site_classes.h"
 #include "site/site_template.h"
 #include "site/style_template.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/scripted_prompter.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"

@@ -2,7 +2,6 @@
 #define QUORVEX_TESTS_APP_APP_FIXTURE_H_
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -11,7 +10,7 @@
 #include "app/command_dispatcher.h"
 #include "app/document_lifecycle.h"
 #include "app/scripted_front_end.h"
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "platform/ini_settings_store.h"
 #include "platform/scripted_prompter.h"

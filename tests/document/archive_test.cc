@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "company/class_table.h"
 #include "document/archive_reader.h"
 #include "document/archive_writer.h"
 #include "document/string_array.h"
@@ -11,7 +12,7 @@ namespace {
 using testing::ArchiveBytes;
 
 std::string written(std::string text) {
-  ArchiveWriter writer;
+  ArchiveWriter writer{documentClasses()};
   writer.io(text);
   return writer.bytes();
 }
@@ -27,7 +28,7 @@ TEST(ArchiveStrings, PrefixFormsAtTheirBoundaries) {
   for (size_t length : {0u, 254u, 255u, 65533u, 65534u, 70000u}) {
     std::string text(length, 'x');
     std::string bytes = written(text);
-    ArchiveReader reader(bytes);
+    ArchiveReader reader(bytes, documentClasses());
     std::string back;
     reader.io(back);
     EXPECT_TRUE(reader.ok());
@@ -38,11 +39,11 @@ TEST(ArchiveStrings, PrefixFormsAtTheirBoundaries) {
 
 TEST(ArchiveCounts, LongFormFromFFFF) {
   for (uint32_t count : {0u, 0xFFFEu, 0xFFFFu, 0x12345u}) {
-    ArchiveWriter writer;
+    ArchiveWriter writer{documentClasses()};
     uint32_t n = count;
     writer.ioCount(n, 0);
     EXPECT_EQ(writer.bytes().size(), count < 0xFFFF ? 2u : 6u);
-    ArchiveReader reader(writer.bytes());
+    ArchiveReader reader(writer.bytes(), documentClasses());
     uint32_t back = 0;
     reader.ioCount(back, 0);
     EXPECT_EQ(back, count);
@@ -51,7 +52,7 @@ TEST(ArchiveCounts, LongFormFromFFFF) {
 
 TEST(ArchiveReading, CountLargerThanTheFileFails) {
   std::string bytes = ArchiveBytes().count(0x10000).str("one").bytes();
-  ArchiveReader reader(bytes);
+  ArchiveReader reader(bytes, documentClasses());
   std::vector<std::string> list;
   reader.ioStringList(list);
   EXPECT_FALSE(reader.ok());
@@ -62,7 +63,7 @@ TEST(ArchiveReading, CountLargerThanTheFileFails) {
 TEST(ArchiveReading, StringLongerThanTheFileFails) {
   ArchiveBytes bytes;
   bytes.byte(0xFF).word(0xFFFF).uint32(0xFFFFFFF0).raw("ab");
-  ArchiveReader reader(bytes);
+  ArchiveReader reader(bytes, documentClasses());
   std::string text;
   reader.io(text);
   EXPECT_FALSE(reader.ok());
@@ -72,7 +73,7 @@ TEST(ArchiveReading, StringLongerThanTheFileFails) {
 TEST(ArchiveReading, AfterAFailureEveryReadYieldsZero) {
   ArchiveBytes bytes;
   bytes.byte(1);
-  ArchiveReader reader(bytes);
+  ArchiveReader reader(bytes, documentClasses());
   int32_t value = 7;
   reader.io(value);
   EXPECT_FALSE(reader.ok());
@@ -85,7 +86,7 @@ TEST(ArchiveReading, AfterAFailureEveryReadYieldsZero) {
 }
 
 TEST(ArchiveObjects, ClassDescriptionOnceThenNewObjectTags) {
-  ArchiveWriter writer;
+  ArchiveWriter writer{documentClasses()};
   Owned<CStringArray> first = makeOwned<CStringArray>();
   Owned<CStringArray> second = makeOwned<CStringArray>();
   first->strings = {"a"};
@@ -99,7 +100,7 @@ TEST(ArchiveObjects, ClassDescriptionOnceThenNewObjectTags) {
                              .bytes();
   EXPECT_EQ(writer.bytes(), expected);
 
-  ArchiveReader reader(expected);
+  ArchiveReader reader(expected, documentClasses());
   Owned<CStringArray> a, b, c;
   reader.ioObject(a);
   reader.ioObject(b);
@@ -128,7 +129,7 @@ TEST(ArchiveObjects, HostileReferencesAreRefused) {
       {"long index form not yet assigned", ArchiveBytes().word(0x7FFF).uint32(0x80000009).bytes()},
   };
   for (const Case& c : cases) {
-    ArchiveReader reader(c.bytes);
+    ArchiveReader reader(c.bytes, documentClasses());
     Owned<CStringArray> object;
     reader.ioObject(object);
     if (c.bytes.find("CStringArray") != std::string::npos && reader.ok()) reader.ioObject(object);

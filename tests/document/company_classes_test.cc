@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "company/class_table.h"
 #include "document/business.h"
 #include "document/contact.h"
 #include "document/contact_checks.h"
@@ -24,7 +25,7 @@ std::string throughJson(const T& record, bool tagged) {
   Owned<T> original = makeOwned<T>(record);
   Json json = fieldsToJson([&](FieldVisitor& v) { v.field("member", original); });
   Owned<T> back;
-  Status status = fieldsFromJson(json, [&](FieldVisitor& v) { v.field("member", back); }, "doc");
+  Status status = fieldsFromJson(documentClasses(), json, [&](FieldVisitor& v) { v.field("member", back); }, "doc");
   EXPECT_TRUE(status.ok()) << status.message() << "\n" << json.dump();
   if (!back) return "";
   return tagged ? writeObject(*back) : writeInline(*back);

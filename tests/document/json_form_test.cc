@@ -1,12 +1,11 @@
-#include "document/json_form.h"
-
 #include <cstring>
-
 #include <gtest/gtest.h>
 
+#include "company/class_table.h"
 #include "document/check.h"
+#include "document/json_form.h"
 #include "document/string_array.h"
-#include "site/template_font.h"
+#include "document/template_font.h"
 
 namespace quorvex {
 namespace {
@@ -19,7 +18,7 @@ Json toJson(T& record) {
 template <class T>
 Status fromJson(const Json& json, T& record) {
   Json wrapper = {{"record", json}};
-  return fieldsFromJson(wrapper, [&](FieldVisitor& v) { v.field("record", record); }, "doc");
+  return fieldsFromJson(documentClasses(), wrapper, [&](FieldVisitor& v) { v.field("record", record); }, "doc");
 }
 
 TEST(JsonForm, RecordsCarryTheirClassAndFieldNames) {
@@ -72,16 +71,16 @@ TEST(JsonForm, ObjectListsCreateRegisteredClassesOnly) {
   std::vector<Owned<CStringArray>> lists;
   auto visit = [&](FieldVisitor& v) { v.field("lists", lists); };
   Json good = Json::parse(R"({"lists":[{"class":"CStringArray","strings":["a","b"]}]})");
-  ASSERT_TRUE(fieldsFromJson(good, visit, "doc").ok());
+  ASSERT_TRUE(fieldsFromJson(documentClasses(), good, visit, "doc").ok());
   ASSERT_EQ(lists.size(), 1u);
   EXPECT_EQ(lists[0]->strings, (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(fieldsToJson(visit), good);
 
   Json unknown = Json::parse(R"({"lists":[{"class":"CNothing"}]})");
-  EXPECT_EQ(fieldsFromJson(unknown, visit, "doc").message(),
+  EXPECT_EQ(fieldsFromJson(documentClasses(), unknown, visit, "doc").message(),
             "doc.lists[0]: class \"CNothing\" is unknown or cannot stand here");
   Json wrong_kind = Json::parse(R"({"lists":[{"class":"CCheck"}]})");
-  EXPECT_FALSE(fieldsFromJson(wrong_kind, visit, "doc").ok());
+  EXPECT_FALSE(fieldsFromJson(documentClasses(), wrong_kind, visit, "doc").ok());
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
-#include "generator/coupon_fields.h"
-
 #include <gtest/gtest.h>
 
 #include "document/coupon_data.h"
 #include "generator/commerce_fixture.h"
-#include "document/ascii_case.h"
+#include "generator/coupon_fields.h"
 #include "generator/image_size.h"
 #include "platform/home.h"
+#include "platform/strings.h"
 #include "site/page_type.h"
 
 namespace quorvex::testing {

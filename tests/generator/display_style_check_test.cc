@@ -1,13 +1,11 @@
-#include "generator/display_style_check.h"
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "generator/display_code.h"
-#include "generator/text_file.h"
+#include "generator/display_style_check.h"
 #include "platform/home.h"
+#include "platform/text_file.h"
 #include "site/product_page.h"
 #include "support/temp_dir.h"
 

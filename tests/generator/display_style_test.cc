@@ -1,18 +1,16 @@
-#include "generator/display_style.h"
-
 #include <gtest/gtest.h>
-
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/display_code.h"
+#include "generator/display_style.h"
 #include "generator/generation_context.h"
-#include "generator/text_file.h"
 #include "platform/env.h"
 #include "platform/scripted_prompter.h"
+#include "platform/text_file.h"
 #include "platform/worker_status.h"
 #include "site/page_data.h"
 #include "site/page_type.h"

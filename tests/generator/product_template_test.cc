@@ -1,11 +1,9 @@
-#include "generator/product_template.h"
-
 #include <gtest/gtest.h>
-
 #include <string>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/generation_context.h"
+#include "generator/product_template.h"
 #include "platform/env.h"
 #include "platform/scripted_prompter.h"
 #include "platform/worker_status.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/save_site_run.h"
 #include "platform/env.h"
 #include "platform/scripted_prompter.h"

@@ -1,14 +1,13 @@
 #ifndef QUORVEX_TESTS_GENERATOR_SITE_FIXTURE_H_
 #define QUORVEX_TESTS_GENERATOR_SITE_FIXTURE_H_
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <mutex>
 #include <string>
 #include <vector>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "generator/save_site_run.h"
 #include "imaging/image_format.h"
 #include "platform/env.h"

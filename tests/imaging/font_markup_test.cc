@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "document/font_data.h"
 #include "imaging/font_markup.h"
-#include "site/font_data.h"
 #include "support/archive_bytes.h"
 
 namespace quorvex {

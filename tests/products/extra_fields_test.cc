@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "company/class_table.h"
 #include "document/json_form.h"
 #include "products/dbase.h"
 #include "products/extra_fields.h"
@@ -233,7 +234,7 @@ TEST(ExtraFields, JsonFormNamesTheStoredFieldsAndGivesThemBack) {
   EXPECT_EQ(json["rows"][0]["featureSelections"][0]["selectedOptions"][0], "M");
 
   CExtraFields back;
-  Status status = fieldsFromJson(json, [&](FieldVisitor& v) { back.visitFields(v); }, "table");
+  Status status = fieldsFromJson(documentClasses(), json, [&](FieldVisitor& v) { back.visitFields(v); }, "table");
   ASSERT_TRUE(status.ok()) << status.message();
   EXPECT_EQ(writeObject(back), writeObject(table));
 }

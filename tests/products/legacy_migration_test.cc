@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "company/brenquil_doc.h"
 #include "document/archive_writer.h"
-#include "document/brenquil_doc.h"
 #include "product_table_fixture.h"
 #include "support/archive_bytes.h"
 #include "support/stored_document_writer.h"

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
-
 #include <nlohmann/json.hpp>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "product_table_fixture.h"
 #include "support/run_cli.h"
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "company/class_table.h"
 #include "document/class_registry.h"
 #include "platform/env.h"
 #include "platform/scripted_prompter.h"
@@ -36,7 +37,7 @@ class OrderNotifyDataTest : public ::testing::Test {
 };
 
 TEST_F(OrderNotifyDataTest, FactoryRecordNeedsNoEnvironment) {
-  const ClassInfo* info = ClassRegistry::instance().find("COrderNotifyData");
+  const ClassInfo* info = documentClasses().find("COrderNotifyData");
   ASSERT_NE(info, nullptr);
   EXPECT_EQ(info->schema, 3);
   EXPECT_TRUE(info->versionable);

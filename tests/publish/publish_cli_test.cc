@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <map>
 #include <vector>
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 #include "publish/publish_fixture.h"
 #include "support/run_cli.h"
 #include "support/sample_company.h"

@@ -1,18 +1,17 @@
 #ifndef QUORVEX_TESTS_PUBLISH_PUBLISH_FIXTURE_H_
 #define QUORVEX_TESTS_PUBLISH_PUBLISH_FIXTURE_H_
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
+#include "app/publish_model.h"
 #include "platform/curl_ftp_client.h"
 #include "platform/env.h"
 #include "platform/ini_settings_store.h"
 #include "platform/scripted_prompter.h"
 #include "publish/file_list.h"
 #include "publish/ftp_settings.h"
-#include "publish/publish_model.h"
 #include "support/ftp_server.h"
 #include "support/temp_dir.h"
 

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <memory>
 
-#include <gtest/gtest.h>
-
+#include "company/class_table.h"
 #include "document/json_form.h"
 #include "site/contact_page.h"
 #include "site/download_page.h"
@@ -52,7 +52,7 @@ void changeSharedFields(CFullPage& page) {
 void expectJsonRoundTrip(CPage& page, std::unique_ptr<CPage> fresh) {
   SCOPED_TRACE(page.className());
   const Json json = fieldsToJson([&page](FieldVisitor& v) { page.visitFields(v); });
-  Status loaded = fieldsFromJson(json, [&fresh](FieldVisitor& v) { fresh->visitFields(v); },
+  Status loaded = fieldsFromJson(documentClasses(), json, [&fresh](FieldVisitor& v) { fresh->visitFields(v); },
                                  page.className());
   ASSERT_TRUE(loaded.ok()) << loaded.message();
   EXPECT_EQ(writeObject(*fresh), writeObject(page));
@@ -122,7 +122,7 @@ TEST(PageJsonForm, ListsKeepTheClassOfEveryPage) {
   list.at(1).setLabel("Catalogue");
   CPageData back;
   const Json json = fieldsToJson([&list](FieldVisitor& v) { list.visitFields(v); });
-  ASSERT_TRUE(fieldsFromJson(json, [&back](FieldVisitor& v) { back.visitFields(v); }, "pages")
+  ASSERT_TRUE(fieldsFromJson(documentClasses(), json, [&back](FieldVisitor& v) { back.visitFields(v); }, "pages")
                   .ok());
   EXPECT_EQ(writeObject(back), writeObject(list));
 
@@ -131,7 +131,7 @@ TEST(PageJsonForm, ListsKeepTheClassOfEveryPage) {
   data.pageAt(0).setLabel("PN1");
   CIndProdData data_back;
   const Json data_json = fieldsToJson([&data](FieldVisitor& v) { data.visitFields(v); });
-  ASSERT_TRUE(fieldsFromJson(data_json, [&data_back](FieldVisitor& v) {
+  ASSERT_TRUE(fieldsFromJson(documentClasses(), data_json, [&data_back](FieldVisitor& v) {
                 data_back.visitFields(v);
               }, "productPages").ok());
   EXPECT_EQ(writeObject(data_back), writeObject(data));

@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 #include "site/site_template_folder.h"
 #include "support/temp_dir.h"
-#include "template_home.h"
+#include "support/template_home.h"
 
 namespace quorvex {
 namespace {

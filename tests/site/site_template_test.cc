@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "company/class_table.h"
 #include "document/json_form.h"
 #include "site/site_template.h"
 #include "support/archive_bytes.h"
@@ -117,7 +118,7 @@ TEST(SiteTemplate, JsonFormHoldsEveryStoredField) {
   const Json json = fieldsToJson([&](FieldVisitor& v) { site.visitFields(v); });
   EXPECT_FALSE(json.contains("pageTypes"));
   CSiteTemplate back;
-  ASSERT_TRUE(fieldsFromJson(json, [&](FieldVisitor& v) { back.visitFields(v); }, "site").ok());
+  ASSERT_TRUE(fieldsFromJson(documentClasses(), json, [&](FieldVisitor& v) { back.visitFields(v); }, "site").ok());
   EXPECT_EQ(writeObject(back), writeObject(site));
 }
 

@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 #include "site/style_config_file.h"
 #include "site/style_template_folder.h"
 #include "support/temp_dir.h"
-#include "template_home.h"
+#include "support/template_home.h"
 
 namespace quorvex {
 namespace {

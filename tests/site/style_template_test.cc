@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "company/class_table.h"
 #include "document/json_form.h"
 #include "site/style_template.h"
 #include "support/archive_bytes.h"
@@ -262,7 +263,7 @@ TEST(StyleTemplate, JsonFormHoldsEveryStoredField) {
   EXPECT_TRUE(json.contains("viewon_drawtext"));
   EXPECT_FALSE(json.contains("templatePath"));
   CTemplate back;
-  ASSERT_TRUE(fieldsFromJson(json, [&](FieldVisitor& v) { back.visitFields(v); }, "style").ok());
+  ASSERT_TRUE(fieldsFromJson(documentClasses(), json, [&](FieldVisitor& v) { back.visitFields(v); }, "style").ok());
   EXPECT_EQ(writeObject(back), writeObject(style));
 }
 

@@ -2,16 +2,15 @@
 // the name of an old site template record is looked up in today's folder, and
 // the style of an old document is applied to its pages after opening.
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
+#include "company/brenquil_doc.h"
 #include "document/archive_writer.h"
-#include "document/brenquil_doc.h"
 #include "site/full_page.h"
 #include "support/archive_bytes.h"
 #include "support/stored_document_writer.h"
-#include "template_home.h"
+#include "support/template_home.h"
 
 namespace quorvex {
 namespace {

@@ -1,5 +1,7 @@
 #include "support/archive_bytes.h"
 
+#include "company/class_table.h"
+
 namespace quorvex::testing {
 
 ArchiveBytes& ArchiveBytes::byte(uint8_t value) {
@@ -56,13 +58,13 @@ ArchiveBytes& ArchiveBytes::logFont(int32_t height, int32_t weight, std::string_
 }
 
 std::string writeInline(Record& record) {
-  ArchiveWriter writer;
+  ArchiveWriter writer{documentClasses()};
   record.serialize(writer);
   return writer.bytes();
 }
 
 std::string writeObject(Record& record) {
-  ArchiveWriter writer;
+  ArchiveWriter writer{documentClasses()};
   std::unique_ptr<Record> borrowed(&record);
   writer.ioRecordObject(borrowed, record.className());
   borrowed.release();
@@ -70,7 +72,7 @@ std::string writeObject(Record& record) {
 }
 
 std::string readInline(std::string_view bytes, Record& record, size_t* consumed) {
-  ArchiveReader reader(bytes);
+  ArchiveReader reader(bytes, documentClasses());
   record.serialize(reader);
   if (consumed) *consumed = reader.position();
   return reader.error();

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "company/class_table.h"
 #include "document/archive_reader.h"
 #include "document/archive_writer.h"
 #include "document/record.h"
@@ -58,7 +59,7 @@ std::string readInline(std::string_view bytes, Record& record, size_t* consumed 
 template <class T>
 Owned<T> readObject(std::string_view bytes, std::string* error = nullptr,
                     size_t* consumed = nullptr) {
-  ArchiveReader reader(bytes);
+  ArchiveReader reader(bytes, documentClasses());
   Owned<T> object;
   reader.ioObject(object);
   if (error) *error = reader.error();

@@ -1,6 +1,6 @@
 #include "support/stored_document_writer.h"
 
-#include "document/brenquil_doc.h"
+#include "company/brenquil_doc.h"
 
 namespace quorvex::testing {
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "company/class_table.h"
 #include "document/archive_writer.h"
 #include "document/record.h"
 #include "document/string_array.h"
@@ -29,7 +30,7 @@ class StoredDocumentWriter {
   ArchiveWriter& archive() { return archive_; }
 
  private:
-  ArchiveWriter archive_;
+  ArchiveWriter archive_{documentClasses()};
   // Kept alive while the archive is written, so that no later object gets
   // the address of one and is written as a reference to it.
   std::vector<Owned<CStringArray>> placeholders_;

@@ -1,0 +1,43 @@
+#include "document/font_data.h"
+
+#include "document/archive.h"
+#include "document/field_visitor.h"
+
+namespace quorvex {
+
+void CFontData::set(const std::string& face, int32_t color, int32_t tenthsOfPoint,
+                    int32_t underline, int32_t bold, int32_t italic, int32_t strikeOut) {
+  this->face = face;
+  this->color = color;
+  this->htmlSize = tenthsOfPoint / 40;
+  this->underline = underline;
+  this->bold = bold;
+  this->italic = italic;
+  this->strikeOut = strikeOut;
+}
+
+void CFontData::serialize(Archive& ar) {
+  if (ar.isLoading()) strikeOut = 0;
+  if (ar.recordVersion(1) != 1) return;
+  ar.io(bold);
+  ar.io(color);
+  ar.io(face);
+  ar.io(italic);
+  ar.io(htmlSize);
+  ar.io(underline);
+  ar.io(dialogColor);
+  logFont.serialize(ar);
+}
+
+void CFontData::visitFields(FieldVisitor& visitor) {
+  visitor.field("bold", bold);
+  visitor.field("color", color);
+  visitor.field("face", face);
+  visitor.field("italic", italic);
+  visitor.field("htmlSize", htmlSize);
+  visitor.field("underline", underline);
+  visitor.field("dialogColor", dialogColor);
+  visitor.field("logFont", logFont);
+}
+
+}  // namespace quorvex

@@ -11,6 +11,8 @@ class Prompter;
 // "Add Address": the six lines of a new postal address.
 class AddressDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // `prompter` must outlive the dialog.
   explicit AddressDialog(Prompter& prompter);
 

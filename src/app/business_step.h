@@ -15,6 +15,8 @@ struct AppServices;
 // conditions, the currency symbol, the copyright line and the logo.
 class BusinessStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Copies the business record.
   explicit BusinessStep(AppServices& app);
 

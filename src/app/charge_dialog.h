@@ -15,6 +15,8 @@ class Prompter;
 // charge table, for a range being inserted or edited.
 class ChargeDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Edits a range of `type` whose range `following` is the one that will
   // come after it; `lowerBound` is the limit of the range before ("0" for
   // the first). `andUp` is set for the last range, whose limit stays

@@ -16,6 +16,8 @@ struct AppServices;
 // "Contact Information": the e-mail addresses and the phone and fax numbers.
 class ContactStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Copies the contact record.
   explicit ContactStep(AppServices& app);
 

@@ -21,6 +21,8 @@ class Prompter;
 // January, the 1st); the years are the texts of their edits.
 class CouponDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // The characters a coupon name may not hold, beginning with the space.
   static constexpr std::string_view kNameForbidden = " \\/:*?\"<>|#%";
 

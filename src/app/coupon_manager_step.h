@@ -18,6 +18,8 @@ struct AppServices;
 // "Coupon Data And Schedule".
 class CouponManagerStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // One grid row: the row number (1-based), name, header, description,
   // expiration, and the schedule texts of begin and end.
   using GridRow = std::array<std::string, 7>;

@@ -4,6 +4,9 @@
 
 namespace quorvex {
 
+CreatePriceListModel::CreatePriceListModel(CExtraFields& table, Prompter& prompter)
+    : DialogModel("Create Price List"), table_(table), prompter_(prompter) {}
+
 CreatePriceListModel::ItemResult CreatePriceListModel::addItem(PriceListItem item) {
   return storeNew(std::move(item), -1);
 }
@@ -63,6 +66,7 @@ void CreatePriceListModel::setValues(const PriceListItem& item) {
   table_.setText(kCategoryColumn, item.category);
   table_.setText(kWeightColumn, item.weight);
   table_.addCategory(table_.currentItem().category);
+  notifyChanged();
 }
 
 bool CreatePriceListModel::deleteItems(const std::vector<int32_t>& selectedLines) {
@@ -75,6 +79,7 @@ bool CreatePriceListModel::deleteItems(const std::vector<int32_t>& selectedLines
                              : "Are you sure you want to delete these items?";
   if (!prompter_.askYesNo(question)) return false;
   table_.deleteRows(selectedLines);
+  notifyChanged();
   return true;
 }
 

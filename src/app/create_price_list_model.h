@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/dialog_model.h"
 #include "platform/prompter.h"
 #include "products/extra_fields.h"
 #include "products/price_list_item.h"
@@ -15,9 +16,12 @@ namespace quorvex {
 // table: a grid of the rows in table order (line number, "Part Number",
 // "Category", "Description", "Price", "Weight") with the buttons "&Add Item",
 // "&Insert Item", "&Edit Item" and "&Delete Item". Lines are row indexes.
-// OK writes PriceList.txt (done by whoever holds the edited copy).
-class CreatePriceListModel {
+// OK writes PriceList.txt (done by whoever holds the edited copy). Every
+// operation that changes rows notifies when it is done.
+class CreatePriceListModel : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // What became of an item dialog's OK.
   enum class ItemResult {
     // The row was stored.
@@ -31,8 +35,7 @@ class CreatePriceListModel {
 
   // Edits `table` (the dialog's copy, its rows loaded); both `table` and
   // `prompter` must outlive the model.
-  CreatePriceListModel(CExtraFields& table, Prompter& prompter)
-      : table_(table), prompter_(prompter) {}
+  CreatePriceListModel(CExtraFields& table, Prompter& prompter);
 
   // "&Add Item": appends the row after the item rules, sets its description,
   // price, category and weight and lists its category.

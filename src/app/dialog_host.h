@@ -47,7 +47,9 @@ class DialogHost {
   virtual ~DialogHost() = default;
 
   // Shows `model` modally and returns how it ended; OK, Next and Previous are
-  // returned only after model.accept() returned true.
+  // returned only after model.accept() returned true. The front end finds
+  // the view of the model through model.acceptVisitor() and keeps it in step
+  // with the model's change notifications while the dialog is open.
   virtual DialogResult runDialog(DialogModel& model) = 0;
 
   // Shows a file dialog; returns the chosen file, or nullopt when the user

@@ -3,6 +3,9 @@
 
 #include <string>
 
+#include "app/change_notifier.h"
+#include "app/dialog_model_visitor.h"
+
 namespace quorvex {
 
 // How a modal dialog ended. A wizard step's "&Close", "&Next >>" and
@@ -14,7 +17,18 @@ enum class DialogResult { kCancel, kOk, kNext, kPrevious };
 // front end shows the model with widgets and calls accept() when the user
 // presses a button that ends the dialog with OK; the model is then read back
 // by whoever opened it. Cancel leaves the model's values unused.
-class DialogModel {
+//
+// The protocol every dialog follows:
+// - values: the public members and accessors of the concrete model. A view
+//   writes the plain members itself; everything else changes through the
+//   model's operations.
+// - changes: every operation that changes the values (adding a row,
+//   choosing a template, ...) calls notifyChanged() once when it is done;
+//   a view subscribes (ChangeNotifier) and shows the values again. Writing a
+//   plain member is not announced: the view that wrote it knows.
+// - OK: accept() with its messages, shown through the Env's Prompter.
+// - the view: found by the model's type through acceptVisitor().
+class DialogModel : public ChangeNotifier {
  public:
   // `title` is the dialog's title; `helpTopic` its help topic file, by
   // default the title without spaces followed by ".html".
@@ -30,6 +44,9 @@ class DialogModel {
   // returns false, in which case the dialog stays open; returns true when the
   // dialog may close with OK.
   virtual bool accept() { return true; }
+
+  // Calls the visit() of `visitor` that takes this model's concrete type.
+  virtual void acceptVisitor(DialogModelVisitor& visitor) = 0;
 
  private:
   std::string title_;

@@ -5,7 +5,10 @@
 namespace quorvex {
 
 EditCategoryNamesModel::EditCategoryNamesModel(const Env& env, CExtraFields& table)
-    : env_(env), table_(table), originalNames_(table.categoryNames) {}
+    : DialogModel("Edit Category Names"),
+      env_(env),
+      table_(table),
+      originalNames_(table.categoryNames) {}
 
 bool EditCategoryNamesModel::listed(int32_t index) const {
   return index >= 0 && index < static_cast<int32_t>(table_.categoryNames.size()) &&
@@ -26,6 +29,7 @@ void EditCategoryNamesModel::setCategory(int32_t index, const CategoryNameForm& 
   if (!table_.isImported() && !form.description.empty()) {
     table_.categoryNames[index] = form.description;
   }
+  notifyChanged();
 }
 
 bool EditCategoryNamesModel::confirm() {

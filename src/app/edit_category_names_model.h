@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/dialog_model.h"
 #include "platform/env.h"
 #include "products/category_name_form.h"
 #include "products/extra_fields.h"
@@ -15,9 +16,11 @@ namespace quorvex {
 // The rules of "Edit Category Names": each category's descriptive name is
 // set in "Category Name"; for an in-program table the category itself is
 // renamed, and confirming the dialog renames the rows' categories in
-// PriceList.txt.
-class EditCategoryNamesModel {
+// PriceList.txt. setCategory() notifies the listeners.
+class EditCategoryNamesModel : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Edits the category lists of `table` (the dialog's copy); `env` and
   // `table` must outlive the model.
   EditCategoryNamesModel(const Env& env, CExtraFields& table);

@@ -152,9 +152,11 @@ std::string EnhanceProductsModel::categoryShown(int32_t row) const {
 bool EnhanceProductsModel::beginSetAttribute(ProductAttribute attribute,
                                              const std::vector<int32_t>& selectedRows) {
   const int32_t guard = guardingColumn(attribute);
-  if (guard >= 0 && table_.isFedFromSource(guard) &&
-      !conversion_.agreeToEditImportedColumn(table_)) {
-    return false;
+  if (guard >= 0 && table_.isFedFromSource(guard)) {
+    const bool agreed = conversion_.agreeToEditImportedColumn(table_);
+    // The questions may have turned the table into an in-program one.
+    notifyChanged();
+    if (!agreed) return false;
   }
   if (selectedRows.empty() || !validRows(selectedRows)) {
     env_.prompter().showMessage("Please, select one or more items you wish to set.");
@@ -202,6 +204,7 @@ void EnhanceProductsModel::forEachRow(const std::vector<int32_t>& rows, Setter s
     set();
   }
   table_.currentRow = -1;
+  notifyChanged();
 }
 
 void EnhanceProductsModel::setLink(const std::vector<int32_t>& rows, std::string_view link,

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/change_notifier.h"
 #include "platform/env.h"
 #include "products/extra_fields.h"
 #include "products/product_list_conversion.h"
@@ -26,8 +27,10 @@ enum class ProductAttribute {
 // The rules of "Enhance Product Descriptions": which rows each "Filter
 // Products by:" entry shows, and the steps before and after an attribute
 // dialog and "Set All Attributes". Rows are addressed by their index in the
-// table; the view maps its lines to them.
-class EnhanceProductsModel {
+// table; the view maps its lines to them. The step's view makes one on the
+// step's copy of the table (ProductTableStep::table) and listens to it: every
+// operation that changes rows notifies when it is done.
+class EnhanceProductsModel : public ChangeNotifier {
  public:
   // Edits `table` (the dialog's copy, its rows loaded); both must outlive the
   // model.

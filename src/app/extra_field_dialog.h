@@ -11,6 +11,8 @@ class Prompter;
 // "Add/Edit Extra Field": the four entries of one extra order field.
 class ExtraFieldDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // `prompter` must outlive the dialog.
   ExtraFieldDialog(Prompter& prompter, CExtraOrderField field);
 

@@ -17,6 +17,8 @@ class Prompter;
 // form page, edited on a copy that the caller takes back on OK.
 class ExtraFieldsDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // `host` and `prompter` must outlive the dialog.
   ExtraFieldsDialog(DialogHost& host, Prompter& prompter, std::vector<CExtraOrderField> fields);
 

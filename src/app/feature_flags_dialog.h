@@ -20,6 +20,8 @@ class Prompter;
 // choices.
 class FeatureFlagsDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Lists a copy of `choices`, one entry per feature choice of the row, with
   // the feature definitions `definitions`. Everything must outlive the
   // dialog.

@@ -12,6 +12,8 @@ namespace quorvex {
 // a check, for the options one product offers.
 class FeatureOptionsDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Lists `options` (the definition's, in its order), each checked when it
   // is among `chosen` (exact comparison).
   FeatureOptionsDialog(std::vector<std::string> options, const std::vector<std::string>& chosen);

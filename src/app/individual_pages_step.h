@@ -13,6 +13,8 @@ struct AppServices;
 // longer marked before it opens.
 class IndividualPagesStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   explicit IndividualPagesStep(AppServices& app);
 
   // The copy of the page list, made by prepare().

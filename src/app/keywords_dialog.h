@@ -14,6 +14,8 @@ class Prompter;
 // pages give search engines.
 class KeywordsDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // The characters that would break the page's meta tags.
   static constexpr std::string_view kForbidden = "\"<>";
 

@@ -12,6 +12,8 @@ namespace quorvex {
 // for a new entry or the one being edited.
 class LabelValueDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   LabelValueDialog(std::string title, CLabelValue entry);
 
   CLabelValue entry;

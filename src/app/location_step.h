@@ -16,6 +16,8 @@ struct AppServices;
 // addresses. OK names (or renames) the company.
 class LocationStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Copies the company name, the contact record and the web address with
   // "http://" in front, as the dialog shows it.
   explicit LocationStep(AppServices& app);

@@ -13,6 +13,8 @@ class COrderFormPage;
 // fields of the order form page.
 class PageLayoutStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Copies the page list (page by page).
   explicit PageLayoutStep(AppServices& app);
 

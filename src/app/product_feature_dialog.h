@@ -19,6 +19,8 @@ class Prompter;
 // customer types into.
 class ProductFeatureDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // The characters a feature name or value may not hold.
   static constexpr std::string_view kForbidden = "\\;'`?|";
   // The first option of a customer input feature; the second is the size.

@@ -5,7 +5,7 @@
 namespace quorvex {
 
 ProductSortingModel::ProductSortingModel(const CExtraFields& table)
-    : choices_(table.sortKeyChoices()) {
+    : DialogModel("Product Sorting"), choices_(table.sortKeyChoices()) {
   const struct {
     int32_t enabled, column, descending;
   } stored[] = {{table.sortEnabled, table.sortKey1, table.sortDescending1},

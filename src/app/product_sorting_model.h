@@ -6,15 +6,19 @@
 #include <string_view>
 #include <vector>
 
+#include "app/dialog_model.h"
 #include "products/extra_fields.h"
 
 namespace quorvex {
 
 // The rules of "Product Sorting": three keys ("&Sort products by:", "&Then
 // by:", "Th&en by:"), each switched on or off, with a column chosen from the
-// table's sort key choices and "Ascending" or "Descending".
-class ProductSortingModel {
+// table's sort key choices and "Ascending" or "Descending". The view edits
+// the keys itself; the model has no operation that changes them.
+class ProductSortingModel : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   static constexpr std::string_view kNote =
       "Note:  Products will only appear sorted on final web site and not within Quorvex.";
 

@@ -14,6 +14,8 @@ struct AppServices;
 // the dialog however it ended.
 class ProductTableStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // `command` is kCmdProductList or kCmdEnhanceProducts.
   ProductTableStep(AppServices& app, int command);
 

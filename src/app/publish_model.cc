@@ -21,7 +21,8 @@ int pendingEntries(const CFileList& list, const std::filesystem::path& home) {
 
 PublishModel::PublishModel(UploadSettings settings, CFileList& webFiles,
                            CFileList& orderServerFiles, const Env& env)
-    : settings_(std::move(settings)),
+    : DialogModel("Publish Web Site To Internet"),
+      settings_(std::move(settings)),
       web_files_(webFiles),
       order_server_files_(orderServerFiles),
       env_(env) {
@@ -55,6 +56,7 @@ void PublishModel::go() {
     status_text_ = "Nothing to upload";
     go_text_ = "&Go";
     controls_enabled_ = true;
+    notifyChanged();
     return;
   }
   progress_maximum_ = count;
@@ -68,6 +70,7 @@ void PublishModel::go() {
     }
   });
   status_text_ = "Initiating FTP connection";
+  notifyChanged();
 }
 
 void PublishModel::uploadAll() {
@@ -80,9 +83,10 @@ void PublishModel::uploadAll() {
   go();
 }
 
-bool PublishModel::close() {
+bool PublishModel::accept() {
   if (!worker_.joinable()) {
     closed_ = true;
+    notifyChanged();
     return true;
   }
   requestStop(true);
@@ -98,6 +102,7 @@ void PublishModel::requestStop(bool closing) {
     go_text_ = "Stopping";
   }
   status_text_ = "Terminating FTP connection";
+  notifyChanged();
 }
 
 void PublishModel::poll() {
@@ -109,13 +114,17 @@ void PublishModel::poll() {
         if (!progress.empty() && progress != status_text_) {
           status_text_ = std::move(progress);
           progress_position_ = status_.counter();
+          notifyChanged();
         }
       }
       return;
     case WorkerState::kAsking:
       if (!status_.stopRequested()) {
         std::string error = status_.errorText();
-        if (!error.empty() && error != status_text_) status_text_ = std::move(error);
+        if (!error.empty() && error != status_text_) {
+          status_text_ = std::move(error);
+          notifyChanged();
+        }
       }
       return;
     case WorkerState::kFailed: {
@@ -137,6 +146,7 @@ void PublishModel::poll() {
   }
   if (close_requested_) closed_ = true;
   reinitialise();
+  notifyChanged();
 }
 
 void PublishModel::endRun() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <thread>
 
+#include "app/dialog_model.h"
 #include "platform/env.h"
 #include "platform/worker_status.h"
 #include "publish/file_list.h"
@@ -13,16 +14,20 @@ namespace quorvex {
 
 // The rules of the dialog "Publish Web Site To Internet", without widgets: a
 // view shows introText(), the two buttons' texts, the status text and the
-// progress bar, forwards the buttons to go(), uploadAll() and close(), and
-// calls poll() every 10 ms while timerActive().
+// progress bar, forwards the buttons to go(), uploadAll() and Close
+// (accept()), and calls poll() every 10 ms while timerActive(). Every change
+// of the texts, the progress or the state notifies the listeners, poll()
+// only when it saw something new.
 //
 // go() starts the upload run (UploadRun) on a worker thread; the model and
 // the worker share only the status block. Messages are shown through the
 // environment's prompter on the calling thread; the worker asks its own
 // questions. After the dialog has closed, the caller saves the document so
 // that the recorded upload checksums persist.
-class PublishModel {
+class PublishModel : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Opening the dialog drops the unused entries of both lists that are not on
   // a server. The lists and the environment must outlive the model, and are
   // not to be touched by anyone else while a run is going on.
@@ -42,7 +47,7 @@ class PublishModel {
   void uploadAll();
   // Close: when idle, the dialog closes (returns true). During a run the run
   // is asked to stop and the dialog closes when it has (see closed()).
-  bool close();
+  bool accept() override;
   // The timer: reads the status block and updates the texts; ends the run
   // when the worker has.
   void poll();

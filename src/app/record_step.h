@@ -11,6 +11,8 @@ namespace quorvex {
 template <class T>
 class RecordStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Copies `*member`; the member must outlive the step.
   RecordStep(int command, Owned<T>& member)
       : StepModel(command), record(*member), member_(member) {}

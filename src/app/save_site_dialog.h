@@ -10,6 +10,8 @@ namespace quorvex {
 // it with OK, "<< &Previous" with Previous, "&Close" with Cancel.
 class SaveSiteDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   SaveSiteDialog();
 
   // "&Build Your Site and Proceed to Publish to the Internet" when set,

@@ -16,6 +16,8 @@ struct AppServices;
 // shipping types.
 class ShippingStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Copies the shipping record; the currency symbol comes from the business
   // record.
   explicit ShippingStep(AppServices& app);

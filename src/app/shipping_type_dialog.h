@@ -24,6 +24,8 @@ std::string shippingBasisName(int32_t basedOn);
 // label and the charge table, one row per range).
 class ShippingTypeDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Edits a copy of `type` for the basis `basedOn`. `host` and `prompter`
   // must outlive the dialog.
   ShippingTypeDialog(DialogHost& host, Prompter& prompter, CShippingType type, int32_t basedOn,

@@ -23,6 +23,7 @@ void SiteTemplateChoice::open() {
         "The last site chosen could not be found.\nPlease, select the site you intended to use.");
     select(0);
   }
+  notifyChanged();
 }
 
 void SiteTemplateChoice::choose(int32_t index) {
@@ -33,6 +34,7 @@ void SiteTemplateChoice::choose(int32_t index) {
   }
   select(index);
   if (!site_.isAddOn()) site_.clearAddOnState();
+  notifyChanged();
 }
 
 std::optional<SiteCustomization> SiteTemplateChoice::beginCustomize() {
@@ -54,6 +56,7 @@ std::optional<SiteCustomization> SiteTemplateChoice::beginCustomize() {
         PromptIcon::kInformation);
     if (!folder_.copyCurrentTo(site_.newName())) return std::nullopt;
     description_ = folder_.select(site_.currentIndex).value_or("");
+    notifyChanged();
   }
   return SiteCustomization(site_.currentName, site_.pageNames());
 }
@@ -68,6 +71,7 @@ bool SiteTemplateChoice::finishCustomize(const SiteCustomization& edited) {
   folder_.saveCurrentAs(edited.name);
   folder_.scan();
   select(site_.currentIndex);
+  notifyChanged();
   return true;
 }
 
@@ -85,6 +89,7 @@ void SiteTemplateChoice::deleteSelected() {
   if (!folder_.deleteCurrent()) return;
   const int32_t fallback = site_.find(CSiteTemplate::kDefaultTemplateName);
   select(fallback >= 0 ? fallback : 0);
+  notifyChanged();
 }
 
 SiteTemplateChoice::Acceptance SiteTemplateChoice::accept() const {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/change_notifier.h"
 #include "platform/env.h"
 #include "site/site_customization.h"
 #include "site/site_template.h"
@@ -17,8 +18,10 @@ class CBrenquilDoc;
 // The rules and messages of the site type step ("Select Type Of Site") on its
 // copy of the document's site template record: listing and selecting
 // templates, customising, deleting, accepting, and the follow-up that brings
-// the document's pages in line with the chosen template.
-class SiteTemplateChoice {
+// the document's pages in line with the chosen template. Every operation
+// that changes what the step shows (the selection, the description, the
+// list) notifies the listeners when it is done.
+class SiteTemplateChoice : public ChangeNotifier {
  public:
   static constexpr const char* kResetLinksQuestion =
       "The new site template you've chosen may contain pages that are not linked to your "

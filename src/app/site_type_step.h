@@ -10,9 +10,12 @@ struct AppServices;
 
 // "Select Type Of Site": the site template, whose page types the page list
 // then follows. The rules of the list, the customising and the deleting are
-// the step's SiteTemplateChoice, which the view works through.
+// the step's SiteTemplateChoice, which the view works through; the step
+// notifies its listeners of every change of the choice.
 class SiteTypeStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Works on a copy of the document's site template record.
   explicit SiteTypeStep(AppServices& app);
 

@@ -29,10 +29,12 @@ void StyleChoice::open() {
         "The last style chosen could not be found.\nPlease, select the style you intended to "
         "use.");
   }
+  notifyChanged();
 }
 
 bool StyleChoice::choose(int32_t index) {
   selected_ = index >= 0 && folder_.load(index);
+  notifyChanged();
   return selected_;
 }
 
@@ -47,6 +49,7 @@ bool StyleChoice::beginCustomize() {
         "new style so that you may edit it.",
         PromptIcon::kInformation);
     folder_.addStyle(folder_.newName());
+    notifyChanged();
   }
   return true;
 }
@@ -72,8 +75,10 @@ bool StyleChoice::finishCustomize(const CTemplate& edited, const std::string& na
     return false;
   }
   style_.copySettingsFrom(edited);
+  const bool renamed = folder_.rename(trimmed);
+  notifyChanged();
   // A failed rename has shown its message; the dialog closes all the same.
-  if (!folder_.rename(trimmed)) return true;
+  if (!renamed) return true;
   const fs::path styles = env_.home() / StyleTemplateFolder::kFolderName;
   std::optional<fs::path> own = entryPath(styles, style_.currentName);
   std::optional<fs::path> config =

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/change_notifier.h"
 #include "platform/env.h"
 #include "site/style_template.h"
 #include "site/style_template_folder.h"
@@ -25,8 +26,10 @@ struct PictureSize {
 // The rules and messages of the style step ("Choose A Style For Site") on its
 // copy of the document's style template record: listing, loading and
 // previewing styles, customising, deleting, accepting, and the follow-up that
-// applies the chosen style to the pages.
-class StyleChoice {
+// applies the chosen style to the pages. Every operation that changes what
+// the step shows (the selection, the loaded style, the list) notifies the
+// listeners when it is done.
+class StyleChoice : public ChangeNotifier {
  public:
   static constexpr const char* kOverwriteQuestion =
       "Do you wish to overwrite all of your current page customization to match the template "

@@ -19,7 +19,9 @@ bool StyleAttributesDialog::accept() {
 }
 
 StyleStep::StyleStep(AppServices& app)
-    : StepModel(kCmdStyle), app_(app), choice_(app.env, *app.doc.m_pTemplate) {}
+    : StepModel(kCmdStyle), app_(app), choice_(app.env, *app.doc.m_pTemplate) {
+  choice_.subscribe([this] { notifyChanged(); });
+}
 
 void StyleStep::prepare() { choice_.open(); }
 

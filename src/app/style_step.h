@@ -18,6 +18,8 @@ struct AppServices;
 // it shows, when it could read them.
 class StyleAttributesDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Starts from `style` and its name. `prompter` must outlive the dialog.
   StyleAttributesDialog(const CTemplate& style, Prompter& prompter);
 
@@ -35,9 +37,12 @@ class StyleAttributesDialog : public DialogModel {
 
 // "Choose A Style For Site": the style template of the pages. The rules of
 // the list, the customising and the deleting are the step's StyleChoice,
-// which the view works through.
+// which the view works through; the step notifies its listeners of every
+// change of the choice.
 class StyleStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Works on a copy of the document's style template record.
   explicit StyleStep(AppServices& app);
 

@@ -41,6 +41,8 @@ std::optional<std::string> storedTaxRate(std::string_view typed);
 // "Tax Rate": the jurisdiction and rate of a tax being added or edited.
 class TaxRateDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Starts from `entry`, showing its stored rate as typed text. `prompter`
   // must outlive the dialog.
   TaxRateDialog(Prompter& prompter, TaxEntry entry);

@@ -26,6 +26,8 @@ struct TaxSelection {
 // with one branch per kind.
 class TaxStep : public StepModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   // Copies the tax record.
   explicit TaxStep(AppServices& app);
 

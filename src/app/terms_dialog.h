@@ -10,6 +10,8 @@ namespace quorvex {
 // "Terms and Conditions": the text of the terms and conditions page.
 class TermsDialog : public DialogModel {
  public:
+  void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
+
   explicit TermsDialog(std::string text);
 
   std::string text;

@@ -19,8 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Shows the publish dialog's progress on stderr: a bar redrawn in place on a
-// terminal, otherwise each new status text on a line of its own.
+// Shows the publish dialog's progress on stderr, each time the model reports
+// a change: a bar redrawn in place on a terminal, otherwise each new status
+// text on a line of its own.
 class ProgressReport {
  public:
   ProgressReport() : terminal_(::isatty(::fileno(stderr)) != 0) {}
@@ -81,17 +82,16 @@ int runPublish(CliContext& context) {
   {
     PublishModel model(settings, *doc.m_pWebFileList, *doc.m_pOrderServerFileList, site.env());
     ProgressReport progress;
+    model.subscribe([&] { progress.show(model); });
     if (all) {
       model.uploadAll();
     } else {
       model.go();
     }
     while (model.timerActive()) {
-      progress.show(model);
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
       model.poll();
     }
-    progress.show(model);
     progress.finish();
     outcome = model.statusText();
   }

@@ -127,10 +127,8 @@ TEST_F(CommandRoutingTest, MarkingAProductInEnhanceSendsNextToIndividualPages) {
   EXPECT_EQ(frontEnd_.posted, std::vector<int>{kCmdTax});
 
   makeSite(kProductPage);
-  frontEnd_.queueDialogs({[](DialogModel& model) {
-    dynamic_cast<ProductTableStep&>(model).table.rows[0].linkFlag = 1;
-    return press(DialogResult::kNext)(model);
-  }});
+  frontEnd_.queueDialogs({edit<ProductTableStep>(
+      [](ProductTableStep& step) { step.table.rows[0].linkFlag = 1; }, DialogResult::kNext)});
   dispatcher_.run(kCmdEnhanceProducts);
   EXPECT_EQ(frontEnd_.posted, std::vector<int>{kCmdIndividualPages});
 }
@@ -189,10 +187,12 @@ TEST_P(BuildCommandTest, ChecksCompanyNamePagesAndProductDatabaseInOrder) {
   doc_.m_pExtraFields->inProgram = 1;
   prompter_.clear();
   frontEnd_.posted.clear();
-  frontEnd_.queueDialogs({press(DialogResult::kOk)});
+  // Saving locally asks how in its dialog; publishing builds at once.
+  if (command == kCmdSaveSiteLocally) frontEnd_.queueDialogs({press(DialogResult::kOk)});
   dispatcher_.run(command);
   EXPECT_TRUE(prompter_.texts().empty());
   EXPECT_EQ(frontEnd_.saveSiteRuns, std::vector<bool>{command == kCmdSaveSiteLocally});
+  EXPECT_EQ(frontEnd_.publishes.size(), command == kCmdPublish ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(SaveAndPublish, BuildCommandTest,

@@ -51,6 +51,8 @@ TEST_F(ProductListModelsTest, PriceListItemRules) {
 
 TEST_F(ProductListModelsTest, CreatePriceListAddInsertEditDelete) {
   CreatePriceListModel model(table_, prompter_);
+  int changes = 0;
+  model.subscribe([&] { ++changes; });
   using Result = CreatePriceListModel::ItemResult;
   EXPECT_EQ(model.addItem({"B", "Bowl", "4", "", ""}), Result::kStored);
   EXPECT_EQ(model.addItem({"C", "Cup", "2", "0.3", "Cups"}), Result::kStored);
@@ -86,6 +88,7 @@ TEST_F(ProductListModelsTest, CreatePriceListAddInsertEditDelete) {
   EXPECT_TRUE(model.deleteItems({0, 2}));
   EXPECT_EQ(partNumbers(), (Texts{"AB", "E"}));
   EXPECT_TRUE(model.deleteItems({1}));
+  EXPECT_EQ(changes, 8) << "one notice per stored item and per deletion, none for a refusal";
   EXPECT_FALSE(model.confirmCancel());
   const std::string in_use =
       "The Part Number you specified is already in use by another item in the database.";

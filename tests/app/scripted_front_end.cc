@@ -9,6 +9,13 @@ DialogAction press(DialogResult button) {
   };
 }
 
+ScriptedFrontEnd::~ScriptedFrontEnd() {
+  if (!actions_.empty()) {
+    ADD_FAILURE() << actions_.size() << " scripted dialog action(s) left unused";
+  }
+  if (!files_.empty()) ADD_FAILURE() << files_.size() << " scripted file(s) left unchosen";
+}
+
 void ScriptedFrontEnd::queueDialogs(std::initializer_list<DialogAction> actions) {
   actions_.insert(actions_.end(), actions);
 }

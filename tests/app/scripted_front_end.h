@@ -1,10 +1,13 @@
 #ifndef QUORVEX_TESTS_APP_SCRIPTED_FRONT_END_H_
 #define QUORVEX_TESTS_APP_SCRIPTED_FRONT_END_H_
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "app/front_end.h"
@@ -20,13 +23,46 @@ using DialogAction = std::function<DialogResult(DialogModel&)>;
 // who gives up would).
 DialogAction press(DialogResult button);
 
+// A visitor that keeps the model it visits when it is a `Wanted`.
+template <class Wanted>
+class ModelFinder : public DialogModelVisitor {
+ public:
+#define QUORVEX_FIND_MODEL(Model) \
+  void visit(Model& model) override { keep(model); }
+  QUORVEX_DIALOG_MODELS(QUORVEX_FIND_MODEL)
+#undef QUORVEX_FIND_MODEL
+
+  // The visited model; nullptr when it was of another type.
+  Wanted* found = nullptr;
+
+ private:
+  template <class Model>
+  void keep(Model& model) {
+    if constexpr (std::is_same_v<Model, Wanted>) found = &model;
+  }
+};
+
+// Returns `dialog` as a `Model`, or nullptr when it is a model of another
+// type. Found through the model's visitor, as a front end finds its views.
+template <class Model>
+Model* modelAs(DialogModel& dialog) {
+  ModelFinder<Model> finder;
+  dialog.acceptVisitor(finder);
+  return finder.found;
+}
+
 // Returns an action that changes the model, which must be a `Model`, and
-// then presses `button`.
+// then presses `button`. A model of another type fails the test and the
+// dialog is cancelled.
 template <class Model>
 DialogAction edit(std::function<void(Model&)> change, DialogResult button = DialogResult::kOk) {
   return [change, button](DialogModel& dialog) {
-    auto* model = dynamic_cast<Model*>(&dialog);
-    if (model == nullptr) return DialogResult::kCancel;
+    Model* model = modelAs<Model>(dialog);
+    if (model == nullptr) {
+      ADD_FAILURE() << "The script expected another model than the one of the dialog \""
+                    << dialog.title() << "\"";
+      return DialogResult::kCancel;
+    }
     change(*model);
     return press(button)(dialog);
   };
@@ -34,9 +70,14 @@ DialogAction edit(std::function<void(Model&)> change, DialogResult button = Dial
 
 // A front end played by a script: dialogs are answered by queued actions,
 // files chosen from a queue, and everything the application asks of the
-// window is recorded.
+// window is recorded. A script that the test did not play to its end (dialog
+// actions or files left over when the front end is destroyed) fails the
+// test: the dialogs it was written for never opened.
 class ScriptedFrontEnd : public FrontEnd {
  public:
+  ScriptedFrontEnd() = default;
+  ~ScriptedFrontEnd() override;
+
   // Queues the actions for the next dialogs, in order.
   void queueDialogs(std::initializer_list<DialogAction> actions);
   void queueFiles(std::initializer_list<std::optional<std::filesystem::path>> files);

@@ -45,7 +45,11 @@ TEST_F(SiteStepsTest, SiteTypeFollowUpOffersToResetLinksAndStylesTheNewPages) {
   prompter_.queueAnswers({true});
   frontEnd_.queueDialogs({edit<SiteTypeStep>([](SiteTypeStep& step) {
     EXPECT_EQ(step.choice().site().templateNames[1], "Informative web site");
+    int changes = 0;
+    const ChangeNotifier::SubscriptionId id = step.subscribe([&] { ++changes; });
     step.choice().choose(1);
+    step.unsubscribe(id);
+    EXPECT_EQ(changes, 1) << "the step passes on its choice's changes";
   })});
   dispatcher_.run(kCmdSiteType);
   EXPECT_EQ(prompter_.texts(), Texts{kResetLinksQuestion});
@@ -100,12 +104,10 @@ TEST_F(SiteStepsTest, PageLayoutEditsTheOrderFormsExtraFieldsOnItsCopy) {
   doc_.m_pPageData->addPages(kProductPagesGroup, 1);
   PageLayoutStep step(app_);
   auto& orderForm = dynamic_cast<COrderFormPage&>(step.pages.at(2));
-  frontEnd_.queueDialogs({[](DialogModel& model) {
-    auto& dialog = dynamic_cast<ExtraFieldsDialog&>(model);
+  frontEnd_.queueDialogs({edit<ExtraFieldsDialog>([](ExtraFieldsDialog& dialog) {
     dialog.fields.resize(1);
     dialog.fields[0].identifier = "giftnote";
-    return DialogResult::kOk;
-  }});
+  })});
   step.editExtraFields(orderForm);
   EXPECT_EQ(orderForm.extraFields.size(), 1u);
   EXPECT_TRUE(dynamic_cast<COrderFormPage&>(doc_.m_pPageData->at(2)).extraFields.empty())

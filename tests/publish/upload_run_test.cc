@@ -187,7 +187,7 @@ TEST_F(UploadRunTest, FirstGoThenNothingToUpload) {
                 "There are no files to upload, as nothing has changed since the last upload.\n"
                 "If you wish to re-upload your entire site, please click on the \"Upload All\" "
                 "button."});
-  EXPECT_TRUE(model.close());
+  EXPECT_TRUE(model.accept());
   EXPECT_TRUE(model.closed());
 }
 
@@ -488,6 +488,8 @@ TEST_P(StopTest, StopOrCloseTakesEffectBeforeTheNextFile) {
   GatePrompter gate;
   Env env(home_.path(), gate, &settings_store_, &ftp_client_);
   PublishModel model(settings(), web_files_, order_files_, env);
+  std::vector<std::string> shown;
+  model.subscribe([&] { shown.push_back(model.statusText()); });
   model.go();
   EXPECT_EQ(model.goButtonText(), "&Stop");
   EXPECT_FALSE(model.controlsEnabled());
@@ -497,7 +499,7 @@ TEST_P(StopTest, StopOrCloseTakesEffectBeforeTheNextFile) {
   EXPECT_EQ(model.statusText(),
             "Error uploading file 'missing.html' to 127.0.0.1:\nNo such file or directory");
   if (closing) {
-    EXPECT_FALSE(model.close());
+    EXPECT_FALSE(model.accept());
     EXPECT_EQ(model.uploadAllButtonText(), "Closing");
   } else {
     model.go();
@@ -513,6 +515,12 @@ TEST_P(StopTest, StopOrCloseTakesEffectBeforeTheNextFile) {
   if (!closing) {
     EXPECT_EQ(model.statusText(), "Upload stopped by user");
   }
+  EXPECT_EQ(shown, (std::vector<std::string>{
+                       "Initiating FTP connection",
+                       "Error uploading file 'missing.html' to 127.0.0.1:\nNo such file or "
+                       "directory",
+                       "Terminating FTP connection", "Upload stopped by user"}))
+      << "each change is announced once, as a front end that listens shows it";
   EXPECT_TRUE(model.controlsEnabled());
   EXPECT_EQ(model.goButtonText(), "&Go");
   EXPECT_FALSE(fs::exists(onWebServer("index.html")));

@@ -37,11 +37,26 @@ std::optional<fs::path> existingFile(const fs::path& folder, const std::string& 
   return file;
 }
 
-// Copies `from` over `to`; a failure is ignored.
-void copyReplacing(const fs::path& from, const fs::path& to) {
+// Copies `from` over `to`; a failure names both files.
+Status copyReplacing(const fs::path& from, const fs::path& to) {
   std::error_code error;
   fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
+  if (!error) return Status::success();
+  return Status::failure("Copying " + from.string() + " to " + to.string() + " failed: " +
+                         error.message());
 }
+
+// Creates `folder` when missing; a failure names it.
+Status makeFolder(const fs::path& folder) {
+  std::error_code error;
+  fs::create_directories(folder, error);
+  if (!error) return Status::success();
+  return Status::failure("The folder " + folder.string() + " could not be made: " +
+                         error.message());
+}
+
+constexpr const char* kBackupFailed = "The backup could not be made.\n";
+constexpr const char* kRestoreFailed = "The restore could not be completed.\n";
 
 }  // namespace
 
@@ -59,22 +74,10 @@ bool Backups::saveBackup() {
   }
   if (!saved) return false;  // the failure has been shown; an old file is no backup
 
-  const fs::path home = lifecycle_.env().home();
-  const std::string& title = lifecycle_.title();
-  const fs::path backups = backupsFolder();
-  std::error_code error;
-  fs::create_directories(backups, error);
-  std::optional<fs::path> siteFolder = entryOf(home, title);
-  std::optional<fs::path> backupFolder = entryOf(backups, title);
-  if (siteFolder && backupFolder) {
-    fs::create_directories(*backupFolder, error);
-    if (std::optional<fs::path> productFile = existingFile(*siteFolder, kProductFileName)) {
-      copyReplacing(*productFile, *entryOf(*backupFolder, kProductFileName));
-    }
-  }
-  const fs::path& document = lifecycle_.path();
-  if (std::optional<fs::path> copy = entryOf(backups, document.filename().string())) {
-    copyReplacing(document, *copy);
+  Status copied = copyIntoBackups();
+  if (!copied.ok()) {
+    prompter.showMessage(kBackupFailed + copied.message(), PromptIcon::kWarning);
+    return false;
   }
 
   if (prompter.askYesNo("Quorvex has made a backup copy of your settings and database.\n"
@@ -83,6 +86,26 @@ bool Backups::saveBackup() {
     offerExtraCopy();
   }
   return true;
+}
+
+Status Backups::copyIntoBackups() {
+  const fs::path home = lifecycle_.env().home();
+  const std::string& title = lifecycle_.title();
+  const fs::path backups = backupsFolder();
+  Status status = makeFolder(backups);
+  std::optional<fs::path> siteFolder = entryOf(home, title);
+  std::optional<fs::path> backupFolder = entryOf(backups, title);
+  if (status.ok() && siteFolder && backupFolder) {
+    status = makeFolder(*backupFolder);
+    std::optional<fs::path> productFile = existingFile(*siteFolder, kProductFileName);
+    if (status.ok() && productFile) {
+      status = copyReplacing(*productFile, *entryOf(*backupFolder, kProductFileName));
+    }
+  }
+  const fs::path& document = lifecycle_.path();
+  std::optional<fs::path> copy = entryOf(backups, document.filename().string());
+  if (status.ok() && copy) status = copyReplacing(document, *copy);
+  return status;
 }
 
 void Backups::offerExtraCopy() {
@@ -99,34 +122,44 @@ void Backups::offerExtraCopy() {
   if (!target) return;
   std::error_code error;
   if (fs::equivalent(document, request.folder / *target, error)) return;
-  copyReplacing(document, request.folder / *target);
+  Status copied = copyReplacing(document, request.folder / *target);
+  if (!copied.ok()) {
+    lifecycle_.env().prompter().showMessage(copied.message(), PromptIcon::kWarning);
+  }
 }
 
-bool Backups::restoreSettings(const fs::path& backup, const fs::path& document,
-                              const std::string& title) {
+Status Backups::restoreSettings(const fs::path& backup, const fs::path& document,
+                                const std::string& title) {
   lifecycle_.setModified(false);
   std::error_code error;
+  const bool hasDocument = fs::is_regular_file(document, error);
   if (!lifecycle_.open(backup)) {
-    // The backup is damaged: keep the company's own document and stop.
-    if (fs::is_regular_file(document, error)) lifecycle_.open(document);
-    return false;
+    // The backup is damaged: keep the company's own document and stop. (A
+    // document that fails to open has shown why.)
+    if (hasDocument) (void)lifecycle_.open(document);
+    return Status::failure(backup.string() + " cannot be read, so nothing was replaced.");
   }
-  if (fs::is_regular_file(document, error)) {
-    copyReplacing(document, *entryOf(lifecycle_.env().home(), title + ".old"));
+  Status status = Status::success();
+  if (hasDocument) {
+    status = copyReplacing(document, *entryOf(lifecycle_.env().home(), title + ".old"));
   }
-  copyReplacing(backup, document);
-  lifecycle_.open(document);
-  return true;
+  if (status.ok()) status = copyReplacing(backup, document);
+  // The company's document under its usual path: the restored one, or the
+  // kept one when the restore failed. (A failed open has shown why.)
+  if (fs::is_regular_file(document, error)) (void)lifecycle_.open(document);
+  return status;
 }
 
-void Backups::restoreDatabase(const fs::path& backup, const fs::path& siteFolder) {
-  std::error_code error;
-  fs::create_directories(siteFolder, error);
+Status Backups::restoreDatabase(const fs::path& backup, const fs::path& siteFolder) {
+  Status status = makeFolder(siteFolder);
+  if (!status.ok()) return status;
   const fs::path productFile = *entryOf(siteFolder, kProductFileName);
+  std::error_code error;
   if (fs::is_regular_file(productFile, error)) {
-    copyReplacing(productFile, *entryOf(siteFolder, kKeptProductFileName));
+    status = copyReplacing(productFile, *entryOf(siteFolder, kKeptProductFileName));
+    if (!status.ok()) return status;
   }
-  copyReplacing(backup, productFile);
+  return copyReplacing(backup, productFile);
 }
 
 bool Backups::restoreFromBackup() {
@@ -165,8 +198,13 @@ bool Backups::restoreFromBackup() {
     return false;
   }
 
-  if (settingsBackup && !restoreSettings(*settingsBackup, *document, title)) return false;
-  if (databaseBackup) restoreDatabase(*databaseBackup, *siteFolder);
+  Status status = Status::success();
+  if (settingsBackup) status = restoreSettings(*settingsBackup, *document, title);
+  if (status.ok() && databaseBackup) status = restoreDatabase(*databaseBackup, *siteFolder);
+  if (!status.ok()) {
+    prompter.showMessage(kRestoreFailed + status.message(), PromptIcon::kWarning);
+    return false;
+  }
   prompter.showMessage("Restore completed successfully.");
   return true;
 }

@@ -44,11 +44,13 @@ bool StyleChoice::beginCustomize() {
     return false;
   }
   if (folder_.isPermanent()) {
+    // A copy that failed has shown its file error; the permanent style stays
+    // selected and is not edited.
+    if (!folder_.addStyle(folder_.newName())) return false;
     env_.prompter().showMessage(
         "The style you have selected cannot be directly edited,\nbut it has been copied to a "
         "new style so that you may edit it.",
         PromptIcon::kInformation);
-    folder_.addStyle(folder_.newName());
     notifyChanged();
   }
   return true;

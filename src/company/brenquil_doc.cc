@@ -127,6 +127,15 @@ Status CBrenquilDoc::read(std::string_view bytes) {
     if (!ar.atEnd()) {
       int32_t version = 0;
       ar.io(version);
+      if (ar.ok() && version > kFormatVersion) {
+        // Reading such a document in part would lose its newer members at
+        // the next save.
+        makeNewRecords();
+        return Status::failure(
+            "the document was written by a newer version of Quorvex (document format " +
+            std::to_string(version) + "); this version reads formats 1 to " +
+            std::to_string(kFormatVersion) + " only.");
+      }
       readVersionedTail(ar, version);
     }
   }
@@ -142,7 +151,7 @@ Status CBrenquilDoc::read(std::string_view bytes) {
 }
 
 void CBrenquilDoc::readVersionedTail(Archive& ar, int32_t version) {
-  if (version < 1 || version > kFormatVersion) return;  // nothing after an unknown version
+  if (version < 1) return;  // nothing after a version that was never written
   m_pOrderNotifyData.reset();
   ar.ioObject(m_pOrderNotifyData);
   if (m_pOrderNotifyData) m_pOrderNotifyData->loadMissingDefaultTexts(env_);

@@ -20,6 +20,9 @@ namespace {
 
 // The logs, always handled in this order.
 constexpr const char* kLogNames[] = {"header", "items", "payment", "misc"};
+// The order server's folder of the logs.
+constexpr const char* kLogFolder = ".logFile";
+constexpr const char* kNothingNew = "No new sales log entries";
 
 // The whole content of `file`; nullopt, with `error` set, when it cannot be
 // read.
@@ -38,6 +41,14 @@ std::optional<std::string> readFile(const fs::path& file, std::string& error) {
     return std::nullopt;
   }
   return content;
+}
+
+// True when `file` can be created (it is, empty); otherwise sets `error`.
+bool canCreate(const fs::path& file, std::string& error) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::fopen(file.c_str(), "wb"),
+                                                       &std::fclose);
+  if (out == nullptr) error = std::strerror(errno);
+  return out != nullptr;
 }
 
 // The lines of a text file, each followed by "\n": a CR before a line feed
@@ -97,60 +108,95 @@ void SalesLogDownload::run() {
       connectToOrderServer(*session, settings_.orderServerHost, settings_.account,
                            settings_.password, settings_.proxy.has_value());
   if (order.connection == nullptr) return fail(order.errorText);
-  if (!fetchLogs(*order.connection, order.serverName)) return;
-  order.connection.reset();
-  for (const char* name : kLogNames) appendLog(name);
+  FtpConnection& connection = *order.connection;
+  if (!connection.changeFolder(kLogFolder)) return failTransfer(connection, order.serverName);
+  bool appended = false;
+  bool kept = false;
+  for (const char* name : kLogNames) {
+    Batch log = downloadLog(connection, order.serverName, name);
+    if (log == Batch::kEnded) return;
+    appended = appended || log == Batch::kAppended;
+    kept = kept || log == Batch::kKept;
+  }
+  if (kept) return fail(kNotAllAppended);
+  if (!appended) return fail(kNothingNew);
   status_.setState(WorkerState::kFinished);
 }
 
-bool SalesLogDownload::fetchLogs(FtpConnection& connection, const std::string& serverName) {
-  connection.changeFolder(".logFile");
-  for (const char* name : kLogNames) {
-    connection.rename(std::string(name) + ".dat", std::string(name) + ".bak");
+SalesLogDownload::Batch SalesLogDownload::downloadLog(FtpConnection& connection,
+                                                      const std::string& serverName,
+                                                      const std::string& name) {
+  // A copy left by a download whose append did not complete comes first, and
+  // must not be replaced by the renamed log.
+  Batch left = takeBackup(connection, serverName, name);
+  if (left == Batch::kEnded || left == Batch::kKept) return left;
+  FtpReply renamed = connection.rename(name + ".dat", name + ".bak");
+  if (renamed == FtpReply::kRefused) return left;  // nothing logged since
+  if (renamed == FtpReply::kNoReply) {
+    failTransfer(connection, serverName);
+    return Batch::kEnded;
   }
-  for (const char* name : kLogNames) {
-    FtpReply reply = connection.getFile(std::string(name) + ".bak",
-                                        env_.home() / (std::string(name) + ".dat"),
-                                        FtpTransferMode::kAscii);
-    if (reply == FtpReply::kDone) continue;
-    // A refusal means there is nothing to fetch; anything else is an error
-    // worth describing.
-    std::string text =
-        reply == FtpReply::kRefused ? "" : trimLeadingSpace(connection.lastErrorText());
-    fail(text.empty() ? "No new sales log entries"
-                      : "Error downloading sales logs from " + serverName + ":\n" + text);
-    return false;
-  }
-  return true;
+  Batch fresh = takeBackup(connection, serverName, name);
+  if (fresh != Batch::kMissing) return fresh;
+  failTransfer(connection, serverName);  // the renamed log cannot be fetched
+  return Batch::kEnded;
 }
 
-void SalesLogDownload::appendLog(const std::string& name) {
+SalesLogDownload::Batch SalesLogDownload::takeBackup(FtpConnection& connection,
+                                                     const std::string& serverName,
+                                                     const std::string& name) {
+  const std::string backup = name + ".bak";
+  const fs::path copy = env_.home() / (name + ".dat");
+  // A refused fetch must mean that the server has no L.bak, never that the
+  // copy could not be made here.
+  std::string error;
+  if (!canCreate(copy, error)) {
+    showFileError(error);
+    fail(kNotAllAppended);
+    return Batch::kEnded;
+  }
+  FtpReply fetched = connection.getFile(backup, copy, FtpTransferMode::kAscii);
+  if (fetched == FtpReply::kRefused) return Batch::kMissing;
+  if (fetched == FtpReply::kNoReply) {
+    failTransfer(connection, serverName);
+    return Batch::kEnded;
+  }
+  if (!appendLog(name)) return Batch::kKept;
+  if (connection.remove(backup) != FtpReply::kDone) {
+    fail("The new " + name + " entries were appended, but their copy on " + serverName +
+         " could not be removed:\n" + trimLeadingSpace(connection.lastErrorText()) +
+         "\nThe next download appends them again.");
+    return Batch::kEnded;
+  }
+  return Batch::kAppended;
+}
+
+bool SalesLogDownload::appendLog(const std::string& name) {
   const fs::path fetched = env_.home() / (name + ".dat");
   std::string error;
   std::optional<std::string> content = readFile(fetched, error);
-  if (!content) showFileError(error);
-  std::error_code removed;
-  fs::remove(fetched, removed);
-  if (removed) showFileError(removed.message());
-  std::string new_lines = textLines(content.value_or(""));
-  if (new_lines.empty()) return;
+  // The server keeps its copy until the lines are appended, so the local copy
+  // is never needed again.
+  std::error_code ignored;
+  fs::remove(fetched, ignored);
+  if (!content) return showFileError(error);
+  std::string new_lines = textLines(*content);
+  if (new_lines.empty()) return true;
 
-  // The fetched lines are nowhere else now: a missing site folder is made.
-  std::error_code made;
-  fs::create_directories(settings_.siteFolder, made);
   const fs::path log = settings_.siteFolder / (name + ".csv");
   std::string old_lines;
+  std::error_code made;
+  fs::create_directories(settings_.siteFolder, made);
+  if (made) return showFileError(made.message());
   if (fs::exists(log)) {
     std::optional<std::string> old_content = readFile(log, error);
-    if (!old_content) {
-      // Writing now would lose the old lines.
-      showFileError(error);
-      return;
-    }
+    // Writing now would lose the old lines.
+    if (!old_content) return showFileError(error);
     old_lines = textLines(*old_content);
   }
   Status written = replaceFileAtomically(log, withCrLf(old_lines + new_lines));
-  if (!written.ok()) showFileError(written.message());
+  if (!written.ok()) return showFileError(written.message());
+  return true;
 }
 
 void SalesLogDownload::fail(std::string text) {
@@ -158,8 +204,16 @@ void SalesLogDownload::fail(std::string text) {
   status_.setState(WorkerState::kFailed);
 }
 
-void SalesLogDownload::showFileError(const std::string& description) {
+void SalesLogDownload::failTransfer(const FtpConnection& connection,
+                                    const std::string& serverName) {
+  std::string text = trimLeadingSpace(connection.lastErrorText());
+  fail(text.empty() ? kNothingNew
+                    : "Error downloading sales logs from " + serverName + ":\n" + text);
+}
+
+bool SalesLogDownload::showFileError(const std::string& description) {
   env_.prompter().showMessage("FILE ERROR: " + description);
+  return false;
 }
 
 bool downloadSalesLogs(const SalesLogSettings& settings, const std::string& companyName,

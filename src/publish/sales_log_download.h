@@ -32,28 +32,54 @@ struct SalesLogSettings {
 // logged since the last download and appends them to header.csv, items.csv,
 // payment.csv and misc.csv in the site folder.
 //
-// On the server, in the folder ".logFile", each log L.dat is first renamed to
-// L.bak; then the four L.bak files are fetched (ASCII) into L.dat in the
-// program folder. Only when all four have arrived are they appended: the
-// lines are copied as they are, each ending in CR LF, after the old lines of
-// L.csv; a log without lines leaves its .csv untouched. File errors are shown
-// as "FILE ERROR: ..." and the download goes on with the next step.
+// On the server, in the folder ".logFile", each log L.dat is renamed to L.bak
+// and L.bak is fetched (ASCII) into L.dat in the program folder; its lines are
+// copied as they are, each ending in CR LF, after the old lines of L.csv,
+// which is replaced as a whole (atomically). Only then is L.bak removed from
+// the server, so an entry that could not be appended stays there: a download
+// first fetches and appends an L.bak it finds, and renames L.dat only when no
+// L.bak is left. A log without new entries leaves its .csv untouched. A file
+// error is shown as "FILE ERROR: ..." and the download goes on with the next
+// log, but does not report success.
 class SalesLogDownload {
  public:
+  static constexpr const char* kNotAllAppended =
+      "Some sales log entries could not be appended to your local log files.\nThey stay on "
+      "the server and are fetched again by the next download.";
+
   // Everything passed in must outlive the download.
   SalesLogDownload(const SalesLogSettings& settings, const Env& env, WorkerStatus& status);
 
   // Runs to the end; the block's state is then kFailed, kFinished or
-  // kStopped, and a failure's text is the block's error text.
+  // kStopped, and a failure's text is the block's error text. kFinished
+  // means that new entries were appended and every fetched log was.
   void run();
 
  private:
-  // Fetches the four logs into the program folder; false when the run ended.
-  bool fetchLogs(FtpConnection& connection, const std::string& serverName);
-  // Appends the fetched log `name` to its .csv file and deletes the copy.
-  void appendLog(const std::string& name);
+  // What became of the entries of one log.
+  enum class Batch {
+    kMissing,   // the server had none to give
+    kAppended,  // appended and removed from the server
+    kKept,      // not appended (the file error was shown); the server keeps them
+    kEnded,     // the server failed; the run has ended with its error
+  };
+
+  // Fetches and appends what the server holds of the log `name`: a left
+  // L.bak, then the entries logged since.
+  Batch downloadLog(FtpConnection& connection, const std::string& serverName,
+                    const std::string& name);
+  // Fetches L.bak, appends it and removes it from the server.
+  Batch takeBackup(FtpConnection& connection, const std::string& serverName,
+                   const std::string& name);
+  // Appends the fetched copy of the log `name` to its .csv file and deletes
+  // the copy. Returns false after showing the file error.
+  bool appendLog(const std::string& name);
   void fail(std::string text);
-  void showFileError(const std::string& description);
+  // Ends the run with the connection's last error, or "No new sales log
+  // entries" when it has none to tell.
+  void failTransfer(const FtpConnection& connection, const std::string& serverName);
+  // Shows "FILE ERROR: " + `description`; returns false.
+  bool showFileError(const std::string& description);
 
   const SalesLogSettings& settings_;
   const Env& env_;

@@ -159,10 +159,14 @@ std::optional<std::string> StyleTemplateFolder::readConfigOf(const std::string& 
 }
 
 bool StyleTemplateFolder::save() {
-  if (!entryPath(folder(), style_.currentName)) return false;  // no name of a style
-  return replaceFileAtomically(folder() / (style_.currentName + kConfigExtension),
-                               writeStyleConfig(style_))
-      .ok();
+  if (!entryPath(folder(), style_.currentName)) {  // no name of a style
+    showFileError(std::make_error_code(std::errc::invalid_argument).message());
+    return false;
+  }
+  Status written = replaceFileAtomically(folder() / (style_.currentName + kConfigExtension),
+                                         writeStyleConfig(style_));
+  if (!written.ok()) showFileError(written.message());
+  return written.ok();
 }
 
 std::string StyleTemplateFolder::newName() const {
@@ -170,12 +174,15 @@ std::string StyleTemplateFolder::newName() const {
 }
 
 bool StyleTemplateFolder::addStyle(const std::string& name) {
+  const CTemplate before = style_;
   style_.styleNames.push_back(name);
   sortByBytes(style_.styleNames);
   auto it = std::find(style_.styleNames.begin(), style_.styleNames.end(), name);
   style_.currentIndex = static_cast<int32_t>(it - style_.styleNames.begin());
   style_.currentName = name;
-  return save() && load(style_.currentIndex);
+  if (save() && load(style_.currentIndex)) return true;
+  style_ = before;
+  return false;
 }
 
 bool StyleTemplateFolder::rename(const std::string& newName) {

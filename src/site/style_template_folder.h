@@ -56,7 +56,8 @@ class StyleTemplateFolder {
   bool load(int32_t index);
 
   // Writes the settings to <currentName>.cfg. Returns false (writing
-  // nothing) when it cannot be written.
+  // nothing) after showing "FILE ERROR: " + the reason when it cannot be
+  // written.
   bool save();
 
   // Returns "New Style", or the first of "New Style 2", "New Style 3", ...
@@ -64,7 +65,8 @@ class StyleTemplateFolder {
   std::string newName() const;
 
   // Lists `name` (a new style with the current settings), selects it, saves
-  // and loads it. Returns false when saving or loading failed.
+  // and loads it. Returns false, leaving the record as it was, after showing
+  // the file error when saving or loading failed.
   bool addStyle(const std::string& name);
 
   // Gives the current style the name `newName`: renames <old>.cfg, and the

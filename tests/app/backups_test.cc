@@ -151,5 +151,29 @@ TEST_F(BackupsTest, ADamagedSettingsBackupStopsTheRestoreBeforeReplacingAnything
   EXPECT_NE(prompter_.texts().back(), "Restore completed successfully.");
 }
 
+TEST_F(BackupsTest, AFailedCopyIsReportedAndNothingIsOverwritten) {
+  openAcme();
+  // A folder stands where the document's backup copy would go.
+  fs::create_directories(home() / "Backups" / "Acme.qvx" / "in the way");
+  EXPECT_FALSE(backups_.saveBackup());
+  ASSERT_EQ(prompter_.texts().size(), 1u);
+  EXPECT_TRUE(prompter_.texts()[0].starts_with("The backup could not be made.\n"))
+      << prompter_.texts()[0];
+
+  // A restore whose old document cannot be kept replaces nothing.
+  fs::remove_all(home() / "Backups" / "Acme.qvx");
+  fs::copy_file(home() / "Acme.qvx", home() / "Backups" / "Acme.qvx");
+  doc_.m_pContact->url = "changed.example";
+  ASSERT_TRUE(lifecycle_.save());
+  const std::string current = readFile(home() / "Acme.qvx");
+  fs::create_directories(home() / "Acme.old" / "in the way");
+  prompter_.clear();
+  prompter_.queueAnswers({true, true, true});
+  EXPECT_FALSE(backups_.restoreFromBackup());
+  EXPECT_EQ(readFile(home() / "Acme.qvx"), current);
+  EXPECT_TRUE(prompter_.texts().back().starts_with("The restore could not be completed.\n"))
+      << prompter_.texts().back();
+}
+
 }  // namespace
 }  // namespace quorvex::testing

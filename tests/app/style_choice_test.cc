@@ -91,6 +91,19 @@ TEST_F(StyleChoiceTest, CustomizingAPermanentStyleWorksOnACopy) {
   EXPECT_TRUE(takeTexts().empty());
 }
 
+TEST_F(StyleChoiceTest, ACopyThatCannotBeSavedStopsTheCustomizing) {
+  // A folder stands where the copy's configuration would be written.
+  fs::create_directories(styleFolder() / "New Style.cfg");
+  StyleChoice choice(env_, CTemplate());
+  choice.open();
+  EXPECT_FALSE(choice.beginCustomize());
+  Names texts = takeTexts();
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_TRUE(texts[0].starts_with("FILE ERROR: ")) << texts[0];
+  EXPECT_EQ(choice.style().currentName, "LeftImg");
+  EXPECT_EQ(choice.style().styleNames, (Names{"LeftImg", "Meadow", "Pond"}));
+}
+
 TEST_F(StyleChoiceTest, AttributesNeedANameAndWarnAboutUnequalButtons) {
   EXPECT_FALSE(StyleChoice::acceptAttributes("", std::nullopt, std::nullopt, prompter_));
   EXPECT_FALSE(StyleChoice::acceptAttributes("Red/Blue", std::nullopt, std::nullopt, prompter_));

@@ -57,9 +57,10 @@ TEST_F(SalesLogTest, NewEntriesAreAppendedToTheFourLogs) {
   EXPECT_EQ(csv("payment"), "1001,Visa\r\n");
   // A log without lines leaves its file alone.
   EXPECT_EQ(csv("misc"), "kept\r\n");
+  // Appended entries leave no copy behind, on the server or here.
   for (const char* log : {"header", "items", "payment", "misc"}) {
     EXPECT_FALSE(fs::exists(onOrderServer(std::string(".logFile/") + log + ".dat"))) << log;
-    EXPECT_TRUE(fs::exists(onOrderServer(std::string(".logFile/") + log + ".bak"))) << log;
+    EXPECT_FALSE(fs::exists(onOrderServer(std::string(".logFile/") + log + ".bak"))) << log;
     EXPECT_FALSE(fs::exists(home_.path() / (std::string(log) + ".dat"))) << log;
   }
 
@@ -73,9 +74,16 @@ TEST_F(SalesLogTest, NewEntriesAreAppendedToTheFourLogs) {
   EXPECT_EQ(csv("header"), "1000,Old\r\n999,Older\r\n1001,Smith\r\n1002,Jones\r\n1003,Brown\r\n");
   EXPECT_EQ(csv("items"), "1001,widget,2\r\n1003,gadget,1\r\n");
   EXPECT_EQ(csv("misc"), "kept\r\nnote\r\n");
+
+  // Nothing logged since: nothing is appended a second time.
+  prompter_.clear();
+  EXPECT_FALSE(download());
+  EXPECT_EQ(prompter_.texts(), std::vector<std::string>{"No new sales log entries"});
+  EXPECT_EQ(csv("items"), "1001,widget,2\r\n1003,gadget,1\r\n");
 }
 
 TEST_F(SalesLogTest, NothingToFetchLeavesTheLogsAlone) {
+  fs::create_directories(onOrderServer(".logFile"));
   home_.write("Shop/header.csv", "1000,Old\r\n");
   EXPECT_FALSE(download());
   ASSERT_EQ(prompter_.prompts().size(), 1u);
@@ -83,15 +91,14 @@ TEST_F(SalesLogTest, NothingToFetchLeavesTheLogsAlone) {
   EXPECT_EQ(prompter_.prompts()[0].icon, PromptIcon::kWarning);
   EXPECT_EQ(csv("header"), "1000,Old\r\n");
 
-  // One log missing: nothing is appended anywhere.
+  // A log with nothing new is passed over; the others are appended.
   logOnServer("header", "1001,Smith\n");
   logOnServer("items", "1001,widget,2\n");
-  logOnServer("misc", "x\n");
   prompter_.clear();
-  EXPECT_FALSE(download());
-  EXPECT_EQ(prompter_.texts(), std::vector<std::string>{"No new sales log entries"});
-  EXPECT_EQ(csv("header"), "1000,Old\r\n");
-  EXPECT_FALSE(fs::exists(home_.path() / "Shop" / "items.csv"));
+  EXPECT_TRUE(download());
+  EXPECT_EQ(csv("header"), "1000,Old\r\n1001,Smith\r\n");
+  EXPECT_EQ(csv("items"), "1001,widget,2\r\n");
+  EXPECT_FALSE(fs::exists(home_.path() / "Shop" / "payment.csv"));
 }
 
 TEST_F(SalesLogTest, TheAccountIsUsedAsEntered) {
@@ -111,17 +118,28 @@ TEST_F(SalesLogTest, TheAccountIsUsedAsEntered) {
   EXPECT_TRUE(fs::exists(onOrderServer(".logFile/header.dat")));
 }
 
-TEST_F(SalesLogTest, AFileErrorIsShownAndTheOtherLogsGoOn) {
+TEST_F(SalesLogTest, EntriesThatCannotBeAppendedStayOnTheServerUntilTheyAre) {
   for (const char* log : {"header", "items", "payment", "misc"}) logOnServer(log, "line\n");
   // header.csv cannot be written: a folder stands in its way.
   fs::create_directories(home_.path() / "Shop" / "header.csv");
-  EXPECT_TRUE(download());
+  EXPECT_FALSE(download());
   std::vector<std::string> texts = prompter_.texts();
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_TRUE(texts[0].starts_with("FILE ERROR: ")) << texts[0];
-  EXPECT_EQ(texts[1], kAppended);
+  EXPECT_EQ(texts[1],
+            "Some sales log entries could not be appended to your local log files.\nThey stay "
+            "on the server and are fetched again by the next download.");
   EXPECT_EQ(csv("items"), "line\r\n");
   EXPECT_EQ(csv("misc"), "line\r\n");
+
+  // The next download appends them first, then what was logged since.
+  fs::remove(home_.path() / "Shop" / "header.csv");
+  logOnServer("header", "later\n");
+  prompter_.clear();
+  EXPECT_TRUE(download());
+  EXPECT_EQ(prompter_.texts(), std::vector<std::string>{kAppended});
+  EXPECT_EQ(csv("header"), "line\r\nlater\r\n");
+  EXPECT_EQ(csv("items"), "line\r\n");
 }
 
 }  // namespace

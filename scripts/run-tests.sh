@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine and runs the whole test suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzzing smoke run.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzzing smoke
+# run. Warnings are errors here (not in the user's builds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh --asan
+scripts/setup.sh --asan --werror
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QUORVEX_REQUIRE_BROWSER=1

@@ -1,11 +1,32 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quorvex needs (only those missing), then
 # configures and builds the project.
-#   scripts/setup.sh            release build in build/
-#   scripts/setup.sh --asan     AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+#   scripts/setup.sh              release build in build/
+#   scripts/setup.sh --asan       AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+#   scripts/setup.sh --tsan       ThreadSanitizer build in build-tsan/ of the core and of the
+#                                 tests of the modules that run worker threads (publish, generator)
 #   scripts/setup.sh --deps-only  only the packages
+#   --werror (with any build)     warnings are errors, as in CI
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+usage() {
+  echo "usage: scripts/setup.sh [--asan | --tsan | --deps-only] [--werror]" >&2
+  exit 2
+}
+
+build=release
+werror=OFF
+for arg in "$@"; do
+  case "$arg" in
+    --asan | --tsan | --deps-only)
+      [[ $build == release ]] || usage
+      build="${arg#--}"
+      ;;
+    --werror) werror=ON ;;
+    *) usage ;;
+  esac
+done
 
 packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
@@ -27,15 +48,25 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-[[ "${1:-}" == "--deps-only" ]] && exit 0
+[[ $build == deps-only ]] && exit 0
 
-build_dir=build
-cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)
-if [[ "${1:-}" == "--asan" ]]; then
-  build_dir=build-asan
-  cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEX_SANITIZE=ON)
-fi
+case "$build" in
+  release)
+    build_dir=build
+    cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+    ;;
+  asan)
+    build_dir=build-asan
+    cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DQUORVEX_SANITIZE=ON)
+    ;;
+  tsan)
+    build_dir=build-tsan
+    cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEX_TSAN=ON -DQUORVEX_BENCH=OFF
+      "-DQUORVEX_TEST_MODULES=publish;generator")
+    ;;
+esac
 # ccache makes rebuilds in other worktrees and build folders cheap.
-cmake_args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+cmake_args+=(-G Ninja -DQUORVEX_WERROR="$werror"
+  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build_dir" "${cmake_args[@]}" >/dev/null
 cmake --build "$build_dir" -- -j"$(nproc)" --quiet

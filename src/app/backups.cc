@@ -8,7 +8,9 @@
 #include "app/document_lifecycle.h"
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
+#include "platform/home_folders.h"
 #include "platform/paths.h"
+#include "products/product_files.h"
 
 namespace quorvex {
 
@@ -16,7 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kProductFileName = "Pricelist.txt";
 constexpr const char* kKeptProductFileName = "Pricelist.old";
 
 // The entry of `folder` named `name` without regard to case, or `name` in
@@ -62,7 +63,7 @@ constexpr const char* kRestoreFailed = "The restore could not be completed.\n";
 
 Backups::Backups(DocumentLifecycle& lifecycle) : lifecycle_(lifecycle) {}
 
-fs::path Backups::backupsFolder() const { return *entryOf(lifecycle_.env().home(), "Backups"); }
+fs::path Backups::backupsFolder() const { return *entryOf(lifecycle_.env().home(), kBackupsFolder); }
 
 bool Backups::saveBackup() {
   Prompter& prompter = lifecycle_.env().prompter();
@@ -97,9 +98,9 @@ Status Backups::copyIntoBackups() {
   std::optional<fs::path> backupFolder = entryOf(backups, title);
   if (status.ok() && siteFolder && backupFolder) {
     status = makeFolder(*backupFolder);
-    std::optional<fs::path> productFile = existingFile(*siteFolder, kProductFileName);
+    std::optional<fs::path> productFile = existingFile(*siteFolder, std::string(kBackupPriceListName));
     if (status.ok() && productFile) {
-      status = copyReplacing(*productFile, *entryOf(*backupFolder, kProductFileName));
+      status = copyReplacing(*productFile, *entryOf(*backupFolder, std::string(kBackupPriceListName)));
     }
   }
   const fs::path& document = lifecycle_.path();
@@ -153,7 +154,7 @@ Status Backups::restoreSettings(const fs::path& backup, const fs::path& document
 Status Backups::restoreDatabase(const fs::path& backup, const fs::path& siteFolder) {
   Status status = makeFolder(siteFolder);
   if (!status.ok()) return status;
-  const fs::path productFile = *entryOf(siteFolder, kProductFileName);
+  const fs::path productFile = *entryOf(siteFolder, std::string(kBackupPriceListName));
   std::error_code error;
   if (fs::is_regular_file(productFile, error)) {
     status = copyReplacing(productFile, *entryOf(siteFolder, kKeptProductFileName));
@@ -174,7 +175,7 @@ bool Backups::restoreFromBackup() {
   std::optional<fs::path> databaseBackup;
   if (document) settingsBackup = existingFile(backups, documentName);
   if (std::optional<fs::path> backupFolder = entryOf(backups, title)) {
-    databaseBackup = existingFile(*backupFolder, kProductFileName);
+    databaseBackup = existingFile(*backupFolder, std::string(kBackupPriceListName));
   }
 
   if (!settingsBackup && !databaseBackup) {

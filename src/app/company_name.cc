@@ -5,6 +5,8 @@
 
 #include "company/brenquil_doc.h"
 #include "platform/paths.h"
+#include "platform/strings.h"
+#include "products/product_files.h"
 #include "products/product_text.h"
 #include "site/full_page.h"
 
@@ -48,7 +50,7 @@ void setHomePageHeaders(CPageData& pages, const std::string& name) {
 }  // namespace
 
 Status checkCompanyName(std::string_view typed) {
-  if (trimWhiteSpace(typed).empty()) {
+  if (trim(typed).empty()) {
     return Status::failure("I'm sorry, you MUST specify a company name to continue.");
   }
   if (typed.find_first_of(kCompanyNameForbidden) != std::string_view::npos) {
@@ -69,7 +71,7 @@ void renameCompany(CBrenquilDoc& doc, fs::path& documentPath, const fs::path& ho
     // An imported table's sourcePath names the external file, which does not
     // move with the company; only the in-program PriceList.txt does.
     if (!table.sourcePath.empty() && table.inProgram == 1) {
-      table.sourcePath = (home / newName / "PriceList.txt").string();
+      table.sourcePath = (home / newName / std::string(kPriceListName)).string();
     }
     doc.setTitle(newName);
     doc.m_pBusiness->copyrightText = "Copyright " + std::to_string(year) + " " + newName;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "generator/display_style_check.h"
+#include "platform/home_folders.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/text_file.h"
@@ -13,7 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char kStylesFolder[] = "Display Styles";
 
 }  // namespace
 
@@ -26,7 +26,7 @@ FileDialogRequest DisplayStyleChooser::request(const std::string& layoutFile) co
   request.filters = {{"HTML Files (*.htm;*.html)", "*.htm;*.html"}, {"All Files (*.*)", "*.*"}};
   const bool namesFolder = layoutFile.find_first_of("\\/") != std::string::npos;
   request.folder =
-      namesFolder ? (home_ / nativePath(layoutFile)).parent_path() : home_ / kStylesFolder;
+      namesFolder ? (home_ / nativePath(layoutFile)).parent_path() : home_ / kDisplayStylesFolder;
   return request;
 }
 

@@ -7,6 +7,7 @@
 #include "app/dialog_host.h"
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
+#include "platform/strings.h"
 #include "products/product_text.h"
 
 namespace quorvex {
@@ -102,7 +103,7 @@ bool DocumentLifecycle::writeTo(const fs::path& file) {
 }
 
 void DocumentLifecycle::renameCompany(const std::string& typed) {
-  const std::string name = trimWhiteSpace(typed);
+  const std::string name = std::string(trim(typed));
   doc_.m_strCompanyName = name;
   doc_.m_pExtraFields->companyName = name;
   quorvex::renameCompany(doc_, path_, env_.home(), name, clock_.currentYear());

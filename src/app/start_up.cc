@@ -8,12 +8,13 @@
 #include "app/update_check.h"
 #include "platform/env.h"
 #include "platform/home.h"
+#include "platform/home_folders.h"
 
 namespace quorvex {
 
 namespace fs = std::filesystem;
 
-fs::path StartUp::defaultSamplePath() { return installedDataDir() / "Sample" / "acme.qvx"; }
+fs::path StartUp::defaultSamplePath() { return installedDataDir() / kSampleFolder / "acme.qvx"; }
 
 StartUp::StartUp(DocumentLifecycle& lifecycle, const Clock& clock, PublishedVersionSource* versions)
     : lifecycle_(lifecycle), clock_(clock), versions_(versions) {}

@@ -4,6 +4,7 @@
 
 #include "company/brenquil_doc.h"
 #include "platform/paths.h"
+#include "platform/strings.h"
 #include "site/page_data.h"
 #include "site/style_applier.h"
 #include "site/template_folder_util.h"
@@ -71,7 +72,7 @@ bool StyleChoice::acceptAttributes(const std::string& name, std::optional<Pictur
 }
 
 bool StyleChoice::finishCustomize(const CTemplate& edited, const std::string& name) {
-  const std::string trimmed = trimBlanks(name);
+  const std::string trimmed = std::string(trim(name, kBlanks));
   if (!acceptFreeTemplateName(trimmed, style_.currentName, style_.styleNames, "Style",
                               env_.prompter())) {
     return false;

@@ -33,25 +33,46 @@ void ioPlaceholderLists(Archive& ar, int count) {
 
 CBrenquilDoc::CBrenquilDoc(const Env& env) : env_(env) { makeNewRecords(); }
 
+template <class Walk>
+void CBrenquilDoc::walkMembers(Walk& walk) {
+  walk.text("m_strCompanyName", m_strCompanyName);
+  walk.record("m_pBusiness", m_pBusiness, 0);
+  walk.record("m_pFtp", m_pFtp, 0);
+  walk.record("m_pShipping", m_pShipping, 0);
+  walk.record("m_pContact", m_pContact, 0);
+  walk.record("m_pTax", m_pTax, 0);
+  walk.placeholders(3, 0, kFormatVersion);
+  walk.record("m_pPageData", m_pPageData, 0);
+  walk.record("m_pTemplate", m_pTemplate, 0);
+  walk.record("m_pSiteTemplate", m_pSiteTemplate, 0);
+  walk.record("m_pExtraFields", m_pExtraFields, 0);
+  walk.record("m_pDBase", m_pDBase, 0);
+  walk.record("m_pIndProdData", m_pIndProdData, 0);
+  walk.version("m_nFormatVersion", m_nFormatVersion);
+  walk.record("m_pOrderNotifyData", m_pOrderNotifyData, 1);
+  walk.record("m_pCouponData", m_pCouponData, 2);
+  walk.placeholders(2, 4, 4);
+  walk.record("m_pWebFileList", m_pWebFileList, 5);
+  walk.record("m_pOrderServerFileList", m_pOrderServerFileList, 5);
+  walk.record("m_pGlobalPage", m_pGlobalPage, 6);
+  walk.record("m_pCategoriesPage", m_pCategoriesPage, 7);
+}
+
+// A walk that sees only the record members.
+template <class Visit>
+struct CBrenquilDoc::RecordWalk {
+  Visit visit;
+  void text(const char*, std::string&) {}
+  template <class T>
+  void record(const char*, Owned<T>& member, int32_t) { visit(member); }
+  void placeholders(int, int32_t, int32_t) {}
+  void version(const char*, int32_t&) {}
+};
+
 template <class Visit>
 void CBrenquilDoc::forEachRecord(Visit visit) {
-  visit(m_pBusiness);
-  visit(m_pFtp);
-  visit(m_pShipping);
-  visit(m_pContact);
-  visit(m_pTax);
-  visit(m_pPageData);
-  visit(m_pTemplate);
-  visit(m_pSiteTemplate);
-  visit(m_pExtraFields);
-  visit(m_pDBase);
-  visit(m_pIndProdData);
-  visit(m_pOrderNotifyData);
-  visit(m_pCouponData);
-  visit(m_pWebFileList);
-  visit(m_pOrderServerFileList);
-  visit(m_pGlobalPage);
-  visit(m_pCategoriesPage);
+  RecordWalk<Visit> walk{visit};
+  walkMembers(walk);
 }
 
 void CBrenquilDoc::deleteRecords() {
@@ -83,33 +104,72 @@ void CBrenquilDoc::labelSiteWidePages() {
   m_pCategoriesPage->label = "ProductCategories";
 }
 
-void CBrenquilDoc::ioLeadingRecords(Archive& ar) {
-  ar.io(m_strCompanyName);
-  ar.ioObject(m_pBusiness);
-  ar.ioObject(m_pFtp);
-  ar.ioObject(m_pShipping);
-  ar.ioObject(m_pContact);
-  ar.ioObject(m_pTax);
-  ioPlaceholderLists(ar, 3);
-  ar.ioObject(m_pPageData);
-  ar.ioObject(m_pTemplate);
-  ar.ioObject(m_pSiteTemplate);
-  ar.ioObject(m_pExtraFields);
-  ar.ioObject(m_pDBase);
-  ar.ioObject(m_pIndProdData);
-}
+// Writes the members as format version kFormatVersion stores them.
+struct CBrenquilDoc::StoreWalk {
+  Archive& ar;
+  void text(const char*, std::string& value) { ar.io(value); }
+  template <class T>
+  void record(const char*, Owned<T>& member, int32_t) { ar.ioObject(member); }
+  void placeholders(int count, int32_t since, int32_t until) {
+    if (since <= kFormatVersion && kFormatVersion <= until) ioPlaceholderLists(ar, count);
+  }
+  void version(const char*, int32_t&) {
+    int32_t version = kFormatVersion;
+    ar.io(version);
+  }
+};
+
+// Reads the members a document of any format version stores. The members
+// before the version number are in every document; a document older than
+// version 1 ends there, and each later member is read only from the versions
+// that store it. Members a document lacks keep their new-document values.
+struct CBrenquilDoc::ReadWalk {
+  CBrenquilDoc& doc;
+  ArchiveReader& ar;
+  // The document's format version once read; 0 before, and for a document
+  // that ends before its version number.
+  int32_t stored = 0;
+  bool ended = false;
+  // Why the document is refused although its bytes read well; empty for none.
+  std::string refusal;
+
+  void text(const char*, std::string& value) { ar.io(value); }
+  template <class T>
+  void record(const char*, Owned<T>& member, int32_t since) {
+    if (ended || since > stored) return;
+    ar.ioObject(member);
+    if constexpr (std::is_same_v<T, COrderNotifyData>) {
+      if (member) member->loadMissingDefaultTexts(doc.env_);
+    }
+  }
+  void placeholders(int count, int32_t since, int32_t until) {
+    if (!ended && since <= stored && stored <= until) ioPlaceholderLists(ar, count);
+  }
+  void version(const char*, int32_t&) {
+    ended = !ar.ok() || ar.atEnd();
+    if (!ar.ok()) return;
+    doc.makeNewRecordsWhereMissing();
+    doc.m_pExtraFields->companyName = doc.m_strCompanyName;
+    if (ended) return;
+    ar.io(stored);
+    if (ar.ok() && stored > kFormatVersion) {
+      // Reading such a document in part would lose its newer members at the
+      // next save.
+      refusal = "the document was written by a newer version of Quorvex (document format " +
+                std::to_string(stored) + "); this version reads formats 1 to " +
+                std::to_string(kFormatVersion) + " only.";
+      ended = true;
+      return;
+    }
+    // Nothing follows a version number below 1.
+    ended = stored < 1;
+  }
+};
 
 std::string CBrenquilDoc::write() {
   ArchiveWriter ar(documentClasses());
-  ioLeadingRecords(ar);
-  int32_t version = kFormatVersion;
-  ar.io(version);
-  ar.ioObject(m_pOrderNotifyData);
-  ar.ioObject(m_pCouponData);
-  ar.ioObject(m_pWebFileList);
-  ar.ioObject(m_pOrderServerFileList);
-  ar.ioObject(m_pGlobalPage);
-  ar.ioObject(m_pCategoriesPage);
+  StoreWalk walk{ar};
+  walkMembers(walk);
   return ar.bytes();
 }
 
@@ -118,26 +178,16 @@ Status CBrenquilDoc::read(std::string_view bytes) {
   deleteRecords();
 
   ArchiveReader ar(bytes, documentClasses());
-  ioLeadingRecords(ar);
-  if (ar.ok()) {
-    makeNewRecordsWhereMissing();
-    m_pExtraFields->companyName = m_strCompanyName;
-    // A document older than version 1 ends here; the members it lacks keep
-    // their new-document values.
-    if (!ar.atEnd()) {
-      int32_t version = 0;
-      ar.io(version);
-      if (ar.ok() && version > kFormatVersion) {
-        // Reading such a document in part would lose its newer members at
-        // the next save.
-        makeNewRecords();
-        return Status::failure(
-            "the document was written by a newer version of Quorvex (document format " +
-            std::to_string(version) + "); this version reads formats 1 to " +
-            std::to_string(kFormatVersion) + " only.");
-      }
-      readVersionedTail(ar, version);
-    }
+  ReadWalk walk{*this, ar};
+  walkMembers(walk);
+  if (!walk.refusal.empty()) {
+    makeNewRecords();
+    return Status::failure(walk.refusal);
+  }
+  if (ar.ok() && walk.stored >= 1 && walk.stored <= 2) {
+    // These versions kept the product table's settings in CDBase.
+    m_pExtraFields->takeLegacySettings(*m_pDBase);
+    m_pExtraFields->migrateLegacyRows(env_);
   }
   if (!ar.ok()) {
     std::string error = ar.error();
@@ -148,26 +198,6 @@ Status CBrenquilDoc::read(std::string_view bytes) {
   repairAfterReading();
   m_nFormatVersion = kFormatVersion;
   return Status::success();
-}
-
-void CBrenquilDoc::readVersionedTail(Archive& ar, int32_t version) {
-  if (version < 1) return;  // nothing after a version that was never written
-  m_pOrderNotifyData.reset();
-  ar.ioObject(m_pOrderNotifyData);
-  if (m_pOrderNotifyData) m_pOrderNotifyData->loadMissingDefaultTexts(env_);
-  if (version >= 2) ar.ioObject(m_pCouponData);
-  if (version == 4) ioPlaceholderLists(ar, 2);
-  if (version >= 5) {
-    ar.ioObject(m_pWebFileList);
-    ar.ioObject(m_pOrderServerFileList);
-  }
-  if (version >= 6) ar.ioObject(m_pGlobalPage);
-  if (version >= 7) ar.ioObject(m_pCategoriesPage);
-  if (version <= 2 && ar.ok()) {
-    // These versions kept the product table's settings in CDBase.
-    m_pExtraFields->takeLegacySettings(*m_pDBase);
-    m_pExtraFields->migrateLegacyRows(env_);
-  }
 }
 
 void CBrenquilDoc::repairAfterReading() {
@@ -226,26 +256,19 @@ void CBrenquilDoc::setTitle(const std::string& requested) {
   title_ = requested == kNewTitle ? requested : m_strCompanyName;
 }
 
+// Names every member for the JSON form, in the stored order.
+struct CBrenquilDoc::JsonWalk {
+  FieldVisitor& visitor;
+  void text(const char* name, std::string& value) { visitor.field(name, value); }
+  template <class T>
+  void record(const char* name, Owned<T>& member, int32_t) { visitor.field(name, member); }
+  void placeholders(int, int32_t, int32_t) {}
+  void version(const char* name, int32_t& value) { visitor.field(name, value); }
+};
+
 void CBrenquilDoc::visitFields(FieldVisitor& visitor) {
-  visitor.field("m_strCompanyName", m_strCompanyName);
-  visitor.field("m_pBusiness", m_pBusiness);
-  visitor.field("m_pFtp", m_pFtp);
-  visitor.field("m_pShipping", m_pShipping);
-  visitor.field("m_pContact", m_pContact);
-  visitor.field("m_pTax", m_pTax);
-  visitor.field("m_pPageData", m_pPageData);
-  visitor.field("m_pTemplate", m_pTemplate);
-  visitor.field("m_pSiteTemplate", m_pSiteTemplate);
-  visitor.field("m_pExtraFields", m_pExtraFields);
-  visitor.field("m_pDBase", m_pDBase);
-  visitor.field("m_pIndProdData", m_pIndProdData);
-  visitor.field("m_nFormatVersion", m_nFormatVersion);
-  visitor.field("m_pOrderNotifyData", m_pOrderNotifyData);
-  visitor.field("m_pCouponData", m_pCouponData);
-  visitor.field("m_pWebFileList", m_pWebFileList);
-  visitor.field("m_pOrderServerFileList", m_pOrderServerFileList);
-  visitor.field("m_pGlobalPage", m_pGlobalPage);
-  visitor.field("m_pCategoriesPage", m_pCategoriesPage);
+  JsonWalk walk{visitor};
+  walkMembers(walk);
 }
 
 }  // namespace quorvex

@@ -113,14 +113,24 @@ class CBrenquilDoc {
   std::string m_strSaveDir;
 
  private:
-  // Stores or reads the members that every format version holds before its
-  // version number, in their stored order.
-  void ioLeadingRecords(Archive& ar);
+  // Calls `walk` with every member in its stored order: text(name, value)
+  // for the company name, record(name, member, since) for a record member
+  // stored by format versions `since` and later (0: before the version
+  // number), placeholders(count, since, until) for the placeholder string
+  // lists that versions `since` to `until` store, and version(name, value)
+  // for the format version number. Saving, reading, the JSON form and the
+  // record lifecycle all walk this one list.
+  template <class Walk>
+  void walkMembers(Walk& walk);
+  template <class Visit>
+  struct RecordWalk;
+  struct StoreWalk;
+  struct ReadWalk;
+  struct JsonWalk;
   // Calls `visit` with every record member.
   template <class Visit>
   void forEachRecord(Visit visit);
   void deleteRecords();
-  void readVersionedTail(Archive& ar, int32_t version);
   // Gives the two site-wide pages the labels the program knows them by.
   void labelSiteWidePages();
   void repairAfterReading();

@@ -2,17 +2,11 @@
 
 #include <cstring>
 
+#include "document/archive_format.h"
+
 namespace quorvex {
 
-namespace {
-constexpr uint16_t kNullTag = 0x0000;
-constexpr uint16_t kNewClassTag = 0xFFFF;
-constexpr uint16_t kBigIndexTag = 0x7FFF;
-constexpr uint32_t kNewObjectFlag = 0x8000;
-constexpr uint32_t kBigNewObjectFlag = 0x80000000u;
-constexpr uint32_t kMaxIndex = 0x3FFFFFFE;
-constexpr size_t kMaxClassNameLength = 63;
-}  // namespace
+using namespace archive_format;
 
 ArchiveReader::ArchiveReader(std::string_view bytes, const ClassRegistry& registry)
     : registry_(registry), bytes_(bytes), entries_(1) {}
@@ -63,15 +57,15 @@ void ArchiveReader::io(std::string& value) {
   uint8_t short_length = 0;
   io(short_length);
   size_t length = short_length;
-  if (short_length == 0xFF) {
+  if (short_length == kLongStringByte) {
     uint16_t word = 0;
     io(word);
     length = word;
-    if (word == 0xFFFE) {
+    if (word == kWideStringWord) {
       fail("a single-byte string (the UTF-16 form is not used by documents)");
       return;
     }
-    if (word == 0xFFFF) {
+    if (word == kLongWord) {
       uint32_t dword = 0;
       io(dword);
       length = dword;
@@ -93,7 +87,7 @@ void ArchiveReader::ioCount(uint32_t& count, uint32_t min_element_bytes) {
   uint16_t word = 0;
   io(word);
   count = word;
-  if (word == 0xFFFF) io(count);
+  if (word == kLongWord) io(count);
   if (!ok()) {
     count = 0;
     return;

@@ -2,15 +2,11 @@
 
 #include <cstdlib>
 
+#include "document/archive_format.h"
+
 namespace quorvex {
 
-namespace {
-constexpr uint16_t kNullTag = 0x0000;
-constexpr uint16_t kNewClassTag = 0xFFFF;
-constexpr uint16_t kBigIndexTag = 0x7FFF;
-constexpr uint32_t kNewObjectFlag = 0x8000;
-constexpr uint32_t kBigNewObjectFlag = 0x80000000u;
-}  // namespace
+using namespace archive_format;
 
 ArchiveWriter::ArchiveWriter(const ClassRegistry& registry) : registry_(registry) {}
 
@@ -32,17 +28,17 @@ void ArchiveWriter::io(int32_t& value) {
 
 void ArchiveWriter::io(std::string& value) {
   size_t length = value.size();
-  if (length < 0xFF) {
+  if (length < kLongStringByte) {
     uint8_t byte = static_cast<uint8_t>(length);
     io(byte);
   } else {
-    uint8_t marker = 0xFF;
+    uint8_t marker = kLongStringByte;
     io(marker);
-    if (length < 0xFFFE) {
+    if (length < kWideStringWord) {
       uint16_t word = static_cast<uint16_t>(length);
       io(word);
     } else {
-      uint16_t word = 0xFFFF;
+      uint16_t word = kLongWord;
       uint32_t dword = static_cast<uint32_t>(length);
       io(word);
       io(dword);
@@ -54,11 +50,11 @@ void ArchiveWriter::io(std::string& value) {
 void ArchiveWriter::ioBytes(char* bytes, size_t size) { bytes_.append(bytes, size); }
 
 void ArchiveWriter::ioCount(uint32_t& count, uint32_t) {
-  if (count < 0xFFFF) {
+  if (count < kLongWord) {
     uint16_t word = static_cast<uint16_t>(count);
     io(word);
   } else {
-    uint16_t word = 0xFFFF;
+    uint16_t word = kLongWord;
     io(word);
     io(count);
   }

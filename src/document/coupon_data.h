@@ -9,6 +9,7 @@
 
 #include "document/coupon.h"
 #include "document/record.h"
+#include "platform/home_folders.h"
 
 namespace quorvex {
 
@@ -20,7 +21,7 @@ class CCouponData : public Record {
 
  public:
   // The folder of the coupon templates, below the program folder.
-  static constexpr const char* kTemplatesFolder = "Coupon Templates";
+  static constexpr const char* kTemplatesFolder = kCouponTemplatesFolder;
 
   // Returns the coupon templates folder of the program folder `home`, its
   // name matched without regard to case.

@@ -2,13 +2,13 @@
 
 #include <charconv>
 
+#include "platform/strings.h"
+
 namespace quorvex {
 
 std::optional<double> parseDecimal(std::string_view text) {
-  constexpr std::string_view kBlanks = " \t\r\n";
-  const size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return std::nullopt;
-  text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+  text = trim(text, " \t\r\n");
+  if (text.empty()) return std::nullopt;
   if (text.front() == '+') text.remove_prefix(1);
   double value = 0;
   auto [end, error] =

@@ -8,6 +8,7 @@
 #include "generator/file_error.h"
 #include "generator/generation_context.h"
 #include "platform/env.h"
+#include "platform/home_folders.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/text_file.h"
@@ -20,8 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char kCommonFolder[] = "Template Common\\";
-constexpr char kDefaultStyle[] = "Template Common\\Display Default.html";
+constexpr char kDefaultStyleFile[] = "Display Default.html";
 
 constexpr char kDefaultUsed[] =
     "The product display style you have chosen could not be found--the default will be used.";
@@ -36,8 +36,9 @@ constexpr char kNotFormatted[] =
 // fall-back, with its lines joined; shows what went wrong.
 std::string readDisplayStyle(const fs::path& home, const std::string& layoutFile,
                              Prompter& prompter) {
-  const std::array<std::string, 3> candidates = {layoutFile, kCommonFolder + layoutFile,
-                                                 kDefaultStyle};
+  const std::array<std::string, 3> candidates = {
+      layoutFile, std::string(kTemplateCommonFolder) + "\\" + layoutFile,
+      std::string(kTemplateCommonFolder) + "\\" + kDefaultStyleFile};
   for (size_t i = 0; i < candidates.size(); ++i) {
     const fs::path path = resolveStoredPath(home, candidates[i]);
     FileLines file = readFileLines(path, "");

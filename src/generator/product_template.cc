@@ -7,6 +7,7 @@
 #include "generator/file_error.h"
 #include "generator/generation_context.h"
 #include "platform/env.h"
+#include "platform/home_folders.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "site/style_template.h"
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char kCommonFile[] = "Template Common\\CatTemp0.html";
+constexpr char kCommonFile[] = "CatTemp0.html";
 constexpr char kFileName[] = "\\CatTemp0.html";
 
 }  // namespace
@@ -26,7 +27,7 @@ constexpr char kFileName[] = "\\CatTemp0.html";
 void setProductTemplate(GenerationContext& context) {
   const fs::path& home = context.env.home();
   const CTemplate& style = *context.doc.m_pTemplate;
-  const fs::path common = resolveStoredPath(home, kCommonFile);
+  const fs::path common = resolveStoredPath(home, std::string(kTemplateCommonFolder) + "\\" + kCommonFile);
   const fs::path own = resolveStoredPath(home, style.templatePath + kFileName);
   const bool commonFirst = StyleTemplateFolder::isPermanentName(home, style.currentName);
   const fs::path* chosen = commonFirst ? &common : &own;

@@ -9,6 +9,7 @@
 #include "generator/reserved_names.h"
 #include "generator/text_helpers.h"
 #include "platform/env.h"
+#include "platform/home_folders.h"
 #include "platform/paths.h"
 #include "products/product_text.h"
 #include "site/full_page.h"
@@ -22,7 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char kFixedImagesFolder[] = "Template Images\\Other\\";
 constexpr char kIndexName[] = "index.html";
 constexpr char kLocalIndexName[] = "QvxIndex.html";
 constexpr char kAddOnSiteFolder[] = "Quorvex\\";
@@ -244,7 +244,7 @@ bool SaveSiteRun::copyFixedImages() {
       {"favicon.ico", false, FileLists::kWeb},
   };
   for (const FixedImage& image : kFixedImages) {
-    const std::string source = std::string(kFixedImagesFolder) + image.name;
+    const std::string source = std::string(kTemplateImagesFolder) + "\\Other\\" + image.name;
     const std::string local =
         image.inImagesFolder ? folders.imagesFile(image.name) : folders.siteFile(image.name);
     // A fixed picture the installation lacks is left out without a message.

@@ -7,6 +7,7 @@
 #include "generator/field_table.h"
 #include "generator/file_error.h"
 #include "generator/page_header.h"
+#include "platform/home_folders.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/strings.h"
@@ -18,7 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char kCommonFolder[] = "Template Common";
 
 // Shown instead of Template Common/waitForData.js when that file is missing.
 constexpr char kBuiltInWaitForData[] =
@@ -89,7 +89,7 @@ const TemplateLoader::FileText& TemplateLoader::readText(const fs::path& path) {
 }
 
 std::optional<std::string> TemplateLoader::commonFile(std::string_view name) {
-  std::optional<fs::path> path = findFile(home_ / kCommonFolder, std::string(name));
+  std::optional<fs::path> path = findFile(home_ / kTemplateCommonFolder, std::string(name));
   if (!path) return std::nullopt;
   return readText(*path).text;
 }
@@ -103,7 +103,7 @@ std::optional<fs::path> TemplateLoader::resolve(std::string_view name) {
       {home_, base + ".htm"},
       {styleFolder_, base + ".html"},
       {styleFolder_, base + ".htm"},
-      {home_ / kCommonFolder, base + ".html"},
+      {home_ / kTemplateCommonFolder, base + ".html"},
   }};
   for (const auto& [dir, file] : candidates) {
     if (std::optional<fs::path> found = findFile(dir, file)) {

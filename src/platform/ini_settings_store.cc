@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/atomic_file.h"
+#include "platform/strings.h"
 
 namespace quorvex {
 
@@ -17,22 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string_view trim(std::string_view text) {
-  const char* kSpace = " \t\r";
-  size_t first = text.find_first_not_of(kSpace);
-  if (first == std::string_view::npos) return {};
-  size_t last = text.find_last_not_of(kSpace);
-  return text.substr(first, last - first + 1);
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
+// What the settings file's lines may carry around their keys, values and
+// section names.
+constexpr std::string_view kLineBlanks = " \t\r";
 
 // The file as lines (without their line ends), so that a change keeps the
 // comments and the order of everything else.
@@ -57,7 +45,7 @@ class IniLines {
     std::optional<size_t> line = keyLine(section, key);
     if (!line) return std::nullopt;
     std::string_view text = lines_[*line];
-    return std::string(trim(text.substr(text.find('=') + 1)));
+    return std::string(trim(text.substr(text.find('=') + 1), kLineBlanks));
   }
 
   void set(const std::string& section, const std::string& key, const std::string& value) {
@@ -68,7 +56,7 @@ class IniLines {
     }
     std::optional<size_t> header = headerLine(section);
     if (!header) {
-      if (!lines_.empty() && !trim(lines_.back()).empty()) lines_.emplace_back();
+      if (!lines_.empty() && !trim(lines_.back(), kLineBlanks).empty()) lines_.emplace_back();
       lines_.push_back("[" + section + "]");
       lines_.push_back(entry);
       return;
@@ -76,7 +64,7 @@ class IniLines {
     // After the last non-blank line of the section.
     size_t insert_at = *header + 1;
     for (size_t i = *header + 1; i < lines_.size() && !sectionName(lines_[i]); ++i) {
-      if (!trim(lines_[i]).empty()) insert_at = i + 1;
+      if (!trim(lines_[i], kLineBlanks).empty()) insert_at = i + 1;
     }
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert_at), entry);
   }
@@ -89,15 +77,15 @@ class IniLines {
 
  private:
   static std::optional<std::string_view> sectionName(std::string_view line) {
-    line = trim(line);
+    line = trim(line, kLineBlanks);
     if (line.size() < 2 || line.front() != '[' || line.back() != ']') return std::nullopt;
-    return trim(line.substr(1, line.size() - 2));
+    return trim(line.substr(1, line.size() - 2), kLineBlanks);
   }
 
   std::optional<size_t> headerLine(std::string_view section) const {
     for (size_t i = 0; i < lines_.size(); ++i) {
       std::optional<std::string_view> name = sectionName(lines_[i]);
-      if (name && equalsIgnoringCase(*name, section)) return i;
+      if (name && equalsIgnoreCase(*name, section)) return i;
     }
     return std::nullopt;
   }
@@ -107,9 +95,9 @@ class IniLines {
     if (!header) return std::nullopt;
     for (size_t i = *header + 1; i < lines_.size() && !sectionName(lines_[i]); ++i) {
       std::string_view line = lines_[i];
-      if (trim(line).empty() || trim(line).front() == ';') continue;
+      if (trim(line, kLineBlanks).empty() || trim(line, kLineBlanks).front() == ';') continue;
       size_t equals = line.find('=');
-      if (equals != std::string_view::npos && equalsIgnoringCase(trim(line.substr(0, equals)), key)) {
+      if (equals != std::string_view::npos && equalsIgnoreCase(trim(line.substr(0, equals), kLineBlanks), key)) {
         return i;
       }
     }
@@ -158,7 +146,7 @@ Status IniSettingsStore::setString(const std::string& section, const std::string
                                    const std::string& value) {
   if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value) ||
       key.find('=') != std::string::npos || section.find(']') != std::string::npos ||
-      trim(key).empty() || trim(section).empty()) {
+      trim(key, kLineBlanks).empty() || trim(section, kLineBlanks).empty()) {
     return Status::failure("The setting " + section + "/" + key + " cannot be stored.");
   }
   std::lock_guard<std::mutex> lock(mutex_);

@@ -5,6 +5,8 @@
 #include <string>
 #include <system_error>
 
+#include "platform/strings.h"
+
 namespace quorvex {
 
 namespace fs = std::filesystem;
@@ -15,13 +17,6 @@ fs::path nativePath(std::string_view stored) {
   return fs::path(text);
 }
 
-static bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-           return std::tolower(x) == std::tolower(y);
-         });
-}
-
 std::optional<fs::path> findCaseInsensitive(const fs::path& dir, std::string_view name) {
   std::error_code ec;
   fs::path exact = dir / fs::path(std::string(name));
@@ -29,7 +24,7 @@ std::optional<fs::path> findCaseInsensitive(const fs::path& dir, std::string_vie
   fs::directory_iterator it(dir, ec);
   if (ec) return std::nullopt;
   for (const fs::directory_entry& entry : it) {
-    if (equalsIgnoringCase(entry.path().filename().string(), name)) return entry.path();
+    if (equalsIgnoreCase(entry.path().filename().string(), name)) return entry.path();
   }
   return std::nullopt;
 }

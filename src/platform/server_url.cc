@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "platform/strings.h"
+
 namespace quorvex {
 
 namespace {
@@ -10,14 +12,6 @@ bool isSchemeChar(char c, bool first) {
   const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
   if (first) return letter;
   return letter || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
-}
-
-std::string lowerCase(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
 }
 
 }  // namespace
@@ -29,7 +23,7 @@ std::optional<ServerUrl> parseServerUrl(std::string_view text) {
     if (!isSchemeChar(text[i], i == 0)) return std::nullopt;
   }
   ServerUrl url;
-  url.scheme = lowerCase(text.substr(0, separator));
+  url.scheme = toLowerAscii(text.substr(0, separator));
   std::string_view rest = text.substr(separator + 3);
   size_t path_start = rest.find_first_of("/?#");
   std::string_view authority = rest.substr(0, path_start);

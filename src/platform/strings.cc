@@ -20,6 +20,17 @@ std::string toLowerAscii(std::string_view text) {
 }
 
 
+std::string_view trim(std::string_view text, std::string_view strip) {
+  const size_t first = text.find_first_not_of(strip);
+  if (first == std::string_view::npos) return {};
+  return trimEnd(text.substr(first), strip);
+}
+
+std::string_view trimEnd(std::string_view text, std::string_view strip) {
+  const size_t last = text.find_last_not_of(strip);
+  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
 void replaceAll(std::string& text, std::string_view from, std::string_view to) {
   size_t found = from.empty() ? std::string::npos : text.find(from);
   if (found == std::string::npos) return;

@@ -17,6 +17,18 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b);
 // Returns `text` with the ASCII letters turned to lower case.
 std::string toLowerAscii(std::string_view text);
 
+// The characters trim() removes by default: those that C's isspace() takes
+// in the "C" locale.
+inline constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
+// Spaces and tabs.
+inline constexpr std::string_view kBlanks = " \t";
+
+// Returns `text` without the characters of `strip` at either end.
+std::string_view trim(std::string_view text, std::string_view strip = kWhiteSpace);
+
+// Returns `text` without the characters of `strip` at its end.
+std::string_view trimEnd(std::string_view text, std::string_view strip = kWhiteSpace);
+
 // Replaces every occurrence of `from` (not empty) in `text` by `to`, in one
 // pass from the left: what `to` inserts is not looked at again. Linear in
 // the length of the text.

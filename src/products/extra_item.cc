@@ -2,6 +2,7 @@
 
 #include "document/archive.h"
 #include "document/field_visitor.h"
+#include "platform/strings.h"
 #include "products/product_column.h"
 #include "products/product_text.h"
 
@@ -68,7 +69,7 @@ std::string CExtraItem::columnText(int32_t column) const {
 bool CExtraItem::setText(int32_t column, std::string_view text) {
   TextMember member = textMember(column);
   if (member == nullptr) return false;
-  this->*member = keepsTextAsGiven(column) ? std::string(text) : trimWhiteSpace(text);
+  this->*member = keepsTextAsGiven(column) ? std::string(text) : std::string(trim(text));
   return true;
 }
 

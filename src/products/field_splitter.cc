@@ -1,10 +1,11 @@
 #include "products/field_splitter.h"
 
+#include "platform/strings.h"
+
 namespace quorvex {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t\n\v\f\r";
 
 // The characters trimmed around fields: the blanks except the two characters
 // that give a line its structure.
@@ -13,7 +14,7 @@ class Blanks {
   Blanks(char delimiter, char quote) : delimiter_(delimiter), quote_(quote) {}
 
   bool contains(char c) const {
-    return c != delimiter_ && c != quote_ && kBlanks.find(c) != std::string_view::npos;
+    return c != delimiter_ && c != quote_ && kWhiteSpace.find(c) != std::string_view::npos;
   }
 
   std::string_view trimFront(std::string_view text) const {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/paths.h"
+#include "platform/strings.h"
 #include "products/field_splitter.h"
 #include "products/product_column.h"
 #include "products/product_files.h"
@@ -19,7 +20,7 @@ std::string versionOf(std::string_view header) {
   constexpr std::string_view kMarker = "Quorvex";
   const size_t at = header.find(kMarker);
   if (at == std::string_view::npos) return "";
-  return trimWhiteSpace(header.substr(at + kMarker.size()));
+  return std::string(trim(header.substr(at + kMarker.size())));
 }
 
 // The own file is always split at commas with double quotes.

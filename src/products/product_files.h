@@ -12,9 +12,12 @@ namespace quorvex {
 
 // Where the product rows are kept and how their files are read.
 
-// The name of the product file in the site folder. Names in the site folder
-// are matched without regard to case ("Pricelist.txt" is the same file).
+// The name of the product file in the site folder, as the product table
+// creates it. The backup and restore steps spell it kBackupPriceListName;
+// names in these folders are matched without regard to case, so both name
+// the same file.
 inline constexpr std::string_view kPriceListName = "PriceList.txt";
+inline constexpr std::string_view kBackupPriceListName = "Pricelist.txt";
 
 // Returns the site folder of `companyName`: <home>/<company name>; nullopt
 // when the name is empty or would lead out of the home.

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string_view>
 
+#include "platform/strings.h"
 #include "products/category_name_form.h"
 #include "products/product_column.h"
 #include "products/product_text.h"
@@ -60,7 +61,7 @@ int32_t decimalValue(std::string_view text) {
 
 bool allBlank(const std::vector<std::string>& fields) {
   for (const std::string& field : fields) {
-    if (!trimWhiteSpace(field).empty()) return false;
+    if (!trim(field).empty()) return false;
   }
   return true;
 }

@@ -14,8 +14,6 @@ std::string replaceEach(std::string_view text, std::string_view unwanted, char r
   return result;
 }
 
-constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
-
 }  // namespace
 
 std::string cleanPartNumber(std::string_view partNumber) {
@@ -28,12 +26,5 @@ std::string cleanDescription(std::string_view description) {
 }
 
 std::string cleanDownloadText(std::string_view text) { return replaceEach(text, "?`|", '_'); }
-
-std::string trimWhiteSpace(std::string_view text) {
-  const size_t first = text.find_first_not_of(kWhiteSpace);
-  if (first == std::string_view::npos) return "";
-  const size_t last = text.find_last_not_of(kWhiteSpace);
-  return std::string(text.substr(first, last - first + 1));
-}
 
 }  // namespace quorvex

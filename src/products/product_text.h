@@ -21,10 +21,6 @@ std::string cleanDescription(std::string_view description);
 // Returns a download path or password as read out: each of ? ` | becomes "_".
 std::string cleanDownloadText(std::string_view text);
 
-// Returns `text` without leading and trailing white space (space, tab, line
-// feed, vertical tab, form feed, carriage return).
-std::string trimWhiteSpace(std::string_view text);
-
 }  // namespace quorvex
 
 #endif  // QUORVEX_PRODUCTS_PRODUCT_TEXT_H_

@@ -6,6 +6,7 @@
 #include "document/archive.h"
 #include "document/field_visitor.h"
 #include "platform/env.h"
+#include "platform/home_folders.h"
 #include "platform/paths.h"
 #include "platform/strings.h"
 #include "platform/text_file.h"
@@ -103,7 +104,7 @@ constexpr const char* kDefaultFileNames[COrderNotifyData::kTextCount] = {
 // names found without regard to case). A missing file gives "" silently; an
 // error is reported and gives what was read before it.
 std::string readTemplateCommonText(const Env& env, const char* name) {
-  std::optional<std::filesystem::path> folder = findCaseInsensitive(env.home(), "Template Common");
+  std::optional<std::filesystem::path> folder = findCaseInsensitive(env.home(), kTemplateCommonFolder);
   if (!folder) return "";
   std::optional<std::filesystem::path> file = findCaseInsensitive(*folder, name);
   if (!file) return "";

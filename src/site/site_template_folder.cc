@@ -5,6 +5,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/paths.h"
+#include "platform/strings.h"
 #include "site/template_folder_util.h"
 
 namespace quorvex {
@@ -86,7 +87,7 @@ std::optional<std::string> SiteTemplateFolder::select(int32_t index) {
   std::vector<std::string> lines = splitLines(*text);
   if (lines.empty()) return "";
   site_.pageTypes.clear();
-  for (size_t i = 1; i < lines.size(); ++i) site_.addType(trimBlanks(lines[i]));
+  for (size_t i = 1; i < lines.size(); ++i) site_.addType(std::string(trim(lines[i], kBlanks)));
   return lines.front();
 }
 

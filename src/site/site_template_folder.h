@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/env.h"
+#include "platform/home_folders.h"
 #include "site/site_template.h"
 
 namespace quorvex {
@@ -19,7 +20,7 @@ namespace quorvex {
 // Pages", ...). Messages go through the Env's prompter.
 class SiteTemplateFolder {
  public:
-  static constexpr const char* kFolderName = "Site Templates";
+  static constexpr const char* kFolderName = kSiteTemplatesFolder;
   // The line of an existing site's index page that marks it as made by the
   // program.
   static constexpr const char* kIndexMarker =

@@ -154,8 +154,8 @@ class ConfigReader {
     for (const std::string& line : splitLines(text)) {
       const size_t equals = line.find('=');
       if (equals == std::string::npos) continue;
-      values_[toLowerAscii(trimBlanks(std::string_view(line).substr(0, equals)))] =
-          trimBlanks(std::string_view(line).substr(equals + 1));
+      values_[toLowerAscii(std::string(trim(std::string_view(line).substr(0, equals), kBlanks)))] =
+          std::string(trim(std::string_view(line).substr(equals + 1), kBlanks));
     }
   }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/env.h"
+#include "platform/home_folders.h"
 #include "site/style_template.h"
 
 namespace quorvex {
@@ -21,7 +22,7 @@ namespace quorvex {
 // folder.
 class StyleTemplateFolder {
  public:
-  static constexpr const char* kFolderName = "Style Templates";
+  static constexpr const char* kFolderName = kStyleTemplatesFolder;
   // The configuration file of a folder style.
   static constexpr const char* kFolderConfigName = "TempConfig.cfg";
 

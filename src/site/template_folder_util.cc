@@ -14,7 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kForbiddenNameCharacters = "\\/:*?\"<>|";
 
 struct FileCloser {
@@ -67,13 +66,6 @@ std::vector<std::string> splitLines(std::string_view text) {
     text.remove_prefix(end + 1);
   }
   return lines;
-}
-
-std::string trimBlanks(std::string_view text) {
-  const size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return "";
-  const size_t last = text.find_last_not_of(kBlanks);
-  return std::string(text.substr(first, last - first + 1));
 }
 
 std::optional<std::string> readTextFile(const fs::path& file, std::string* error) {

@@ -39,9 +39,6 @@ void sortByBytes(std::vector<std::string>& names);
 // has no lines.
 std::vector<std::string> splitLines(std::string_view text);
 
-// Returns `text` without blanks (spaces and tabs) at either end.
-std::string trimBlanks(std::string_view text);
-
 // Reads the whole file `file`. On failure returns nullopt and, when `error`
 // is given, the system's description of why.
 std::optional<std::string> readTextFile(const std::filesystem::path& file,

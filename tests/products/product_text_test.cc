@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/strings.h"
 #include "products/extra_item.h"
 #include "products/product_column.h"
 #include "products/product_text.h"
@@ -22,9 +23,9 @@ TEST(ProductText, DescriptionAndDownloadCleaning) {
 }
 
 TEST(ProductText, TrimRemovesWhiteSpaceAtBothEndsOnly) {
-  EXPECT_EQ(trimWhiteSpace(" \t\r\n Tea  Cups \v\f"), "Tea  Cups");
-  EXPECT_EQ(trimWhiteSpace(" \t "), "");
-  EXPECT_EQ(trimWhiteSpace("x"), "x");
+  EXPECT_EQ(trim(" \t\r\n Tea  Cups \v\f"), "Tea  Cups");
+  EXPECT_EQ(trim(" \t "), "");
+  EXPECT_EQ(trim("x"), "x");
 }
 
 TEST(ProductColumns, NamesInColumnOrder) {

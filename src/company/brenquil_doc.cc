@@ -131,7 +131,7 @@ struct CBrenquilDoc::ReadWalk {
   int32_t stored = 0;
   bool ended = false;
   // Why the document is refused although its bytes read well; empty for none.
-  std::string refusal;
+  std::string refusal{};
 
   void text(const char*, std::string& value) { ar.io(value); }
   template <class T>

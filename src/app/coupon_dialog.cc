@@ -117,7 +117,7 @@ bool CouponDialog::checkSchedule() {
 }
 
 bool CouponDialog::accept() {
-  const std::string trimmedName = std::string(trim(name));
+  const std::string trimmedName(trim(name));
   if (trimmedName.empty()) return refuse("Please, enter a name for this coupon.");
   if (trimmedName.find_first_of(kNameForbidden) != std::string::npos) {
     return refuse("Sorry, Coupon Name may not include spaces or any of these characters:\n" +

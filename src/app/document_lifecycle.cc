@@ -103,7 +103,7 @@ bool DocumentLifecycle::writeTo(const fs::path& file) {
 }
 
 void DocumentLifecycle::renameCompany(const std::string& typed) {
-  const std::string name = std::string(trim(typed));
+  const std::string name(trim(typed));
   doc_.m_strCompanyName = name;
   doc_.m_pExtraFields->companyName = name;
   quorvex::renameCompany(doc_, path_, env_.home(), name, clock_.currentYear());

@@ -52,7 +52,7 @@ bool ProductFeatureDialog::checkValueCharacters(const std::string& value) {
 }
 
 void ProductFeatureDialog::addValue() {
-  const std::string value = std::string(trim(valueText));
+  const std::string value(trim(valueText));
   if (value.empty()) {
     refuse("Please, enter a value to add.");
   } else if (isListed(value)) {
@@ -82,7 +82,7 @@ void ProductFeatureDialog::removeValue() {
 }
 
 bool ProductFeatureDialog::accept() {
-  const std::string trimmedName = std::string(trim(name));
+  const std::string trimmedName(trim(name));
   if (trimmedName.empty()) return refuse("Please, add a name for this product feature.");
   if (trimmedName.find_first_of(kForbidden) != std::string::npos) {
     return refuse("Sorry, product feature name may not include any of these characters:\n" +

@@ -72,7 +72,7 @@ bool StyleChoice::acceptAttributes(const std::string& name, std::optional<Pictur
 }
 
 bool StyleChoice::finishCustomize(const CTemplate& edited, const std::string& name) {
-  const std::string trimmed = std::string(trim(name, kBlanks));
+  const std::string trimmed(trim(name, kBlanks));
   if (!acceptFreeTemplateName(trimmed, style_.currentName, style_.styleNames, "Style",
                               env_.prompter())) {
     return false;

@@ -154,7 +154,7 @@ class ConfigReader {
     for (const std::string& line : splitLines(text)) {
       const size_t equals = line.find('=');
       if (equals == std::string::npos) continue;
-      values_[toLowerAscii(std::string(trim(std::string_view(line).substr(0, equals), kBlanks)))] =
+      values_[toLowerAscii(trim(std::string_view(line).substr(0, equals), kBlanks))] =
           std::string(trim(std::string_view(line).substr(equals + 1), kBlanks));
     }
   }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, makes the sample company, builds its site
-# in a fresh home and prints where the site's index.html is.
+# in a fresh home, prints where the site's index.html is and starts the
+# desktop program on the sample (or prints how to start it when there is no
+# display).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -17,3 +19,10 @@ echo "Sample document: $home/$company.qvx"
 echo "Sample site:     $index"
 echo "(The shop's frames share their catalogue over HTTP: for example"
 echo " python3 -m http.server -d \"$(dirname "$index")\" 8000, then open http://localhost:8000/)"
+app=build/bin/quorvex
+if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
+  exec "$app" --home "$home" "$home/$company.qvx"
+fi
+echo "No display here: start the desktop program from a desktop session with"
+echo "  $app --home \"$home\" \"$home/$company.qvx\""
+echo "or under a virtual display: xvfb-run $app ..."

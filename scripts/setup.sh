@@ -34,6 +34,7 @@ packages=(
   zlib1g-dev libjpeg62-turbo-dev libpng-dev libgif-dev libcurl4-openssl-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2
   python3-pyftpdlib python3-openssl chromium ccache
+  qt6-base-dev
 )
 
 missing=()

@@ -61,8 +61,8 @@ class FrontEnd : public DialogHost {
   // Opens a file or an address with the desktop's default handler.
   virtual void openWithDefaultHandler(const std::string& target) = 0;
 
-  // Shows `topic` ("<help file>::/<Topic>.html") in the help viewer.
-  virtual void showHelpTopic(const std::string& topic) = 0;
+  // Shows the help page `page` (an HTML file) in the help viewer.
+  virtual void showHelpTopic(const std::string& page) = 0;
 
   // Shows the About box with its version line.
   virtual void showAbout(const std::string& versionLine) = 0;

@@ -24,14 +24,18 @@ HelpCommands::HelpCommands(const Env& env, FrontEnd& frontEnd, BrowserInfo brows
     : env_(env), frontEnd_(frontEnd), browser_(std::move(browser)) {}
 
 void HelpCommands::showHelp(const std::string& topic) {
-  const std::string helpFile = (env_.home() / "Quorvex.chm").string();
-  if (!readable(helpFile)) {
-    env_.prompter().showMessage("Cannot find Quorvex Help at " + helpFile + ".\nPlease visit " +
-                                kHelpDownloadPage + " to download the current version.");
+  const std::filesystem::path folder = env_.home() / kHelpFolder;
+  const std::filesystem::path mainPage = folder / kMainTopic;
+  if (!readable(mainPage)) {
+    env_.prompter().showMessage("Cannot find Quorvex Help at " + mainPage.string() +
+                                ".\nPlease visit " + kHelpDownloadPage +
+                                " to download the current version.");
     return;
   }
   warnAboutBrowserOnce();
-  frontEnd_.showHelpTopic(helpFile + "::/" + topic);
+  // A dialog without a page of its own gets the program's main page.
+  const std::filesystem::path page = folder / topic;
+  frontEnd_.showHelpTopic((readable(page) ? page : mainPage).string());
 }
 
 void HelpCommands::warnAboutBrowserOnce() {

@@ -6,9 +6,11 @@
 #include "app/app_version.h"
 #include "app/document_lifecycle.h"
 #include "app/update_check.h"
+#include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "platform/home.h"
 #include "platform/home_folders.h"
+#include "platform/paths.h"
 
 namespace quorvex {
 
@@ -32,7 +34,7 @@ void StartUp::offerSampleOrReopen(const fs::path& sample, bool fileOnCommandLine
     if (!fs::is_regular_file(sample, error)) return;
     if (env.prompter().askYesNo("This is the first time you have run Quorvex,\n"
                                 "would you like to see a sample company setup?")) {
-      lifecycle_.open(sample);
+      lifecycle_.open(installSample(sample));
       return;
     }
     reopenLast(fileOnCommandLine);
@@ -42,6 +44,35 @@ void StartUp::offerSampleOrReopen(const fs::path& sample, bool fileOnCommandLine
     UpdateCheck(settings, env.prompter(), clock_).run(*versions_, programVersion());
   }
   reopenLast(fileOnCommandLine);
+}
+
+fs::path StartUp::installSample(const fs::path& sample) {
+  const Env& env = lifecycle_.env();
+  std::error_code error;
+  if (fs::equivalent(sample.parent_path(), env.home(), error)) return sample;
+  CBrenquilDoc probe(env);
+  // A sample that cannot be read is opened where it is, so that the open
+  // reports why.
+  if (!probe.open(sample).ok()) return sample;
+  const std::string& company = probe.m_strCompanyName;
+  std::optional<fs::path> copy = joinInside(env.home(), company + ".qvx");
+  std::optional<fs::path> siteFolder = joinInside(env.home(), company);
+  if (company.empty() || !copy || !siteFolder) return sample;
+  if (!fs::exists(*copy, error)) fs::copy_file(sample, *copy, error);
+  if (error) {
+    env.prompter().showMessage("Cannot copy the sample company to " + copy->string() + ": " +
+                               error.message());
+    return sample;
+  }
+  const fs::path sampleFolder = sample.parent_path() / company;
+  if (!fs::exists(*siteFolder, error) && fs::is_directory(sampleFolder, error)) {
+    fs::copy(sampleFolder, *siteFolder, fs::copy_options::recursive, error);
+    if (error) {
+      env.prompter().showMessage("Cannot copy the sample company's folder to " +
+                                 siteFolder->string() + ": " + error.message());
+    }
+  }
+  return *copy;
 }
 
 void StartUp::reopenLast(bool fileOnCommandLine) {

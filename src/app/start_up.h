@@ -34,7 +34,8 @@ class StartUp {
   // opened, in which case the program ends.
   bool openCommandLine(const std::optional<std::filesystem::path>& file);
 
-  // On the first start: when `sample` exists, offers it and opens it on Yes;
+  // On the first start: when `sample` exists, offers it and on Yes opens its
+  // copy in the home (installSample);
   // on No continues as on a later start but without the update check; a
   // missing sample opens nothing. The first-start flag is cleared in every
   // case. On later starts: the update check, then, unless a file was named
@@ -43,6 +44,13 @@ class StartUp {
   void offerSampleOrReopen(const std::filesystem::path& sample, bool fileOnCommandLine);
 
  private:
+  // Copies the sample document to <home>/<company>.qvx and its company
+  // folder (the product file) to <home>/<company>, each unless the home
+  // already has it, so that the sample's site is built where the program
+  // looks for it and saving it changes no installed file. Returns the copy,
+  // or `sample` itself when it lies in the home or cannot be read or copied
+  // (a failed copy is reported).
+  std::filesystem::path installSample(const std::filesystem::path& sample);
   void reopenLast(bool fileOnCommandLine);
 
   DocumentLifecycle& lifecycle_;

@@ -23,6 +23,14 @@ fs::path resolveHome(const std::optional<std::string>& home_flag) {
 
 fs::path installedDataDir() {
   if (auto dir = environment("QUORVEX_DATA_DIR")) return fs::path(*dir);
+  // An installed program finds its data beside it: <prefix>/bin/quorvex and
+  // <prefix>/share/quorvex.
+  std::error_code ec;
+  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    const fs::path installed = program.parent_path().parent_path() / "share" / "quorvex";
+    if (fs::is_directory(installed, ec)) return installed;
+  }
   return fs::path(QUORVEX_DATA_DIR);
 }
 

@@ -17,7 +17,8 @@ namespace quorvex {
 std::filesystem::path resolveHome(const std::optional<std::string>& home_flag);
 
 // Returns the installed data folder the home is seeded from: $QUORVEX_DATA_DIR
-// when set, else the folder the program was built with.
+// when set, else share/quorvex beside the program's bin/ folder when the
+// program was installed, else the folder the program was built with.
 std::filesystem::path installedDataDir();
 
 // Creates `home` if needed and copies into it every top-level entry of

@@ -233,13 +233,16 @@ bool downloadSalesLogs(const SalesLogSettings& settings, const std::string& comp
     if (!error.empty()) env.prompter().showMessage(error, PromptIcon::kWarning);
     return false;
   }
-  env.prompter().showMessage(
-      "The sales logs have been appended to your local log files, and may be accessed in this "
-      "directory:\n  " +
-      companyName +
-      "\\\nThe logs are saved under the filenames 'header.csv', 'items.csv', 'payment.csv', and "
-      "'misc.csv'.");
+  env.prompter().showMessage(salesLogsAppendedMessage(companyName));
   return true;
+}
+
+std::string salesLogsAppendedMessage(const std::string& companyName) {
+  return "The sales logs have been appended to your local log files, and may be accessed in this "
+         "directory:\n  " +
+         companyName +
+         "\\\nThe logs are saved under the filenames 'header.csv', 'items.csv', 'payment.csv', "
+         "and 'misc.csv'.";
 }
 
 }  // namespace quorvex

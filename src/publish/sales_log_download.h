@@ -86,6 +86,10 @@ class SalesLogDownload {
   WorkerStatus& status_;
 };
 
+// Returns what the user is told after a successful download: the company's
+// folder and the names of the four files.
+std::string salesLogsAppendedMessage(const std::string& companyName);
+
 // Runs the sales-log download on a worker thread and waits for it, as the
 // progress dialog in its sales-log mode does: a failure's text is shown with
 // the exclamation icon; success is reported with the text that names the

@@ -74,18 +74,19 @@ class HelpCommandsTest : public AppFixture {};
 TEST_F(HelpCommandsTest, MissingHelpFileIsReported) {
   dispatcher_.run(kCmdProgramHelp);
   EXPECT_EQ(prompter_.texts(),
-            Texts{"Cannot find Quorvex Help at " + (home() / "Quorvex.chm").string() +
+            Texts{"Cannot find Quorvex Help at " + (home() / "Help" / "Quorvex.html").string() +
                   ".\nPlease visit https://www.quorvex.example/download/ to download the "
                   "current version."});
   EXPECT_TRUE(frontEnd_.helpTopics.empty());
 }
 
 TEST_F(HelpCommandsTest, BrowserMessageAppearsOnceAndHelpIsShownAllTheSame) {
-  writeHomeFile("Quorvex.chm", "help");
-  const std::string helpFile = (home() / "Quorvex.chm").string();
+  const std::string mainPage = writeHomeFile("Help/Quorvex.html", "help").string();
+  const std::string taxPage = writeHomeFile("Help/TaxSettings.html", "taxes").string();
   HelpCommands unknown(env_, frontEnd_, browserCheck(std::nullopt));
   unknown.showHelp("Quorvex.html");
   unknown.showHelp("TaxSettings.html");
+  unknown.showHelp("ShippingType.html");
   HelpCommands old(env_, frontEnd_, browserCheck(BrowserVersion{4, 70, 1300}));
   old.showHelp("Quorvex.html");
   const std::string required =
@@ -98,8 +99,7 @@ TEST_F(HelpCommandsTest, BrowserMessageAppearsOnceAndHelpIsShownAllTheSame) {
                        required,
                    "It appears that Internet Explorer 3.02 is currently installed." + required}));
   EXPECT_EQ(frontEnd_.helpTopics,
-            (Texts{helpFile + "::/Quorvex.html", helpFile + "::/TaxSettings.html",
-                   helpFile + "::/Quorvex.html"}));
+            (Texts{mainPage, taxPage, mainPage, mainPage}));
 }
 
 TEST_F(HelpCommandsTest, OnlineUpdateAboutAndNavigatorCommands) {

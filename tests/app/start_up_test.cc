@@ -46,6 +46,23 @@ TEST_F(StartUpTest, TheSampleIsOfferedOnlyOnTheFirstStart) {
   EXPECT_EQ(doc_.m_strCompanyName, "Acme");
 }
 
+// The installed sample is opened as a copy in the home, beside its product
+// folder, so that saving it changes no installed file.
+TEST_F(StartUpTest, TheSampleIsOpenedAsACopyInTheHome) {
+  TempDir installed;
+  CBrenquilDoc sample(env_);
+  sample.m_strCompanyName = "Sample Co";
+  ASSERT_TRUE(sample.save(installed.path() / "acme.qvx").ok());
+  installed.write("Sample Co/PriceList.txt", "rows");
+  const fs::file_time_type installedTime = fs::last_write_time(installed.path() / "acme.qvx");
+  prompter_.queueAnswers({true});
+  startUp_.offerSampleOrReopen(installed.path() / "acme.qvx", false);
+  EXPECT_EQ(lifecycle_.path(), home() / "Sample Co.qvx");
+  EXPECT_EQ(readFile(home() / "Sample Co" / "PriceList.txt"), "rows");
+  ASSERT_TRUE(lifecycle_.save());
+  EXPECT_EQ(fs::last_write_time(installed.path() / "acme.qvx"), installedTime);
+}
+
 TEST_F(StartUpTest, NoToTheSampleReopensTheLastDocument) {
   lifecycle_.recentFiles().add(saveCompany("Acme"));
   prompter_.queueAnswers({false});

@@ -1,0 +1,48 @@
+#ifndef QUORVEX_UI_PUBLISH_DIALOG_H_
+#define QUORVEX_UI_PUBLISH_DIALOG_H_
+
+#include <QDialog>
+#include <QTimer>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace quorvex {
+class PublishModel;
+}
+
+namespace quorvex::ui {
+
+// "Publish Web Site To Internet": a view over PublishModel with its text,
+// the buttons "&GO" (Stop while uploading), "&Upload All" and Close, a
+// status line and a progress bar counting the files handled. A 10 ms timer
+// follows the upload while it runs.
+class PublishDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `model` must outlive the dialog.
+  PublishDialog(PublishModel& model, QWidget* parent);
+
+  // Close, Esc and the close box: see PublishModel::close().
+  void reject() override;
+
+ private:
+  void go();
+  void uploadAll();
+  void poll();
+  void refresh();
+
+  PublishModel& model_;
+  QLabel* status_;
+  QProgressBar* bar_;
+  QPushButton* go_;
+  QPushButton* uploadAll_;
+  QPushButton* close_;
+  QTimer timer_;
+};
+
+}  // namespace quorvex::ui
+
+#endif  // QUORVEX_UI_PUBLISH_DIALOG_H_

@@ -1,0 +1,54 @@
+#include "ui/sales_log_viewer.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/sales_log_tables.h"
+#include "ui/qt_text.h"
+
+namespace quorvex::ui {
+
+namespace {
+
+QWidget* tableOf(const SalesLogTable& log) {
+  if (!log.error.empty()) return new QLabel(toQt(log.error));
+  size_t columns = 0;
+  for (const auto& row : log.rows) columns = std::max(columns, row.size());
+  auto* table = new QTableWidget(static_cast<int>(log.rows.size()), static_cast<int>(columns));
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setAlternatingRowColors(true);
+  for (size_t r = 0; r < log.rows.size(); ++r) {
+    for (size_t c = 0; c < log.rows[r].size(); ++c) {
+      table->setItem(static_cast<int>(r), static_cast<int>(c),
+                     new QTableWidgetItem(toQt(log.rows[r][c])));
+    }
+  }
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  return table;
+}
+
+}  // namespace
+
+SalesLogViewer::SalesLogViewer(const std::filesystem::path& siteFolder, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle("Sales Logs");
+  auto* tabs = new QTabWidget;
+  for (const SalesLogTable& log : readSalesLogTables(siteFolder)) {
+    tabs->addTab(tableOf(log), toQt(log.name + ".csv"));
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QString("The sales logs kept in %1")
+                                   .arg(QString::fromStdString(siteFolder.string()))));
+  layout->addWidget(tabs);
+  layout->addWidget(buttons);
+  resize(720, 420);
+}
+
+}  // namespace quorvex::ui

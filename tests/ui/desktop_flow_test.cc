@@ -1,0 +1,143 @@
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "app/command_ids.h"
+#include "company/brenquil_doc.h"
+#include "support/ftp_server.h"
+#include "support/run_cli.h"
+#include "support/sample_company.h"
+#include "support/temp_dir.h"
+#include "ui/desktop_app.h"
+#include "ui/modal_driver.h"
+#include "ui/navigator.h"
+
+namespace quorvex::ui {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FtpServer;
+using testing::kSampleCompany;
+using testing::ModalDriver;
+using testing::TempDir;
+
+// Clicks the button of `window` whose text is `text`.
+void click(QWidget& window, const QString& text) {
+  for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    if (button->text() == text && button->isEnabled()) {
+      QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
+      return;
+    }
+  }
+}
+
+bool hasLabel(QWidget& window, const QString& text) {
+  for (QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->text() == text) return true;
+  }
+  return false;
+}
+
+// The build choice: locally only (as it opens), without opening a browser.
+void buildLocallyWithoutViewing(QWidget& dialog) {
+  dialog.findChild<QCheckBox*>()->setChecked(false);
+  click(dialog, "&Finish");
+}
+
+// The whole program, started on the sample company, with the test FTP
+// server as its web server and order server.
+class DesktopFlowTest : public ::testing::Test {
+ protected:
+  DesktopFlowTest()
+      : server_(server_root_.path(),
+                {{"webuser", "webpass", "web"}, {"merchant", "orderpw", "orders"}}) {
+    ::setenv("QUORVEX_ORDER_SERVER", server_.host().c_str(), 1);
+    sample_ = testing::installSampleCompany(home_.path());
+    // Not the first start: no sample offer.
+    config_.write("Quorvex.ini", "[Settings]\nFirst Run=0\n");
+  }
+  ~DesktopFlowTest() override { ::unsetenv("QUORVEX_ORDER_SERVER"); }
+
+  void run(DesktopApp& app, int command) { app.window().actionFor(command)->trigger(); }
+
+  TempDir home_;
+  TempDir config_;
+  TempDir server_root_;
+  FtpServer server_;
+  fs::path sample_;
+  ModalDriver driver_;
+};
+
+TEST_F(DesktopFlowTest, SaveBuildAndPublishThroughTheMenus) {
+  DesktopApp app(home_.path(), config_.path() / "Quorvex.ini");
+  ASSERT_TRUE(app.start(sample_));
+  MainWindow& window = app.window();
+  EXPECT_EQ(window.windowTitle(), QString("%1 - Quorvex").arg(kSampleCompany));
+  CFtp& servers = *app.document().m_pFtp;
+  servers.ftpHost = server_.host();
+  servers.ftpUser = "webuser";
+  servers.ftpPassword = "webpass";
+  servers.vendorId = "merchant";
+  servers.vendorPassword = "orderpw";
+
+  // A step whose dialog this version lacks: the navigator follows the step,
+  // the user is told, nothing changes.
+  run(app, kCmdTax);
+  EXPECT_EQ(window.navigator()->currentPage(), 3);
+  ASSERT_FALSE(driver_.messages.empty());
+  EXPECT_NE(driver_.messages.back().find("\"Tax Settings\" is not yet available"),
+            std::string::npos);
+  EXPECT_FALSE(app.lifecycle().modified());
+
+  // Save As through the file dialog writes a document the tool reads.
+  const fs::path saved = home_.path() / (std::string(kSampleCompany) + ".qvx");
+  driver_.on("QFileDialog", [&](QWidget& dialog) {
+    auto& files = static_cast<QFileDialog&>(dialog);
+    files.selectFile(QString::fromStdString(saved.string()));
+    static_cast<QDialog&>(files).accept();
+  });
+  run(app, kCmdSaveAs);
+  ASSERT_TRUE(fs::exists(saved));
+  testing::CliResult dump = testing::runCli({"--home", home_.path().string(), "dump", saved.string()});
+  EXPECT_EQ(dump.exit_status, 0) << dump.err;
+  EXPECT_NE(dump.out.find("\"webuser\""), std::string::npos);
+
+  // Build through the build choice and the progress dialog.
+  driver_.on("Save Web Site Locally", buildLocallyWithoutViewing);
+  run(app, kCmdSaveSiteLocally);
+  const fs::path site = home_.path() / kSampleCompany;
+  EXPECT_TRUE(fs::exists(site / "index.html"));
+  EXPECT_TRUE(fs::exists(site / "shop.html"));
+  EXPECT_FALSE(app.lifecycle().modified());
+  EXPECT_EQ(window.navigator()->currentPage(), 4);
+
+  // Publish: builds again, then GO uploads to both servers; Close.
+  bool pressedGo = false;
+  driver_.on("Publish Web Site To Internet", [&](QWidget& dialog) {
+    if (!pressedGo) {
+      pressedGo = true;
+      click(dialog, "&GO");
+    } else if (hasLabel(dialog, "Finished") || hasLabel(dialog, "Error")) {
+      click(dialog, "Close");
+    }
+  });
+  run(app, kCmdPublish);
+  EXPECT_TRUE(pressedGo);
+  EXPECT_TRUE(fs::exists(server_root_.path() / "web" / "index.html"));
+  EXPECT_TRUE(fs::exists(server_root_.path() / "orders" / "order.txt"));
+  CBrenquilDoc reread(app.env());
+  ASSERT_TRUE(reread.open(saved).ok());
+  EXPECT_EQ(reread.m_pWebFileList->entries.size(), app.document().m_pWebFileList->entries.size());
+
+  // Cancel during a build stops it: the document is not saved after it.
+  driver_.on("Saving Web Site Locally", [](QWidget& dialog) { click(dialog, "Cancel"); });
+  run(app, kCmdSaveSiteLocally);
+  EXPECT_TRUE(app.lifecycle().modified());
+}
+
+}  // namespace
+}  // namespace quorvex::ui

@@ -1,0 +1,184 @@
+// ui_screenshots OUTDIR: starts the desktop program on the sample company in
+// a fresh home and saves a PNG of the main window (one per navigator page),
+// of each menu opened over it and of every dialog of the program's own,
+// each named after what it shows. Run by scripts/screenshots-app.sh.
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "app/command_ids.h"
+#include "app/publish_model.h"
+#include "app/save_site_dialog.h"
+#include "company/brenquil_doc.h"
+#include "platform/home.h"
+#include "publish/upload_settings.h"
+#include "ui/desktop_app.h"
+#include "ui/help_window.h"
+#include "ui/navigator.h"
+#include "ui/publish_dialog.h"
+#include "ui/sales_log_viewer.h"
+#include "ui/save_site_choice_dialog.h"
+
+namespace fs = std::filesystem;
+using namespace quorvex;
+using namespace quorvex::ui;
+
+namespace {
+
+constexpr char kCompany[] = "Acme Outdoor Supply";
+
+fs::path outDir;
+
+void save(const QPixmap& picture, const QString& name) {
+  const QString file = QString::fromStdString((outDir / name.toStdString()).string()) + ".png";
+  if (!picture.save(file)) std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+}
+
+// Shows `widget` as a window, lets it lay itself out and saves it.
+void capture(QWidget& widget, const QString& name) {
+  widget.show();
+  QTest::qWait(150);
+  save(widget.grab(), name);
+  widget.hide();
+}
+
+// The main window with `menu` open under its title (and `submenu`, when
+// given, beside it).
+void captureMenu(MainWindow& window, QAction* title, QMenu* submenu, const QString& name) {
+  QMenu* menu = title->menu();
+  window.menuBar()->setActiveAction(title);
+  QTest::qWait(150);
+  if (submenu != nullptr) {
+    menu->setActiveAction(submenu->menuAction());
+    submenu->popup(menu->geometry().topRight() - QPoint(0, 0) +
+                   QPoint(0, menu->actionGeometry(submenu->menuAction()).top()));
+    QTest::qWait(150);
+  }
+  QPixmap picture = window.grab();
+  QPainter painter(&picture);
+  for (QMenu* open : {menu, submenu}) {
+    if (open == nullptr || !open->isVisible()) continue;
+    painter.drawPixmap(window.mapFromGlobal(open->geometry().topLeft()), open->grab());
+  }
+  painter.end();
+  save(picture, name);
+  if (submenu != nullptr) submenu->hide();
+  menu->hide();
+  window.menuBar()->setActiveAction(nullptr);
+}
+
+// Saves the active modal window titled `title` once it has been up for a
+// moment, while a command runs.
+void captureModalWhileRunning(const QString& title, const QString& name) {
+  auto* timer = new QTimer;
+  auto shownFor = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [=] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal->windowTitle() != title) return;
+    if (++*shownFor == 8) {
+      save(modal->grab(), name);
+      timer->stop();
+      timer->deleteLater();
+    }
+  });
+  timer->start(25);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: ui_screenshots OUTDIR\n");
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  outDir = argv[1];
+  fs::create_directories(outDir);
+
+  const fs::path home = fs::temp_directory_path() / "quorvex-screenshots";
+  fs::remove_all(home);
+  if (!seedHome(home, installedDataDir()).ok()) return 1;
+  fs::copy(home / "Sample" / kCompany, home / kCompany, fs::copy_options::recursive);
+  const fs::path document = home / (std::string(kCompany) + ".qvx");
+  fs::copy_file(home / "Sample" / "acme.qvx", document);
+  std::ofstream(home / "Quorvex.ini") << "[Settings]\nFirst Run=0\n";
+
+  DesktopApp app(home, home / "Quorvex.ini");
+  if (!app.start(document)) return 1;
+  MainWindow& window = app.window();
+  window.showNormal();
+  window.setGeometry(40, 40, 960, 640);
+  QTest::qWait(200);
+
+  const QStringList pages = {"Company Information", "Web Site Layout", "Products",
+                             "Ordering Information", "Build and Publish"};
+  for (int page = 0; page < pages.size(); ++page) {
+    window.selectNavigatorPage(page);
+    QTest::qWait(50);
+    save(window.grab(), "Main Window - " + pages[page]);
+  }
+  window.selectNavigatorPage(0);
+
+  for (QAction* title : window.menuBar()->actions()) {
+    QString name = title->text().remove('&');
+    captureMenu(window, title, nullptr, "Menu " + name);
+    if (name == "Navigate") {
+      for (QAction* item : title->menu()->actions()) {
+        if (item->menu() == nullptr) continue;
+        captureMenu(window, title, item->menu(),
+                    "Menu Navigate - " + item->text().remove('&').replace("&&", "&"));
+      }
+    }
+  }
+
+  SaveSiteDialog choice;
+  SaveSiteChoiceDialog choiceView(choice, [] {}, &window);
+  capture(choiceView, "Save Web Site Locally");
+
+  // The progress dialog during a real build of the sample.
+  captureModalWhileRunning("Saving Web Site Locally", "Saving Web Site Locally");
+  const bool built = window.runSaveSite(/*viewSite=*/false);
+  if (!built) std::fprintf(stderr, "the sample's build did not succeed\n");
+
+  CBrenquilDoc& doc = app.document();
+  PublishModel publish(UploadSettings::fromPreferences(*doc.m_pFtp, "orders.example", false),
+                       *doc.m_pWebFileList, *doc.m_pOrderServerFileList, app.env());
+  PublishDialog publishView(publish, &window);
+  capture(publishView, "Publish Web Site To Internet");
+
+  const fs::path site = home / kCompany;
+  std::ofstream(site / "header.csv")
+      << "1001,2024-05-01,Jane Miller,jane@example.com,84.90\n"
+         "1002,2024-05-02,Tom Baker,tom@example.com,19.95\n";
+  std::ofstream(site / "items.csv") << "1001,TENT-2,Two-person tent,1,79.90\n";
+  SalesLogViewer logs(site, &window);
+  capture(logs, "Sales Logs");
+
+  HelpWindow help(&window);
+  help.showTopic(QString::fromStdString((home / "Help" / "Quorvex.html").string()));
+  QTest::qWait(150);
+  save(help.grab(), "Quorvex Help");
+  help.hide();
+
+  // The About box and a message, as the commands show them.
+  captureModalWhileRunning("About Quorvex", "About Quorvex");
+  QTimer::singleShot(600, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+  window.runCommand(kCmdAbout);
+  captureModalWhileRunning("Quorvex", "Message - step not yet available");
+  QTimer::singleShot(600, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+  window.runCommand(kCmdTax);
+  app.lifecycle().setModified(false);
+  fs::remove_all(home);
+  return 0;
+}

@@ -96,4 +96,13 @@ const std::vector<MenuDefinition>& menuBarTable() {
   return table;
 }
 
+const char* promptOf(int command) {
+  for (const MenuDefinition& menu : menuBarTable()) {
+    for (const MenuEntry& entry : menu.entries) {
+      if (entry.kind == MenuEntry::Kind::kItem && entry.command == command) return entry.prompt;
+    }
+  }
+  return "";
+}
+
 }  // namespace quorvex::ui

@@ -46,6 +46,10 @@ enum EditCommand : int {
 // Returns the menu bar, left to right.
 const std::vector<MenuDefinition>& menuBarTable();
 
+// Returns the status bar prompt of the menu item of `command`; "" when no
+// item sends it.
+const char* promptOf(int command);
+
 }  // namespace quorvex::ui
 
 #endif  // QUORVEX_UI_MENU_TABLE_H_

@@ -7,6 +7,7 @@
 
 #include "app/command_ids.h"
 #include "app/step_routing.h"
+#include "ui/menu_table.h"
 #include "ui/navigator_button.h"
 #include "ui/navigator_pane.h"
 
@@ -117,8 +118,8 @@ void Navigator::buildPages() {
     auto* page = new QWidget(pages_);
     for (const StepPlace& place : group.steps) {
       const WizardStep* step = findWizardStep(place.command);
-      auto* button =
-          new NavigatorButton(Look::kStep, place.command, step->title, page, ++number);
+      auto* button = new NavigatorButton(Look::kStep, place.command, step->title, page, ++number,
+                                         QIcon(), promptOf(place.command));
       button->setGeometry(place.x, place.y, 108, 175);
       addButton(button);
     }

@@ -25,8 +25,13 @@ QPainterPath roundedRect(const QRectF& rect, qreal radius) {
 }  // namespace
 
 NavigatorButton::NavigatorButton(Look look, int command, const QString& text, QWidget* parent,
-                                 int number, const QIcon& icon)
-    : QAbstractButton(parent), look_(look), command_(command), number_(number), icon_(icon) {
+                                 int number, const QIcon& icon, const QString& hint)
+    : QAbstractButton(parent),
+      look_(look),
+      command_(command),
+      number_(number),
+      icon_(icon),
+      hint_(hint) {
   setText(text);
   setAccessibleName(text);
   setToolTip(QString(text).replace('\n', ' '));
@@ -126,8 +131,17 @@ void NavigatorButton::paintStep(QPainter& painter) const {
   font.setPointSizeF(9);
   painter.setFont(font);
   painter.setPen(kCardText);
-  painter.drawText(card.adjusted(8, band.height() + 8, -8, -8),
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text());
+  const QRectF textArea = card.adjusted(8, band.height() + 8, -8, -8);
+  QRectF titleArea;
+  painter.drawText(textArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text(),
+                   &titleArea);
+
+  font.setBold(false);
+  font.setPointSizeF(7.5);
+  painter.setFont(font);
+  painter.setPen(QColor(0x5f, 0x6b, 0x7a));
+  painter.drawText(textArea.adjusted(0, titleArea.height() + 6, 0, 0),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, hint_);
 }
 
 }  // namespace quorvex::ui

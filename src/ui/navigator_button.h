@@ -23,10 +23,10 @@ class NavigatorButton : public QAbstractButton {
  public:
   enum class Look { kGroup, kTool, kStep };
 
-  // `number` is the step's number on a step card (ignored otherwise);
-  // `icon` is drawn on a tool button.
+  // `number` and `hint` are the step's number and what it is for on a step
+  // card (ignored otherwise); `icon` is drawn on a tool button.
   NavigatorButton(Look look, int command, const QString& text, QWidget* parent,
-                  int number = 0, const QIcon& icon = QIcon());
+                  int number = 0, const QIcon& icon = QIcon(), const QString& hint = QString());
 
   int command() const { return command_; }
 
@@ -47,6 +47,7 @@ class NavigatorButton : public QAbstractButton {
   int command_;
   int number_;
   QIcon icon_;
+  QString hint_;
   bool selected_ = false;
 };
 

@@ -27,6 +27,7 @@ PublishDialog::PublishDialog(PublishModel& model, QWidget* parent)
   intro->setMinimumWidth(420);
   status_->setMinimumHeight(status_->fontMetrics().height() * 2);
   status_->setWordWrap(true);
+  bar_->setFormat("%v of %m files");
   go_->setDefault(true);
   connect(go_, &QPushButton::clicked, this, &PublishDialog::go);
   connect(uploadAll_, &QPushButton::clicked, this, &PublishDialog::uploadAll);

@@ -15,8 +15,16 @@ namespace quorvex::ui {
 
 namespace {
 
+QLabel* notice(const QString& text) {
+  auto* label = new QLabel(text);
+  label->setAlignment(Qt::AlignCenter);
+  label->setWordWrap(true);
+  return label;
+}
+
 QWidget* tableOf(const SalesLogTable& log) {
-  if (!log.error.empty()) return new QLabel(toQt(log.error));
+  if (!log.error.empty()) return notice(toQt(log.error));
+  if (log.rows.empty()) return notice("No sales have been recorded in this log yet.");
   size_t columns = 0;
   for (const auto& row : log.rows) columns = std::max(columns, row.size());
   auto* table = new QTableWidget(static_cast<int>(log.rows.size()), static_cast<int>(columns));

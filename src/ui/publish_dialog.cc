@@ -71,7 +71,7 @@ void PublishDialog::poll() {
 }
 
 void PublishDialog::reject() {
-  if (model_.close()) {
+  if (model_.accept()) {
     QDialog::reject();
     return;
   }

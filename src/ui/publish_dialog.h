@@ -25,7 +25,7 @@ class PublishDialog : public QDialog {
   // `model` must outlive the dialog.
   PublishDialog(PublishModel& model, QWidget* parent);
 
-  // Close, Esc and the close box: see PublishModel::close().
+  // Close, Esc and the close box: see PublishModel::accept().
   void reject() override;
 
  private:

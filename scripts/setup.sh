@@ -35,6 +35,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-liberation2
   python3-pyftpdlib python3-openssl chromium ccache
   qt6-base-dev
+  libcpp-httplib-dev python3-aiosmtpd
 )
 
 missing=()

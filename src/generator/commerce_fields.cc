@@ -34,6 +34,8 @@ std::string extraFieldRow(const CExtraOrderField& field) {
          "\"></font></td>\n</tr>";
 }
 
+}  // namespace
+
 const COrderFormPage* firstOrderFormPage(const CPageData& pages) {
   for (const Owned<CPage>& page : pages.pages) {
     if (page->pageType == kOrderFormPageType) {
@@ -42,8 +44,6 @@ const COrderFormPage* firstOrderFormPage(const CPageData& pages) {
   }
   return nullptr;
 }
-
-}  // namespace
 
 void CommerceFields::setTax() {
   const CTax& taxes = *context_.doc.m_pTax;

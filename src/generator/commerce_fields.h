@@ -3,7 +3,13 @@
 
 namespace quorvex {
 
+class COrderFormPage;
+class CPageData;
 class GenerationContext;
+
+// Returns the first order form page of `pages`, whose extra fields the order
+// form asks for; null when there is none.
+const COrderFormPage* firstOrderFormPage(const CPageData& pages);
 
 // The order data of the shopping cart that needs no files: the tax table,
 // the extra input fields of the order form and the sales texts of the

@@ -5,6 +5,7 @@
 #include "company/brenquil_doc.h"
 #include "generator/file_copy.h"
 #include "generator/file_error.h"
+#include "generator/order_catalogue_file.h"
 #include "generator/product_template.h"
 #include "generator/reserved_names.h"
 #include "generator/text_helpers.h"
@@ -450,6 +451,7 @@ bool SaveSiteRun::writeShopPages() {
                           context_.expander.expand(*text, "", name));
     context_.enterFile(FileLists::kOrderServer, local, local, name, "", 0, 0);
   }
+  writeOrderCatalogue(context_);
   if (!goOn()) return false;
   if (context_.doc.m_pBusiness->makeTermsPage != 0) {
     context_.setProgress("Writing Terms and Conditions page...");

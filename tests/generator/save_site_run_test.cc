@@ -36,7 +36,8 @@ TEST_F(SaveSiteRunTest, WritesTheSiteInOrderAndEntersEveryFile) {
             (std::vector<std::string>{
                 "Images/spacerb.gif", "Images/spacerg.gif", "Images/spacerw.gif", "Images/nada.gif",
                 "Images/VeriSignSeal.gif", "/thankyou.html", "/order.html", "/products.txt",
-                "/error.html", "/confirm1.txt", "/confirm2.txt", "/confirm3.txt", "/order.txt"}));
+                "/error.html", "/confirm1.txt", "/confirm2.txt", "/confirm3.txt", "/order.txt",
+                "/orderdata.json"}));
   // Stored paths are relative to the program folder; generated files are
   // text, pictures binary, and only the index goes to the root of an add-on
   // site.

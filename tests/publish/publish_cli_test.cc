@@ -109,7 +109,8 @@ TEST_F(PublishCliTest, PublishBuildsTheSiteAndUploadsWhatChanged) {
   EXPECT_EQ(cli(document, "publish"), 0) << errors;
   EXPECT_NE(errors.find("There are no files to upload"), std::string::npos) << errors;
 
-  // A new price changes the shop page and the order server's price list only.
+  // A new price changes the shop page and the order server's price list and
+  // order data only.
   const std::map<fs::path, fs::file_time_type> before = serverFiles();
   const fs::path priceList = home_.path() / kSampleCompany / "PriceList.txt";
   std::string rows = readFile(priceList);
@@ -123,7 +124,8 @@ TEST_F(PublishCliTest, PublishBuildsTheSiteAndUploadsWhatChanged) {
   for (const auto& [file, time] : after) {
     if (!before.contains(file) || before.at(file) != time) uploaded.push_back(file.string());
   }
-  EXPECT_EQ(uploaded, (std::vector<std::string>{"orders/products.txt", "web/shop.html"}));
+  EXPECT_EQ(uploaded, (std::vector<std::string>{"orders/orderdata.json", "orders/products.txt",
+                                                "web/shop.html"}));
   EXPECT_NE(readFile(onWebServer("shop.html")).find("179.00"), std::string::npos);
 }
 

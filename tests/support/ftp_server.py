@@ -1,6 +1,7 @@
 """A real FTP server for the tests, on 127.0.0.1 and a free port.
 
 Usage: ftp_server.py ROOT USER:PASSWORD:FOLDER... [--tls DIR] [--port-file FILE]
+                     [--port N]
 
 Each account is locked into its FOLDER below ROOT (created when missing).
 Unknown user names are refused at USER with 530, as many servers do, so that
@@ -10,15 +11,34 @@ server offers explicit TLS (AUTH TLS) with a self-signed certificate for
 server prints "PORT <n>" when it listens (and writes <n> to FILE with
 --port-file) and ends when its standard input closes, so it never outlives
 the program that started it.
+
+A rename inside a folder named .logFile takes the exclusive lock (flock) on
+that folder's .lock file, the lock under which the order server appends to
+the sales logs there, so that no order is appended to a log while it is
+being renamed for download.
 """
 
+import fcntl
 import os
 import sys
 import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.filesystems import AbstractedFS
 from pyftpdlib.handlers import FTPHandler
 from pyftpdlib.servers import FTPServer
+
+
+class SalesLogLockingFS(AbstractedFS):
+    """Renames the sales logs of a .logFile folder under the order server's lock."""
+
+    def rename(self, src, dst):
+        folder = os.path.dirname(src)
+        if os.path.basename(folder) != ".logFile":
+            return super().rename(src, dst)
+        with open(os.path.join(folder, ".lock"), "a") as lock:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            return super().rename(src, dst)
 
 
 def make_certificate(folder):
@@ -58,6 +78,7 @@ def main():
 
     tls_folder = option("--tls")
     port_file = option("--port-file")
+    port = int(option("--port") or 0)
     root, accounts = args[0], args[1:]
 
     authorizer = DummyAuthorizer()
@@ -80,6 +101,7 @@ def main():
             super().ftp_USER(line)
 
     Handler.authorizer = authorizer
+    Handler.abstracted_fs = SalesLogLockingFS
     Handler.auth_failed_timeout = 0.05
     Handler.permit_foreign_addresses = False
     if tls_folder:
@@ -87,7 +109,7 @@ def main():
         Handler.tls_control_required = False
         Handler.tls_data_required = False
 
-    server = FTPServer(("127.0.0.1", 0), Handler)
+    server = FTPServer(("127.0.0.1", port), Handler)
     server.max_cons = 256
     print("PORT %d" % server.address[1], flush=True)
     if port_file:

@@ -1,0 +1,20 @@
+#ifndef QUORVEX_ORDERD_MAILER_H_
+#define QUORVEX_ORDERD_MAILER_H_
+
+#include "orderd/mail_message.h"
+#include "platform/status.h"
+
+namespace quorvex {
+
+// Sends the order server's e-mails. Implementations are safe to call from
+// several threads at once.
+class Mailer {
+ public:
+  virtual ~Mailer() = default;
+  // Sends `message`; fails with a message saying why it could not.
+  virtual Status send(const MailMessage& message) = 0;
+};
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_ORDERD_MAILER_H_

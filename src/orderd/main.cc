@@ -1,0 +1,153 @@
+// quorvex-orderd: the order server the generated shops post their orders to.
+//
+//   quorvex-orderd --data DIR --listen HOST:PORT
+//                  [--smtp URL [--smtp-user U --smtp-password-file F] | --outbox DIR]
+//                  [--allow-origin ORIGIN]...
+//
+// Prints "PORT <n>" once it listens (PORT 0 picks a free port) and serves
+// until SIGINT or SIGTERM.
+#include <curl/curl.h>
+#include <pthread.h>
+#include <signal.h>
+
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "orderd/http_front.h"
+#include "orderd/merchant_folders.h"
+#include "orderd/order_desk.h"
+#include "orderd/outbox_mailer.h"
+#include "orderd/smtp_mailer.h"
+
+namespace {
+
+using namespace quorvex;
+
+constexpr char kUsage[] =
+    "usage: quorvex-orderd --data DIR --listen HOST:PORT\n"
+    "                      [--smtp URL [--smtp-user U --smtp-password-file F] | --outbox DIR]\n"
+    "                      [--allow-origin ORIGIN]...\n";
+
+struct Options {
+  std::string data;
+  std::string host;
+  int port = -1;
+  std::string smtpUrl;
+  std::string smtpUser;
+  std::string smtpPasswordFile;
+  std::string outbox;
+  std::vector<std::string> extraOrigins;
+};
+
+std::optional<Options> parseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string name = argv[i];
+    if (i + 1 >= argc) return std::nullopt;
+    const std::string value = argv[++i];
+    if (name == "--data") {
+      options.data = value;
+    } else if (name == "--listen") {
+      const size_t colon = value.rfind(':');
+      if (colon == std::string::npos) return std::nullopt;
+      options.host = value.substr(0, colon);
+      try {
+        options.port = std::stoi(value.substr(colon + 1));
+      } catch (const std::exception&) {
+        return std::nullopt;
+      }
+    } else if (name == "--smtp") {
+      options.smtpUrl = value;
+    } else if (name == "--smtp-user") {
+      options.smtpUser = value;
+    } else if (name == "--smtp-password-file") {
+      options.smtpPasswordFile = value;
+    } else if (name == "--outbox") {
+      options.outbox = value;
+    } else if (name == "--allow-origin") {
+      options.extraOrigins.push_back(value);
+    } else {
+      return std::nullopt;
+    }
+  }
+  const bool oneMailer = options.smtpUrl.empty() != options.outbox.empty();
+  if (options.data.empty() || options.port < 0 || options.port > 65535 || !oneMailer) {
+    return std::nullopt;
+  }
+  return options;
+}
+
+// The first line of the password file, or nullopt when it cannot be read.
+std::optional<std::string> readPassword(const std::string& file) {
+  if (file.empty()) return std::string();
+  std::ifstream in(file);
+  std::string password;
+  if (!in || !std::getline(in, password)) return std::nullopt;
+  return password;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::optional<Options> options = parseOptions(argc, argv);
+  if (!options) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  std::unique_ptr<Mailer> mailer;
+  if (!options->outbox.empty()) {
+    std::error_code error;
+    std::filesystem::create_directories(options->outbox, error);
+    if (error) {
+      std::cerr << "Cannot make the outbox " << options->outbox << ": " << error.message() << "\n";
+      return 1;
+    }
+    mailer = std::make_unique<OutboxMailer>(options->outbox);
+  } else {
+    const std::optional<std::string> password = readPassword(options->smtpPasswordFile);
+    if (!password) {
+      std::cerr << "Cannot read the password file " << options->smtpPasswordFile << "\n";
+      return 1;
+    }
+    mailer = std::make_unique<SmtpMailer>(options->smtpUrl, options->smtpUser, *password);
+  }
+  if (!std::filesystem::is_directory(options->data)) {
+    std::cerr << "The data folder " << options->data << " does not exist.\n";
+    return 1;
+  }
+  curl_global_init(CURL_GLOBAL_DEFAULT);
+
+  // The signals are taken by one thread, which stops the server; every
+  // other thread inherits the blocked mask.
+  sigset_t stopSignals;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+  signal(SIGPIPE, SIG_IGN);
+
+  MerchantFolders merchants(options->data);
+  OrderDesk desk(merchants, *mailer);
+  HttpFront front(desk, options->extraOrigins);
+  const int port = front.bind(options->host, options->port);
+  if (port < 0) {
+    std::cerr << "Cannot listen on " << options->host << ":" << options->port << "\n";
+    return 1;
+  }
+  std::cout << "PORT " << port << std::endl;
+  std::thread stopper([&] {
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    front.stop();
+  });
+  stopper.detach();
+  const bool served = front.serve();
+  curl_global_cleanup();
+  return served ? 0 : 1;
+}

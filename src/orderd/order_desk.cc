@@ -1,0 +1,150 @@
+#include "orderd/order_desk.h"
+
+#include <chrono>
+#include <ctime>
+#include <iostream>
+#include <random>
+
+#include "orderd/sales_log_store.h"
+#include "platform/strings.h"
+#include "publish/order_text_fields.h"
+
+namespace quorvex {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The sender of the e-mails when the merchant named none.
+constexpr char kDefaultSender[] = "orders@localhost";
+
+std::string dateText(std::chrono::system_clock::time_point time) {
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
+  std::tm utc{};
+  gmtime_r(&seconds, &utc);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc);
+  return text;
+}
+
+// Twelve random digits, the first not 0.
+std::string newCustomerId() {
+  thread_local std::mt19937_64 random{std::random_device{}()};
+  std::uniform_int_distribution<int64_t> digits(100000000000, 999999999999);
+  return std::to_string(digits(random));
+}
+
+// `errorPage` with `reason` as the first paragraph of its body; a page of
+// its own when the merchant has none.
+std::string refusalPage(const std::string& errorPage, const std::string& reason) {
+  const std::string paragraph = "<p class=\"order-error\">" + escapeHtml(reason) + "</p>";
+  const size_t body = toLowerAscii(errorPage).find("<body");
+  const size_t bodyEnd = body == std::string::npos ? body : errorPage.find('>', body);
+  if (bodyEnd == std::string::npos) {
+    return "<!DOCTYPE html>\r\n<html><head><title>Order not placed</title></head><body>\r\n" +
+           paragraph + "\r\n</body></html>\r\n";
+  }
+  std::string page = errorPage;
+  page.insert(bodyEnd + 1, "\r\n" + paragraph);
+  return page;
+}
+
+OrderReply refusal(int httpStatus, const std::string& reason, const std::string& errorPage) {
+  OrderReply reply;
+  reply.httpStatus = httpStatus;
+  reply.reason = reason;
+  reply.page = refusalPage(errorPage, reason);
+  return reply;
+}
+
+// The confirmation text the customer gets: published as confirm1.txt for
+// normal items only, confirm2.txt for downloads only, confirm3.txt for both.
+const char* confirmationFile(const PricedOrder& priced) {
+  if (!priced.hasDownloads) return "confirm1.txt";
+  return priced.hasShippedItems ? "confirm3.txt" : "confirm2.txt";
+}
+
+}  // namespace
+
+OrderDesk::OrderDesk(const MerchantFolders& merchants, Mailer& mailer)
+    : merchants_(merchants), mailer_(mailer) {}
+
+std::string OrderDesk::shopOriginOf(std::string_view vendor) const {
+  const std::optional<fs::path> folder = merchants_.find(vendor);
+  OrderCatalogue catalogue;
+  if (!folder || !MerchantFolders::readCatalogue(*folder, catalogue).ok()) return "";
+  return catalogue.shopOrigin;
+}
+
+OrderReply OrderDesk::take(std::string_view body, const std::string& remoteAddress,
+                           const std::string& userAgent) {
+  PlacedOrder order;
+  if (Status status = parseOrderRequest(body, order.request); !status.ok()) {
+    return refusal(400, status.message(), "");
+  }
+  const std::optional<fs::path> folder = merchants_.find(order.request.vendor);
+  if (!folder) {
+    return refusal(404, "The shop \"" + order.request.vendor + "\" takes no orders here.", "");
+  }
+  const std::string errorPage = MerchantFolders::readText(*folder, "error.html");
+  OrderCatalogue catalogue;
+  if (Status status = MerchantFolders::readCatalogue(*folder, catalogue); !status.ok()) {
+    std::cerr << *folder << ": " << status.message() << "\n";
+    return refusal(500, "This shop cannot take orders at the moment.", errorPage);
+  }
+  if (Status status = priceOrder(order.request, catalogue, order.priced); !status.ok()) {
+    OrderReply reply = refusal(422, status.message(), errorPage);
+    reply.shopOrigin = catalogue.shopOrigin;
+    return reply;
+  }
+  const auto now = std::chrono::system_clock::now();
+  order.date = dateText(now);
+  order.downloadsExpire = dateText(now + std::chrono::days(catalogue.downloadExpiryDays));
+  order.customerId = newCustomerId();
+  order.remoteAddress = remoteAddress;
+  order.userAgent = userAgent.substr(0, kMaxFieldChars);
+  if (Status status = SalesLogStore::record(*folder, order, catalogue); !status.ok()) {
+    std::cerr << status.message() << "\n";
+    return refusal(500, "Your order could not be recorded. Please try again later.", errorPage);
+  }
+  OrderReply reply;
+  reply.shopOrigin = catalogue.shopOrigin;
+  reply.orderNumber = order.orderNumber;
+  reply.customerId = order.customerId;
+  reply.grandTotal = formatCents(order.priced.grandTotal);
+  reply.mailed = mail(*folder, order, catalogue);
+  reply.page = OrderTextFields(order, catalogue)
+                   .fill(MerchantFolders::readText(*folder, "thankyou.html"),
+                         OrderTextFields::Escape::kHtml);
+  return reply;
+}
+
+bool OrderDesk::mail(const fs::path& folder, const PlacedOrder& order,
+                     const OrderCatalogue& catalogue) {
+  const OrderTextFields fields(order, catalogue);
+  const std::string sender = !catalogue.notifyFrom.empty()   ? catalogue.notifyFrom
+                             : !catalogue.orderEmail.empty() ? catalogue.orderEmail
+                                                             : kDefaultSender;
+  std::vector<MailMessage> messages;
+  MailMessage notification{sender, {}, "Order " + order.orderNumber,
+                           fields.fill(MerchantFolders::readText(folder, "order.txt"),
+                                       OrderTextFields::Escape::kNone)};
+  for (const std::string& to : {catalogue.orderEmail, catalogue.extraNotifyTo}) {
+    if (isPlainEmailAddress(to)) notification.to.push_back(to);
+  }
+  if (!notification.to.empty()) messages.push_back(std::move(notification));
+  messages.push_back({sender, {order.request.email},
+                      "Your order " + order.orderNumber + " from " + catalogue.companyName,
+                      fields.fill(MerchantFolders::readText(folder, confirmationFile(order.priced)),
+                                  OrderTextFields::Escape::kNone)});
+  bool sent = true;
+  for (const MailMessage& message : messages) {
+    if (Status status = mailer_.send(message); !status.ok()) {
+      std::cerr << "Order " << order.orderNumber << ": " << status.message() << "\n";
+      sent = false;
+    }
+  }
+  return sent;
+}
+
+}  // namespace quorvex

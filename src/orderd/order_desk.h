@@ -1,0 +1,65 @@
+#ifndef QUORVEX_ORDERD_ORDER_DESK_H_
+#define QUORVEX_ORDERD_ORDER_DESK_H_
+
+#include <string>
+#include <string_view>
+
+#include "orderd/mailer.h"
+#include "orderd/merchant_folders.h"
+#include "publish/placed_order.h"
+
+namespace quorvex {
+
+// What the order server answers to one order.
+struct OrderReply {
+  // 200 accepted; 400 a request the shop should not have sent; 404 an
+  // unknown vendor; 422 an order refused for a reason the customer can
+  // mend; 500 the order could not be recorded.
+  int httpStatus = 200;
+  // The reason of a refusal, as the shop shows it; empty when accepted.
+  std::string reason;
+  // The page to show: the merchant's thankyou.html with the order's fields
+  // filled in, or error.html with the reason at the top of its body.
+  std::string page;
+  // Filled when accepted.
+  std::string orderNumber;
+  std::string customerId;
+  std::string grandTotal;
+  // False when an e-mail of the accepted order could not be sent.
+  bool mailed = true;
+  // The origin whose scripts may read the reply (OrderCatalogue::shopOrigin)
+  // when the vendor's data could be read; "" otherwise.
+  std::string shopOrigin;
+};
+
+// Takes orders: checks and prices each against its merchant's data, records
+// it in the merchant's sales logs, mails the merchant's notification and the
+// customer's confirmation, and says what to answer. Safe to use from several
+// threads at once.
+class OrderDesk {
+ public:
+  // Both must outlive the desk.
+  OrderDesk(const MerchantFolders& merchants, Mailer& mailer);
+
+  // Takes the order in `body` (JSON, see parseOrderRequest()) that arrived
+  // from `remoteAddress` with the browser `userAgent`.
+  OrderReply take(std::string_view body, const std::string& remoteAddress,
+                  const std::string& userAgent);
+
+  // Returns the web origin whose scripts may post orders for `vendor` (see
+  // OrderCatalogue::shopOrigin); "" when there is none.
+  std::string shopOriginOf(std::string_view vendor) const;
+
+ private:
+  // Sends the merchant's notification and the customer's confirmation;
+  // false when one of them failed (the failure is written to stderr).
+  bool mail(const std::filesystem::path& folder, const PlacedOrder& order,
+            const OrderCatalogue& catalogue);
+
+  const MerchantFolders& merchants_;
+  Mailer& mailer_;
+};
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_ORDERD_ORDER_DESK_H_

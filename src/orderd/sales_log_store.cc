@@ -1,0 +1,126 @@
+#include "orderd/sales_log_store.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "publish/sales_log_lines.h"
+
+namespace quorvex {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kFirstOrderNumber = 100001;
+constexpr int kLastOrderNumber = 999999;
+
+Status systemFailure(const std::string& what, const fs::path& path) {
+  return Status::failure(what + " " + path.string() + ": " + std::strerror(errno));
+}
+
+// An open file descriptor, closed when it goes.
+class FileHandle {
+ public:
+  explicit FileHandle(int fd) : fd_(fd) {}
+  ~FileHandle() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  int fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+bool writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+// Reads the last order number from the lock file and writes the next one
+// back.
+Status nextOrderNumber(int lockFd, const fs::path& lockPath, int& number) {
+  char text[16] = {};
+  const ssize_t size = ::pread(lockFd, text, sizeof text - 1, 0);
+  if (size < 0) return systemFailure("Could not read", lockPath);
+  const int last = std::atoi(text);
+  number = last >= kFirstOrderNumber && last < kLastOrderNumber ? last + 1 : kFirstOrderNumber;
+  const std::string next = std::to_string(number) + "\n";
+  if (::ftruncate(lockFd, 0) != 0 || ::pwrite(lockFd, next.data(), next.size(), 0) !=
+                                         static_cast<ssize_t>(next.size())) {
+    return systemFailure("Could not write", lockPath);
+  }
+  return Status::success();
+}
+
+// An open log with its size before the order's lines.
+struct OpenLog {
+  fs::path path;
+  std::unique_ptr<FileHandle> file;
+  off_t sizeBefore = 0;
+};
+
+// Appends each log's lines; when one cannot be written whole, every log is
+// cut back to its size before, so that no part of the order stays.
+Status appendAll(const std::vector<std::pair<fs::path, const std::string*>>& logs) {
+  std::vector<OpenLog> open;
+  for (const auto& [path, lines] : logs) {
+    OpenLog& log = open.emplace_back();
+    log.path = path;
+    log.file = std::make_unique<FileHandle>(
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    if (log.file->fd() < 0) return systemFailure("Could not open", path);
+    log.sizeBefore = ::lseek(log.file->fd(), 0, SEEK_END);
+    if (log.sizeBefore < 0) return systemFailure("Could not append to", path);
+  }
+  for (size_t i = 0; i < open.size(); ++i) {
+    if (writeAll(open[i].file->fd(), *logs[i].second)) continue;
+    Status failure = systemFailure("Could not append to", open[i].path);
+    for (size_t k = 0; k <= i; ++k) {
+      if (::ftruncate(open[k].file->fd(), open[k].sizeBefore) != 0) {
+        return systemFailure("Could not append to nor repair", open[k].path);
+      }
+    }
+    return failure;
+  }
+  return Status::success();
+}
+
+}  // namespace
+
+Status SalesLogStore::record(const fs::path& merchantFolder, PlacedOrder& order,
+                             const OrderCatalogue& catalogue) {
+  const fs::path logs = merchantFolder / ".logFile";
+  std::error_code error;
+  fs::create_directories(logs, error);
+  if (error) return Status::failure("Could not make " + logs.string() + ": " + error.message());
+  const fs::path lockPath = logs / kLockFileName;
+  FileHandle lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
+  if (lock.fd() < 0) return systemFailure("Could not open", lockPath);
+  while (::flock(lock.fd(), LOCK_EX) != 0) {
+    if (errno != EINTR) return systemFailure("Could not lock", lockPath);
+  }
+  int number = 0;
+  if (Status status = nextOrderNumber(lock.fd(), lockPath, number); !status.ok()) return status;
+  order.orderNumber = std::to_string(number);
+  const SalesLogLines lines = SalesLogLines::of(order, catalogue);
+  return appendAll({{logs / "header.dat", &lines.header},
+                    {logs / "items.dat", &lines.items},
+                    {logs / "payment.dat", &lines.payment},
+                    {logs / "misc.dat", &lines.misc}});
+}
+
+}  // namespace quorvex

@@ -1,0 +1,226 @@
+#include "publish/order_catalogue.h"
+
+#include <nlohmann/json.hpp>
+
+#include "platform/text_encoding.h"
+
+namespace quorvex {
+
+namespace {
+
+using nlohmann::json;
+
+constexpr const char* kBasisNames[] = {"subtotal", "weight", "quantity", "flatRate"};
+
+json text(const std::string& cp1252) { return cp1252ToUtf8(cp1252); }
+
+json textList(const std::vector<std::string>& list) {
+  json array = json::array();
+  for (const std::string& item : list) array.push_back(text(item));
+  return array;
+}
+
+// Reads the members of one JSON object; the first failure is kept and later
+// reads do nothing, so a reader goes through its fields without a check
+// after each.
+class ObjectReader {
+ public:
+  ObjectReader(const json& object, std::string where, Status& status)
+      : object_(object), where_(std::move(where)), status_(status) {
+    if (!object_.is_object()) fail("");
+  }
+
+  const json* member(const char* name, json::value_t kind) {
+    if (!status_.ok()) return nullptr;
+    auto found = object_.find(name);
+    const bool numberWanted = kind == json::value_t::number_float;
+    if (found == object_.end() || (numberWanted ? !found->is_number() : found->type() != kind)) {
+      fail(name);
+      return nullptr;
+    }
+    return &*found;
+  }
+
+  void read(const char* name, std::string& out) {
+    if (const json* value = member(name, json::value_t::string)) {
+      std::optional<std::string> converted = utf8ToCp1252(value->get<std::string>());
+      if (!converted) return fail(name);
+      out = std::move(*converted);
+    }
+  }
+  template <typename Number>
+  void readNumber(const char* name, Number& out) {
+    if (const json* value = member(name, json::value_t::number_float)) out = value->get<Number>();
+  }
+  void read(const char* name, bool& out) {
+    if (const json* value = member(name, json::value_t::boolean)) out = value->get<bool>();
+  }
+  void read(const char* name, std::vector<std::string>& out) {
+    const json* list = member(name, json::value_t::array);
+    if (!list) return;
+    for (const json& item : *list) {
+      std::optional<std::string> converted =
+          item.is_string() ? utf8ToCp1252(item.get<std::string>()) : std::nullopt;
+      if (!converted) return fail(name);
+      out.push_back(std::move(*converted));
+    }
+  }
+  template <typename Number>
+  void readNumbers(const char* name, std::vector<Number>& out) {
+    const json* list = member(name, json::value_t::array);
+    if (!list) return;
+    for (const json& item : *list) {
+      if (!item.is_number()) return fail(name);
+      out.push_back(item.get<Number>());
+    }
+  }
+  // Reads an array of objects, each with `readItem(ObjectReader&, Item&)`.
+  template <typename Item, typename ReadItem>
+  void readObjects(const char* name, std::vector<Item>& out, ReadItem readItem) {
+    const json* list = member(name, json::value_t::array);
+    if (!list) return;
+    for (size_t i = 0; i < list->size() && status_.ok(); ++i) {
+      ObjectReader item((*list)[i], where_ + name + "[" + std::to_string(i) + "].", status_);
+      readItem(item, out.emplace_back());
+    }
+  }
+
+ private:
+  void fail(const std::string& name) {
+    if (status_.ok()) {
+      status_ = Status::failure("The order data has no valid \"" + where_ + name + "\".");
+    }
+  }
+
+  const json& object_;
+  std::string where_;
+  Status& status_;
+};
+
+void readFeature(ObjectReader& reader, CatalogueFeature& feature) {
+  reader.read("name", feature.name);
+  reader.read("options", feature.options);
+}
+
+void readProduct(ObjectReader& reader, CatalogueProduct& product) {
+  reader.read("partNumber", product.partNumber);
+  reader.read("description", product.description);
+  reader.readNumber("price", product.price);
+  reader.readNumber("weight", product.weight);
+  reader.read("taxable", product.taxable);
+  reader.read("download", product.download);
+  reader.readObjects("features", product.features, readFeature);
+}
+
+void readTax(ObjectReader& reader, CatalogueTax& tax) {
+  reader.read("region", tax.region);
+  reader.readNumber("rate", tax.rate);
+}
+
+void readShippingType(ObjectReader& reader, CatalogueShippingType& type) {
+  reader.read("label", type.label);
+  reader.readNumber("flatRate", type.flatRate);
+  reader.readNumbers("limits", type.limits);
+  reader.readNumbers("charges", type.charges);
+}
+
+void readExtraField(ObjectReader& reader, CatalogueExtraField& field) {
+  reader.read("name", field.name);
+  reader.read("label", field.label);
+  reader.readNumber("maxLength", field.maxLength);
+}
+
+}  // namespace
+
+const CatalogueProduct* OrderCatalogue::findProduct(std::string_view partNumber) const {
+  for (const CatalogueProduct& product : products) {
+    if (product.partNumber == partNumber) return &product;
+  }
+  return nullptr;
+}
+
+std::string OrderCatalogue::toJson() const {
+  json out;
+  json& productList = out["products"] = json::array();
+  for (const CatalogueProduct& product : products) {
+    json features = json::array();
+    for (const CatalogueFeature& feature : product.features) {
+      features.push_back({{"name", text(feature.name)}, {"options", textList(feature.options)}});
+    }
+    productList.push_back({{"partNumber", text(product.partNumber)},
+                           {"description", text(product.description)},
+                           {"price", product.price},
+                           {"weight", product.weight},
+                           {"taxable", product.taxable},
+                           {"download", product.download},
+                           {"features", features}});
+  }
+  json& taxList = out["taxes"] = json::array();
+  for (const CatalogueTax& tax : taxes) {
+    taxList.push_back({{"region", text(tax.region)}, {"rate", tax.rate}});
+  }
+  out["shippingBasis"] = kBasisNames[static_cast<int>(shippingBasis)];
+  out["handlingCharge"] = handlingCharge;
+  json& typeList = out["shippingTypes"] = json::array();
+  for (const CatalogueShippingType& type : shippingTypes) {
+    typeList.push_back({{"label", text(type.label)},
+                        {"flatRate", type.flatRate},
+                        {"limits", type.limits},
+                        {"charges", type.charges}});
+  }
+  json& fieldList = out["extraFields"] = json::array();
+  for (const CatalogueExtraField& field : extraFields) {
+    fieldList.push_back(
+        {{"name", text(field.name)}, {"label", text(field.label)}, {"maxLength", field.maxLength}});
+  }
+  out["paymentMethods"] = textList(paymentMethods);
+  out["companyName"] = text(companyName);
+  out["shopOrigin"] = text(shopOrigin);
+  out["orderEmail"] = text(orderEmail);
+  out["notifyFrom"] = text(notifyFrom);
+  out["extraNotifyTo"] = text(extraNotifyTo);
+  out["downloadExpiryDays"] = downloadExpiryDays;
+  return out.dump(1) + "\n";
+}
+
+Status OrderCatalogue::fromJson(std::string_view jsonText, OrderCatalogue& catalogue) {
+  const json parsed = json::parse(jsonText, nullptr, /*allow_exceptions=*/false);
+  if (parsed.is_discarded()) return Status::failure("The order data is not valid JSON.");
+  Status status = Status::success();
+  OrderCatalogue read;
+  ObjectReader reader(parsed, "", status);
+  reader.readObjects("products", read.products, readProduct);
+  reader.readObjects("taxes", read.taxes, readTax);
+  std::string basis;
+  reader.read("shippingBasis", basis);
+  reader.readNumber("handlingCharge", read.handlingCharge);
+  reader.readObjects("shippingTypes", read.shippingTypes, readShippingType);
+  reader.readObjects("extraFields", read.extraFields, readExtraField);
+  reader.read("paymentMethods", read.paymentMethods);
+  reader.read("companyName", read.companyName);
+  reader.read("shopOrigin", read.shopOrigin);
+  reader.read("orderEmail", read.orderEmail);
+  reader.read("notifyFrom", read.notifyFrom);
+  reader.read("extraNotifyTo", read.extraNotifyTo);
+  reader.readNumber("downloadExpiryDays", read.downloadExpiryDays);
+  if (!status.ok()) return status;
+  bool basisKnown = false;
+  for (int i = 0; i < 4; ++i) {
+    if (basis == kBasisNames[i]) {
+      read.shippingBasis = static_cast<ShippingBasis>(i);
+      basisKnown = true;
+    }
+  }
+  if (!basisKnown) return Status::failure("The order data has no valid \"shippingBasis\".");
+  for (const CatalogueShippingType& type : read.shippingTypes) {
+    const bool tableFits = type.charges.empty() || type.charges.size() == type.limits.size() + 1;
+    if (read.shippingBasis != ShippingBasis::kFlatRate && !tableFits) {
+      return Status::failure("The order data's shipping type \"" + type.label +
+                             "\" needs one charge more than it has limits.");
+    }
+  }
+  catalogue = std::move(read);
+  return Status::success();
+}
+
+}  // namespace quorvex

@@ -1,0 +1,153 @@
+#include "publish/order_pricing.h"
+
+#include <algorithm>
+
+#include "platform/strings.h"
+
+namespace quorvex {
+
+namespace {
+
+// Checks the chosen options of one line against the product's features and
+// returns them in the features' order.
+Status checkOptions(const OrderItem& item, const CatalogueProduct& product,
+                    std::vector<std::pair<std::string, std::string>>& options) {
+  for (const auto& [feature, option] : item.options) {
+    auto offered = std::find_if(product.features.begin(), product.features.end(),
+                                [&](const CatalogueFeature& f) { return f.name == feature; });
+    if (offered == product.features.end()) {
+      return Status::failure(item.partNumber + " has no choice \"" + feature + "\".");
+    }
+    if (std::find(offered->options.begin(), offered->options.end(), option) ==
+        offered->options.end()) {
+      return Status::failure(item.partNumber + " is not offered with " + feature + " \"" + option +
+                             "\".");
+    }
+  }
+  for (const CatalogueFeature& feature : product.features) {
+    auto chosen = std::find_if(item.options.begin(), item.options.end(),
+                               [&](const auto& option) { return option.first == feature.name; });
+    if (chosen == item.options.end()) {
+      return Status::failure("Please choose the " + feature.name + " of " + item.partNumber + ".");
+    }
+    options.push_back(*chosen);
+  }
+  return Status::success();
+}
+
+Status priceLine(const OrderItem& item, const OrderCatalogue& catalogue, PricedLine& line) {
+  const CatalogueProduct* product = catalogue.findProduct(item.partNumber);
+  if (!product) {
+    return Status::failure("The item " + item.partNumber + " is not sold here any more.");
+  }
+  if (parseCents(item.shownPrice) != product->price) {
+    return Status::failure("The price of " + item.partNumber + " is now " +
+                           formatCents(product->price) + ". Please check your cart again.");
+  }
+  line.product = product;
+  line.quantity = item.quantity;
+  line.unitPrice = product->price;
+  line.total = product->price * item.quantity;
+  return checkOptions(item, *product, line.options);
+}
+
+Cents shippingCharge(const OrderCatalogue& catalogue, const CatalogueShippingType& type,
+                     const PricedOrder& priced) {
+  if (catalogue.shippingBasis == OrderCatalogue::ShippingBasis::kFlatRate) {
+    return type.flatRate + catalogue.handlingCharge;
+  }
+  double value = 0;
+  for (const PricedLine& line : priced.lines) {
+    if (line.product->download) continue;
+    switch (catalogue.shippingBasis) {
+      case OrderCatalogue::ShippingBasis::kWeight:
+        value += line.product->weight * line.quantity;
+        break;
+      case OrderCatalogue::ShippingBasis::kQuantity:
+        value += line.quantity;
+        break;
+      default:
+        value += static_cast<double>(line.total) / 100;
+    }
+  }
+  size_t range = 0;
+  while (range < type.limits.size() && value > type.limits[range]) ++range;
+  return type.charges[range] + catalogue.handlingCharge;
+}
+
+Status priceShipping(const OrderRequest& request, const OrderCatalogue& catalogue,
+                     PricedOrder& priced) {
+  if (!priced.hasShippedItems || catalogue.shippingTypes.empty()) return Status::success();
+  auto type = std::find_if(
+      catalogue.shippingTypes.begin(), catalogue.shippingTypes.end(),
+      [&](const CatalogueShippingType& t) { return t.label == request.shippingType; });
+  if (type == catalogue.shippingTypes.end()) {
+    return Status::failure("Please choose one of the shipping types offered.");
+  }
+  const bool flat = catalogue.shippingBasis == OrderCatalogue::ShippingBasis::kFlatRate;
+  if (!flat && type->charges.empty()) {
+    return Status::failure("The shipping type " + type->label +
+                           " has no charges yet; please choose another.");
+  }
+  priced.shippingType = type->label;
+  priced.shipping = shippingCharge(catalogue, *type, priced);
+  return Status::success();
+}
+
+Status priceTax(const OrderRequest& request, const OrderCatalogue& catalogue,
+                PricedOrder& priced) {
+  if (request.taxRegion.empty()) return Status::success();
+  auto tax = std::find_if(catalogue.taxes.begin(), catalogue.taxes.end(),
+                          [&](const CatalogueTax& t) {
+                            return equalsIgnoreCase(t.region, request.taxRegion);
+                          });
+  if (tax == catalogue.taxes.end()) {
+    return Status::failure("The tax region \"" + request.taxRegion + "\" is not known here.");
+  }
+  Cents taxable = 0;
+  for (const PricedLine& line : priced.lines) {
+    if (line.product->taxable) taxable += line.total;
+  }
+  priced.tax = applyRate(taxable, tax->rate);
+  return Status::success();
+}
+
+Status checkChoices(const OrderRequest& request, const OrderCatalogue& catalogue) {
+  const auto& methods = catalogue.paymentMethods;
+  if (std::find(methods.begin(), methods.end(), request.paymentMethod) == methods.end()) {
+    return Status::failure("Please choose one of the payment methods offered.");
+  }
+  for (const auto& [name, value] : request.extraFields) {
+    auto field = std::find_if(catalogue.extraFields.begin(), catalogue.extraFields.end(),
+                              [&](const CatalogueExtraField& f) { return f.name == name; });
+    if (field == catalogue.extraFields.end()) {
+      return Status::failure("The order form has no field \"" + name + "\".");
+    }
+    if (field->maxLength > 0 && value.size() > field->maxLength) {
+      return Status::failure("The field \"" + field->label + "\" is longer than " +
+                             std::to_string(field->maxLength) + " characters.");
+    }
+  }
+  return Status::success();
+}
+
+}  // namespace
+
+Status priceOrder(const OrderRequest& request, const OrderCatalogue& catalogue,
+                  PricedOrder& priced) {
+  PricedOrder result;
+  for (const OrderItem& item : request.items) {
+    PricedLine& line = result.lines.emplace_back();
+    if (Status status = priceLine(item, catalogue, line); !status.ok()) return status;
+    result.subtotal += line.total;
+    (line.product->download ? result.hasDownloads : result.hasShippedItems) = true;
+  }
+  if (Status status = checkChoices(request, catalogue); !status.ok()) return status;
+  if (Status status = priceShipping(request, catalogue, result); !status.ok()) return status;
+  if (Status status = priceTax(request, catalogue, result); !status.ok()) return status;
+  result.grandTotal = result.subtotal + result.tax + result.shipping;
+  priced = std::move(result);
+  return Status::success();
+}
+
+}  // namespace quorvex

@@ -1,0 +1,187 @@
+// The whole order loop against real servers on loopback: the sample company
+// is published to the FTP server, orders are posted to quorvex-orderd as the
+// shop's checkout posts them, and fetch-logs brings the sales logs home.
+
+#include <httplib.h>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "publish/order_request.h"
+#include "support/order_loop.h"
+
+namespace quorvex {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+using testing::OrderLoop;
+using testing::readFile;
+using testing::sampleOrderJson;
+
+class OrderServerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(loop_.started()) << "a server did not start";
+    const testing::CliResult published = loop_.cli("publish");
+    ASSERT_EQ(published.exit_status, 0) << published.err;
+    client_.set_read_timeout(10, 0);
+  }
+
+  // Posts `body` asking for a JSON reply.
+  httplib::Result post(const std::string& body, httplib::Headers headers = {}) {
+    headers.emplace("Accept", "application/json");
+    return client_.Post("/order", headers, body, "text/plain");
+  }
+
+  std::string log(const char* name) const {
+    return readFile(loop_.merchantFolder() / ".logFile" / name);
+  }
+
+  // The messages the SMTP sink received, in order.
+  std::vector<std::string> mails() const {
+    std::vector<std::string> messages;
+    for (int n = 1; fs::exists(loop_.mailFolder() / (std::to_string(n) + ".eml")); ++n) {
+      messages.push_back(readFile(loop_.mailFolder() / (std::to_string(n) + ".eml")));
+    }
+    return messages;
+  }
+
+  OrderLoop loop_;
+  httplib::Client client_{"127.0.0.1", loop_.orderPort()};
+};
+
+size_t lineCount(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+
+std::string withoutCr(std::string text) {
+  std::erase(text, '\r');
+  return text;
+}
+
+TEST_F(OrderServerTest, OrdersAreCheckedLoggedMailedAndFetched) {
+  // Two tents to Washington by ground; a tent and a tarp to Canada by express.
+  const std::string first = sampleOrderJson({{"TENT-2P", 2, "249.00"}}, "Ann", "WA", "Ground");
+  const std::string second = sampleOrderJson(
+      {{"TENT-1P", 1, "189.00"}, {"TARP-L", 1, "89.00"}}, "Bo", "Canada", "Express");
+  std::vector<std::string> orders;
+  for (const auto& [body, total] : {std::pair{first, "544.82"}, std::pair{second, "318.35"}}) {
+    httplib::Result reply = post(body);
+    ASSERT_TRUE(reply);
+    ASSERT_EQ(reply->status, 200) << reply->body;
+    const json answer = json::parse(reply->body);
+    EXPECT_EQ(answer["total"], total);
+    EXPECT_EQ(answer["mailed"], true);
+    orders.push_back(answer["order"].get<std::string>());
+  }
+  EXPECT_EQ(orders, (std::vector<std::string>{"100001", "100002"}));
+
+  // The same order as a form's page: the merchant's thank-you page.
+  httplib::Result page = client_.Post("/order", first, "text/plain");
+  ASSERT_TRUE(page);
+  EXPECT_EQ(page->status, 200);
+  EXPECT_EQ(withoutCr(page->body), withoutCr(readFile(loop_.merchantFolder() / "thankyou.html")));
+
+  // Refusals: nothing is logged or mailed for them.
+  const std::string header = log("header.dat");
+  const std::vector<std::string> mailed = mails();
+  json card = json::parse(first);
+  card["cardNumber"] = "4111111111111111";
+  json stranger = json::parse(first);
+  stranger["vendor"] = "../acmeoutd";
+  json nobody = json::parse(first);
+  nobody["vendor"] = "nobody";
+  struct Refusal {
+    std::string body;
+    int status;
+    const char* reason;
+  };
+  const Refusal refusals[] = {
+      {sampleOrderJson({{"TENT-9P", 1, "1.00"}}, "Cy", "WA", "Ground"), 422,
+       "The item TENT-9P is not sold here any more."},
+      {sampleOrderJson({{"TENT-2P", 1, "199.00"}}, "Cy", "WA", "Ground"), 422,
+       "The price of TENT-2P is now 249.00. Please check your cart again."},
+      {sampleOrderJson({{"TENT-2P", 0, "249.00"}}, "Cy", "WA", "Ground"), 400,
+       "The quantity of TENT-2P must be a whole number from 1 to 9999."},
+      {sampleOrderJson({{"TENT-2P", 1, "249.00"}}, "", "WA", "Ground"), 400,
+       "Please fill in the field \"billing.firstName\"."},
+      {sampleOrderJson({{"TENT-2P", 1, "249.00"}}, "Cy", "WA", "Sled"), 422,
+       "Please choose one of the shipping types offered."},
+      {card.dump(), 400, "The order holds an unknown field \"cardNumber\"."},
+      {stranger.dump(), 404, "The shop \"../acmeoutd\" takes no orders here."},
+      {nobody.dump(), 404, "The shop \"nobody\" takes no orders here."},
+      {"{\"vendor\": ", 400, "The order is not valid JSON."},
+  };
+  for (const Refusal& refusal : refusals) {
+    httplib::Result reply = post(refusal.body);
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->status, refusal.status) << refusal.reason;
+    EXPECT_EQ(json::parse(reply->body)["error"], refusal.reason);
+  }
+  httplib::Result errorPage = client_.Post("/order", refusals[0].body, "text/plain");
+  ASSERT_TRUE(errorPage);
+  EXPECT_NE(errorPage->body.find("<p class=\"order-error\">The item TENT-9P is not sold"),
+            std::string::npos);
+  httplib::Result huge = post(std::string(kMaxOrderRequestBytes + 1, ' '));
+  ASSERT_TRUE(huge);
+  EXPECT_EQ(huge->status, 413);
+  EXPECT_EQ(log("header.dat"), header);
+  EXPECT_EQ(mails().size(), mailed.size());
+
+  // Three orders, each a line in header.dat and payment.dat, a line per
+  // item in items.dat.
+  EXPECT_EQ(lineCount(header), 3u);
+  EXPECT_EQ(header.substr(0, 7), "100001,");
+  EXPECT_EQ(lineCount(log("items.dat")), 4u);
+  EXPECT_NE(log("payment.dat").find("100002,"), std::string::npos);
+  EXPECT_NE(log("payment.dat").find(",Visa,awaiting card payment,318.35\n"), std::string::npos);
+
+  // Each order mailed the merchant its notification and the customer the
+  // confirmation of normal items, every field filled in.
+  ASSERT_EQ(mailed.size(), 6u);
+  EXPECT_EQ(mailed[0].substr(0, mailed[0].find('\r')),
+            std::string("X-Envelope-To: ") + OrderLoop::kOrderEmail);
+  EXPECT_NE(mailed[0].find("New order 100001 for Acme Outdoor Supply"), std::string::npos);
+  EXPECT_NE(mailed[0].find("2 x TENT-2P"), std::string::npos);
+  EXPECT_EQ(mailed[1].substr(0, mailed[1].find('\r')), "X-Envelope-To: customer@example.com");
+  EXPECT_NE(mailed[1].find("Dear Ann Lee"), std::string::npos);
+  EXPECT_NE(mailed[3].find("Grand total:     318.35"), std::string::npos);
+  for (const std::string& mail : mailed) {
+    EXPECT_EQ(mail.find("[FNAME]"), std::string::npos);
+    EXPECT_EQ(mail.find("[GRANDTOTAL]"), std::string::npos);
+  }
+
+  // The owner fetches the logs: the CSV files hold exactly the three orders.
+  const testing::CliResult fetched = loop_.cli("fetch-logs");
+  ASSERT_EQ(fetched.exit_status, 0) << fetched.err;
+  std::string expected = header;
+  for (size_t at = 0; (at = expected.find('\n', at)) != std::string::npos; at += 2) {
+    expected.insert(at, "\r");
+  }
+  EXPECT_EQ(readFile(loop_.siteFolder() / "header.csv"), expected);
+  EXPECT_EQ(lineCount(readFile(loop_.siteFolder() / "items.csv")), 4u);
+  EXPECT_EQ(lineCount(readFile(loop_.siteFolder() / "payment.csv")), 3u);
+  EXPECT_EQ(lineCount(readFile(loop_.siteFolder() / "misc.csv")), 3u);
+  // The next order starts the next download.
+  ASSERT_TRUE(post(second));
+  EXPECT_EQ(lineCount(log("header.dat")), 1u);
+}
+
+TEST_F(OrderServerTest, OnlyTheShopsOwnOriginMayReadTheReply) {
+  const std::string order = sampleOrderJson({{"BIVY", 1, "129.00"}}, "Di", "", "Ground");
+  httplib::Result own = post(order, {{"Origin", "http://www.acme-outdoor.example"}});
+  ASSERT_TRUE(own);
+  EXPECT_EQ(own->get_header_value("Access-Control-Allow-Origin"),
+            "http://www.acme-outdoor.example");
+  httplib::Result other = post(order, {{"Origin", "http://evil.example"}});
+  ASSERT_TRUE(other);
+  EXPECT_FALSE(other->has_header("Access-Control-Allow-Origin"));
+  httplib::Result preflight = client_.Options(
+      "/order?vendor=acmeoutd", {{"Origin", "http://www.acme-outdoor.example"}});
+  ASSERT_TRUE(preflight);
+  EXPECT_EQ(preflight->status, 204);
+  EXPECT_EQ(preflight->get_header_value("Access-Control-Allow-Origin"),
+            "http://www.acme-outdoor.example");
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -1,0 +1,48 @@
+#include "publish/order_catalogue.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvex {
+namespace {
+
+TEST(OrderCatalogueTest, ReadsBackWhatItWritesAndRefusesDamagedData) {
+  OrderCatalogue written;
+  written.products = {{"CAF\xC9", "Caf\xE9 mug", 1250, 0.4, false, true, {{"Size", {"S", "L"}}}}};
+  written.taxes = {{"WA", 0.065}};
+  written.shippingBasis = OrderCatalogue::ShippingBasis::kWeight;
+  written.handlingCharge = 150;
+  written.shippingTypes = {{"Ground", 0, {50}, {695, 995}}};
+  written.extraFields = {{"gift", "Gift note", 40}};
+  written.paymentMethods = {"Visa"};
+  written.shopOrigin = "https://shop.example";
+  written.orderEmail = "orders@shop.example";
+  written.downloadExpiryDays = 3;
+
+  OrderCatalogue read;
+  ASSERT_TRUE(OrderCatalogue::fromJson(written.toJson(), read).ok());
+  EXPECT_EQ(read.toJson(), written.toJson());
+  ASSERT_NE(read.findProduct("CAF\xC9"), nullptr);
+  EXPECT_EQ(read.findProduct("CAF\xC9")->features[0].options[1], "L");
+
+  struct Case {
+    std::string json;
+    const char* message;
+  };
+  std::string wrongKind = written.toJson();
+  wrongKind.replace(wrongKind.find("\"price\": 1250"), 13, "\"price\": \"12\"");
+  std::string badTable = written.toJson();
+  badTable.replace(badTable.find("695,"), 4, "");
+  const Case cases[] = {
+      {"{", "The order data is not valid JSON."},
+      {"{}", "The order data has no valid \"products\"."},
+      {wrongKind, "The order data has no valid \"products[0].price\"."},
+      {badTable, "shipping type \"Ground\" needs one charge more than it has limits."},
+  };
+  for (const Case& c : cases) {
+    EXPECT_NE(OrderCatalogue::fromJson(c.json, read).message().find(c.message), std::string::npos)
+        << c.message;
+  }
+}
+
+}  // namespace
+}  // namespace quorvex

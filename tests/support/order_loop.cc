@@ -1,0 +1,71 @@
+#include "support/order_loop.h"
+
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+
+#include "company/brenquil_doc.h"
+#include "platform/env.h"
+#include "platform/scripted_prompter.h"
+#include "support/sample_company.h"
+
+namespace quorvex::testing {
+
+namespace fs = std::filesystem;
+
+// Publishing logs in with the account and password cut to eight characters
+// and lowered, the sales-log download with them as entered: these are the
+// same either way.
+OrderLoop::OrderLoop()
+    : ftp_(serverRoot_.path(), {{"web", "webpass", "web"}, {kVendor, "orderpw1", kVendor}}),
+      smtp_(mail_.path()),
+      orders_(serverRoot_.path(), smtp_.url()) {
+  ::setenv("QUORVEX_ORDER_SERVER", ftp_.host().c_str(), 1);
+  // Keeps the user's own settings out.
+  ::setenv("XDG_CONFIG_HOME", home_.path().c_str(), 1);
+  ScriptedPrompter prompter;
+  Env env(home_.path(), prompter);
+  CBrenquilDoc doc(env);
+  if (!doc.open(installSampleCompany(home_.path())).ok()) return;
+  CFtp& server = *doc.m_pFtp;
+  server.ftpHost = ftp_.host();
+  server.ftpUser = "web";
+  server.ftpPassword = "webpass";
+  server.vendorId = kVendor;
+  server.vendorPassword = "orderpw1";
+  server.orderEmail = kOrderEmail;
+  document_ = home_.path() / (std::string(kSampleCompany) + ".qvx");
+  if (!doc.save(document_).ok()) document_.clear();
+}
+
+OrderLoop::~OrderLoop() {
+  ::unsetenv("QUORVEX_ORDER_SERVER");
+  ::unsetenv("XDG_CONFIG_HOME");
+}
+
+CliResult OrderLoop::cli(const std::string& command) const {
+  return runCli({"--home", home_.path().string(), command, document_.string()});
+}
+
+fs::path OrderLoop::siteFolder() const { return home_.path() / kSampleCompany; }
+
+std::string sampleOrderJson(const std::vector<SampleItem>& items, const std::string& firstName,
+                            const std::string& taxRegion, const std::string& shippingType) {
+  nlohmann::json order = {
+      {"vendor", OrderLoop::kVendor},
+      {"items", nlohmann::json::array()},
+      {"billing",
+       {{"firstName", firstName}, {"lastName", "Lee"}, {"street", "1 Pike St"},
+        {"city", "Seattle"}, {"state", "WA"}, {"zip", "98101"}, {"country", "USA"}}},
+      {"email", "customer@example.com"},
+      {"phone", "555 0100"},
+      {"payment", "Visa"},
+      {"taxRegion", taxRegion},
+      {"shippingType", shippingType}};
+  for (const SampleItem& item : items) {
+    order["items"].push_back(
+        {{"part", item.part}, {"quantity", item.quantity}, {"price", item.price}});
+  }
+  return order.dump();
+}
+
+}  // namespace quorvex::testing

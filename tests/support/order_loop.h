@@ -1,0 +1,68 @@
+#ifndef QUORVEX_TESTS_SUPPORT_ORDER_LOOP_H_
+#define QUORVEX_TESTS_SUPPORT_ORDER_LOOP_H_
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/ftp_server.h"
+#include "support/order_server.h"
+#include "support/run_cli.h"
+#include "support/temp_dir.h"
+
+namespace quorvex::testing {
+
+// The whole order loop of the sample company on loopback, for as long as the
+// object lives: a real FTP server with the web account and the merchant's
+// order-server account, an SMTP sink, quorvex-orderd serving the FTP
+// server's merchant folders, and a home holding the sample company whose
+// server preferences point at all of them (QUORVEX_ORDER_SERVER names the
+// FTP server while the object lives).
+class OrderLoop {
+ public:
+  // The merchant's account, as the shop names its vendor.
+  static constexpr char kVendor[] = "acmeoutd";
+  static constexpr char kOrderEmail[] = "orders@acme-outdoor.example";
+
+  OrderLoop();
+  ~OrderLoop();
+  OrderLoop(const OrderLoop&) = delete;
+  OrderLoop& operator=(const OrderLoop&) = delete;
+
+  // False when a server did not start.
+  bool started() const { return ftp_.port() && smtp_.port() && orders_.port(); }
+  // Runs quorvex-cli `command` (publish, fetch-logs) on the sample document.
+  CliResult cli(const std::string& command) const;
+
+  int orderPort() const { return orders_.port(); }
+  // The merchant's folder that the FTP account and the order server share.
+  std::filesystem::path merchantFolder() const { return serverRoot_.path() / kVendor; }
+  // Where the SMTP sink keeps the messages.
+  const std::filesystem::path& mailFolder() const { return mail_.path(); }
+  // The sample company's site folder, where fetch-logs appends the CSV files.
+  std::filesystem::path siteFolder() const;
+
+ private:
+  TempDir home_;
+  TempDir serverRoot_;
+  TempDir mail_;
+  FtpServer ftp_;
+  SmtpSink smtp_;
+  OrderServer orders_;
+  std::filesystem::path document_;
+};
+
+// Returns the JSON body of an order of the sample shop as its checkout posts
+// it: `items` as part number, quantity and the price shown, billed and
+// shipped to `firstName` Lee in Seattle, paid by Visa.
+struct SampleItem {
+  std::string part;
+  int quantity;
+  std::string price;
+};
+std::string sampleOrderJson(const std::vector<SampleItem>& items, const std::string& firstName,
+                            const std::string& taxRegion, const std::string& shippingType);
+
+}  // namespace quorvex::testing
+
+#endif  // QUORVEX_TESTS_SUPPORT_ORDER_LOOP_H_

@@ -1,0 +1,43 @@
+#ifndef QUORVEX_TESTS_SUPPORT_ORDER_SERVER_H_
+#define QUORVEX_TESTS_SUPPORT_ORDER_SERVER_H_
+
+#include <filesystem>
+#include <string>
+
+#include "support/python_process.h"
+
+namespace quorvex::testing {
+
+// An SMTP server on 127.0.0.1 and a free port (aiosmtpd,
+// tests/support/smtp_sink.py) that writes every message it receives to
+// `folder` as 1.eml, 2.eml, ..., each starting with a line "X-Envelope-To:"
+// that names its recipients. Lives as long as the object.
+class SmtpSink {
+ public:
+  explicit SmtpSink(const std::filesystem::path& folder);
+  // 0 when the server did not start.
+  int port() const { return port_; }
+  std::string url() const { return "smtp://127.0.0.1:" + std::to_string(port_); }
+
+ private:
+  PythonProcess process_;
+  int port_ = 0;
+};
+
+// quorvex-orderd on 127.0.0.1 and a free port, serving the merchant folders
+// below `data` and sending mail to `smtpUrl`, for as long as the object
+// lives.
+class OrderServer {
+ public:
+  OrderServer(const std::filesystem::path& data, const std::string& smtpUrl);
+  // 0 when the server did not start.
+  int port() const { return port_; }
+
+ private:
+  PythonProcess process_;
+  int port_ = 0;
+};
+
+}  // namespace quorvex::testing
+
+#endif  // QUORVEX_TESTS_SUPPORT_ORDER_SERVER_H_

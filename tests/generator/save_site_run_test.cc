@@ -91,7 +91,7 @@ TEST_F(SaveSiteRunTest, ABuildWithoutChangesLeavesBothListsAsTheyWere) {
   };
   EXPECT_EQ(changed(web, *doc_.m_pWebFileList), std::vector<std::string>{"shop.html"});
   EXPECT_EQ(changed(orders, *doc_.m_pOrderServerFileList),
-            std::vector<std::string>{"products.txt"});
+            (std::vector<std::string>{"products.txt", "orderdata.json"}));
 }
 
 TEST_F(SaveSiteRunTest, FilesNoLongerProducedLeaveTheListsAndTheFolder) {

@@ -439,16 +439,13 @@ bool SaveSiteRun::writeShopPages() {
     }
   }
   COrderNotifyData& texts = *context_.doc.m_pOrderNotifyData;
-  const std::pair<const std::string*, const char*> orderTexts[] = {
-      {&texts.normalConfirmation, "confirm1.txt"},
-      {&texts.downloadConfirmation, "confirm2.txt"},
-      {&texts.mixedConfirmation, "confirm3.txt"},
-      {&texts.merchantNotification, "order.txt"},
-  };
-  for (const auto& [text, name] : orderTexts) {
+  using Text = COrderNotifyData::Text;
+  for (Text which : {Text::kNormalConfirmation, Text::kDownloadConfirmation,
+                     Text::kMixedConfirmation, Text::kMerchantNotification}) {
+    const std::string name = COrderNotifyData::publishedName(which);
     const std::string local = folders.siteFile(name);
     context_.writer.write(folders.native(folders.siteFolder()), name,
-                          context_.expander.expand(*text, "", name));
+                          context_.expander.expand(texts.text(which), "", name));
     context_.enterFile(FileLists::kOrderServer, local, local, name, "", 0, 0);
   }
   writeOrderCatalogue(context_);

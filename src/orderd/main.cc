@@ -142,8 +142,8 @@ int main(int argc, char** argv) {
   }
   std::cout << "PORT " << port << std::endl;
   std::thread stopper([&] {
-    int signal = 0;
-    sigwait(&stopSignals, &signal);
+    int received = 0;
+    sigwait(&stopSignals, &received);
     front.stop();
   });
   stopper.detach();

@@ -7,6 +7,7 @@
 
 #include "orderd/sales_log_store.h"
 #include "platform/strings.h"
+#include "publish/order_notify_data.h"
 #include "publish/order_text_fields.h"
 
 namespace quorvex {
@@ -57,11 +58,13 @@ OrderReply refusal(int httpStatus, const std::string& reason, const std::string&
   return reply;
 }
 
-// The confirmation text the customer gets: published as confirm1.txt for
-// normal items only, confirm2.txt for downloads only, confirm3.txt for both.
+// The published file of the confirmation the customer gets: the one for
+// normal items only, for downloads only or for both.
 const char* confirmationFile(const PricedOrder& priced) {
-  if (!priced.hasDownloads) return "confirm1.txt";
-  return priced.hasShippedItems ? "confirm3.txt" : "confirm2.txt";
+  using Text = COrderNotifyData::Text;
+  if (!priced.hasDownloads) return COrderNotifyData::publishedName(Text::kNormalConfirmation);
+  return COrderNotifyData::publishedName(priced.hasShippedItems ? Text::kMixedConfirmation
+                                                                : Text::kDownloadConfirmation);
 }
 
 }  // namespace
@@ -126,8 +129,10 @@ bool OrderDesk::mail(const fs::path& folder, const PlacedOrder& order,
                              : !catalogue.orderEmail.empty() ? catalogue.orderEmail
                                                              : kDefaultSender;
   std::vector<MailMessage> messages;
+  const char* notificationFile =
+      COrderNotifyData::publishedName(COrderNotifyData::Text::kMerchantNotification);
   MailMessage notification{sender, {}, "Order " + order.orderNumber,
-                           fields.fill(MerchantFolders::readText(folder, "order.txt"),
+                           fields.fill(MerchantFolders::readText(folder, notificationFile),
                                        OrderTextFields::Escape::kNone)};
   for (const std::string& to : {catalogue.orderEmail, catalogue.extraNotifyTo}) {
     if (isPlainEmailAddress(to)) notification.to.push_back(to);

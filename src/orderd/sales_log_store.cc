@@ -6,10 +6,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "publish/sales_log_files.h"
 #include "publish/sales_log_lines.h"
 
 namespace quorvex {
@@ -103,7 +105,7 @@ Status appendAll(const std::vector<std::pair<fs::path, const std::string*>>& log
 
 Status SalesLogStore::record(const fs::path& merchantFolder, PlacedOrder& order,
                              const OrderCatalogue& catalogue) {
-  const fs::path logs = merchantFolder / ".logFile";
+  const fs::path logs = merchantFolder / kSalesLogFolder;
   std::error_code error;
   fs::create_directories(logs, error);
   if (error) return Status::failure("Could not make " + logs.string() + ": " + error.message());
@@ -117,10 +119,15 @@ Status SalesLogStore::record(const fs::path& merchantFolder, PlacedOrder& order,
   if (Status status = nextOrderNumber(lock.fd(), lockPath, number); !status.ok()) return status;
   order.orderNumber = std::to_string(number);
   const SalesLogLines lines = SalesLogLines::of(order, catalogue);
-  return appendAll({{logs / "header.dat", &lines.header},
-                    {logs / "items.dat", &lines.items},
-                    {logs / "payment.dat", &lines.payment},
-                    {logs / "misc.dat", &lines.misc}});
+  // In the order of kSalesLogNames.
+  const std::string* const lineSets[] = {&lines.header, &lines.items, &lines.payment,
+                                         &lines.misc};
+  static_assert(std::size(lineSets) == std::size(kSalesLogNames));
+  std::vector<std::pair<fs::path, const std::string*>> appends;
+  for (size_t i = 0; i < std::size(lineSets); ++i) {
+    appends.emplace_back(logs / (std::string(kSalesLogNames[i]) + ".dat"), lineSets[i]);
+  }
+  return appendAll(appends);
 }
 
 }  // namespace quorvex

@@ -123,6 +123,20 @@ std::string bracketedField(std::string_view name) {
   return "[" + std::string(name) + "]";
 }
 
+const char* COrderNotifyData::publishedName(Text which) {
+  switch (which) {
+    case Text::kNormalConfirmation:
+      return "confirm1.txt";
+    case Text::kDownloadConfirmation:
+      return "confirm2.txt";
+    case Text::kMixedConfirmation:
+      return "confirm3.txt";
+    case Text::kMerchantNotification:
+      break;
+  }
+  return "order.txt";
+}
+
 std::string& COrderNotifyData::text(Text which) {
   switch (which) {
     case Text::kNormalConfirmation:

@@ -65,6 +65,11 @@ class COrderNotifyData : public Record {
   // Returns the member that holds `which`.
   std::string& text(Text which);
 
+  // Returns the name under which the save-site run publishes `which` to the
+  // order server, which mails it: confirm1.txt, confirm2.txt, confirm3.txt
+  // or order.txt.
+  static const char* publishedName(Text which);
+
   // Returns the default of `which`: the content of its file in the
   // "Template Common" folder of env.home(), each line followed by "\r\n".
   // A missing file gives "" without a message; a read error shows

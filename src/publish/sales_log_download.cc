@@ -11,6 +11,7 @@
 
 #include "platform/atomic_file.h"
 #include "publish/order_server.h"
+#include "publish/sales_log_files.h"
 
 namespace quorvex {
 
@@ -18,10 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The logs, always handled in this order.
-constexpr const char* kLogNames[] = {"header", "items", "payment", "misc"};
-// The order server's folder of the logs.
-constexpr const char* kLogFolder = ".logFile";
 constexpr const char* kNothingNew = "No new sales log entries";
 
 // The whole content of `file`; nullopt, with `error` set, when it cannot be
@@ -109,10 +106,10 @@ void SalesLogDownload::run() {
                            settings_.password, settings_.proxy.has_value());
   if (order.connection == nullptr) return fail(order.errorText);
   FtpConnection& connection = *order.connection;
-  if (!connection.changeFolder(kLogFolder)) return failTransfer(connection, order.serverName);
+  if (!connection.changeFolder(kSalesLogFolder)) return failTransfer(connection, order.serverName);
   bool appended = false;
   bool kept = false;
-  for (const char* name : kLogNames) {
+  for (const char* name : kSalesLogNames) {
     Batch log = downloadLog(connection, order.serverName, name);
     if (log == Batch::kEnded) return;
     appended = appended || log == Batch::kAppended;

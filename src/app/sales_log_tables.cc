@@ -4,12 +4,13 @@
 
 #include "platform/text_file.h"
 #include "products/field_splitter.h"
+#include "publish/sales_log_files.h"
 
 namespace quorvex {
 
 std::vector<SalesLogTable> readSalesLogTables(const std::filesystem::path& siteFolder) {
   std::vector<SalesLogTable> tables;
-  for (const char* name : {"header", "items", "payment", "misc"}) {
+  for (const char* name : kSalesLogNames) {
     SalesLogTable table{name, {}, {}};
     const std::filesystem::path file = siteFolder / (std::string(name) + ".csv");
     std::error_code missing;

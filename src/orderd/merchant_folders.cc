@@ -1,5 +1,7 @@
 #include "orderd/merchant_folders.h"
 
+#include <iostream>
+
 #include "platform/text_file.h"
 
 namespace quorvex {
@@ -13,8 +15,8 @@ constexpr size_t kMaxVendorChars = 64;
 bool isAccountName(std::string_view vendor) {
   if (vendor.empty() || vendor.size() > kMaxVendorChars || vendor.front() == '.') return false;
   for (char c : vendor) {
-    const bool allowed = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
-                         c == '_' || c == '-';
+    const bool allowed =
+        (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '_' || c == '-';
     if (!allowed) return false;
   }
   return true;
@@ -40,9 +42,13 @@ Status MerchantFolders::readCatalogue(const fs::path& folder, OrderCatalogue& ca
   return OrderCatalogue::fromJson(file.text, catalogue);
 }
 
-std::string MerchantFolders::readText(const fs::path& folder, const char* name) {
+std::optional<std::string> MerchantFolders::readText(const fs::path& folder, const char* name) {
   const FileLines file = readFileLines(folder / name, "\r\n");
-  return file.error ? std::string() : file.text;
+  if (file.error) {
+    std::cerr << (folder / name).string() << ": " << file.error.message() << "\n";
+    return std::nullopt;
+  }
+  return file.text;
 }
 
 }  // namespace quorvex

@@ -27,8 +27,8 @@ class MerchantFolders {
   static Status readCatalogue(const std::filesystem::path& folder, OrderCatalogue& catalogue);
 
   // Returns the text of the file `name` of `folder` with CR LF line ends;
-  // "" when it is missing or unreadable.
-  static std::string readText(const std::filesystem::path& folder, const char* name);
+  // nullopt, after writing why to stderr, when it is missing or unreadable.
+  static std::optional<std::string> readText(const std::filesystem::path& folder, const char* name);
 
  private:
   const std::filesystem::path dataFolder_;

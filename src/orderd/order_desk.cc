@@ -35,16 +35,20 @@ std::string newCustomerId() {
   return std::to_string(digits(random));
 }
 
+// A plain page titled `title` whose body is the HTML `paragraph`, for a
+// merchant folder that lacks its own page.
+std::string plainPage(const std::string& title, const std::string& paragraph) {
+  return "<!DOCTYPE html>\r\n<html><head><title>" + title + "</title></head><body>\r\n" +
+         paragraph + "\r\n</body></html>\r\n";
+}
+
 // `errorPage` with `reason` as the first paragraph of its body; a page of
 // its own when the merchant has none.
 std::string refusalPage(const std::string& errorPage, const std::string& reason) {
   const std::string paragraph = "<p class=\"order-error\">" + escapeHtml(reason) + "</p>";
   const size_t body = toLowerAscii(errorPage).find("<body");
   const size_t bodyEnd = body == std::string::npos ? body : errorPage.find('>', body);
-  if (bodyEnd == std::string::npos) {
-    return "<!DOCTYPE html>\r\n<html><head><title>Order not placed</title></head><body>\r\n" +
-           paragraph + "\r\n</body></html>\r\n";
-  }
+  if (bodyEnd == std::string::npos) return plainPage("Order not placed", paragraph);
   std::string page = errorPage;
   page.insert(bodyEnd + 1, "\r\n" + paragraph);
   return page;
@@ -89,7 +93,7 @@ OrderReply OrderDesk::take(std::string_view body, const std::string& remoteAddre
   if (!folder) {
     return refusal(404, "The shop \"" + order.request.vendor + "\" takes no orders here.", "");
   }
-  const std::string errorPage = MerchantFolders::readText(*folder, "error.html");
+  const std::string errorPage = MerchantFolders::readText(*folder, "error.html").value_or("");
   OrderCatalogue catalogue;
   if (Status status = MerchantFolders::readCatalogue(*folder, catalogue); !status.ok()) {
     std::cerr << *folder << ": " << status.message() << "\n";
@@ -116,9 +120,11 @@ OrderReply OrderDesk::take(std::string_view body, const std::string& remoteAddre
   reply.customerId = order.customerId;
   reply.grandTotal = formatCents(order.priced.grandTotal);
   reply.mailed = mail(*folder, order, catalogue);
-  reply.page = OrderTextFields(order, catalogue)
-                   .fill(MerchantFolders::readText(*folder, "thankyou.html"),
-                         OrderTextFields::Escape::kHtml);
+  const std::optional<std::string> thanks = MerchantFolders::readText(*folder, "thankyou.html");
+  reply.page = thanks
+                   ? OrderTextFields(order, catalogue).fill(*thanks, OrderTextFields::Escape::kHtml)
+                   : plainPage("Thank you", "<p>Thank you for your order. Its number is " +
+                                                order.orderNumber + ".</p>");
   return reply;
 }
 
@@ -128,22 +134,34 @@ bool OrderDesk::mail(const fs::path& folder, const PlacedOrder& order,
   const std::string sender = !catalogue.notifyFrom.empty()   ? catalogue.notifyFrom
                              : !catalogue.orderEmail.empty() ? catalogue.orderEmail
                                                              : kDefaultSender;
-  std::vector<MailMessage> messages;
-  const char* notificationFile =
-      COrderNotifyData::publishedName(COrderNotifyData::Text::kMerchantNotification);
-  MailMessage notification{sender, {}, "Order " + order.orderNumber,
-                           fields.fill(MerchantFolders::readText(folder, notificationFile),
-                                       OrderTextFields::Escape::kNone)};
+  std::vector<std::string> merchant;
   for (const std::string& to : {catalogue.orderEmail, catalogue.extraNotifyTo}) {
-    if (isPlainEmailAddress(to)) notification.to.push_back(to);
+    if (isPlainEmailAddress(to)) merchant.push_back(to);
   }
-  if (!notification.to.empty()) messages.push_back(std::move(notification));
-  messages.push_back({sender, {order.request.email},
-                      "Your order " + order.orderNumber + " from " + catalogue.companyName,
-                      fields.fill(MerchantFolders::readText(folder, confirmationFile(order.priced)),
-                                  OrderTextFields::Escape::kNone)});
+  // The text file of each message, whom it goes to and its subject.
+  struct Letter {
+    const char* file;
+    std::vector<std::string> to;
+    std::string subject;
+  };
+  const Letter letters[] = {
+      {COrderNotifyData::publishedName(COrderNotifyData::Text::kMerchantNotification),
+       std::move(merchant), "Order " + order.orderNumber},
+      {confirmationFile(order.priced),
+       {order.request.email},
+       "Your order " + order.orderNumber + " from " + catalogue.companyName},
+  };
   bool sent = true;
-  for (const MailMessage& message : messages) {
+  for (const Letter& letter : letters) {
+    if (letter.to.empty()) continue;
+    // A missing text is not mailed empty; readText() has said why.
+    const std::optional<std::string> text = MerchantFolders::readText(folder, letter.file);
+    if (!text) {
+      sent = false;
+      continue;
+    }
+    const MailMessage message{sender, letter.to, letter.subject,
+                              fields.fill(*text, OrderTextFields::Escape::kNone)};
     if (Status status = mailer_.send(message); !status.ok()) {
       std::cerr << "Order " << order.orderNumber << ": " << status.message() << "\n";
       sent = false;

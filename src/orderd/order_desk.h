@@ -19,13 +19,15 @@ struct OrderReply {
   // The reason of a refusal, as the shop shows it; empty when accepted.
   std::string reason;
   // The page to show: the merchant's thankyou.html with the order's fields
-  // filled in, or error.html with the reason at the top of its body.
+  // filled in, or error.html with the reason at the top of its body; a
+  // plain page saying the same when the merchant's page is missing.
   std::string page;
   // Filled when accepted.
   std::string orderNumber;
   std::string customerId;
   std::string grandTotal;
-  // False when an e-mail of the accepted order could not be sent.
+  // False when an e-mail of the accepted order could not be sent, or its
+  // text is missing from the merchant's folder (then it is not sent).
   bool mailed = true;
   // The origin whose scripts may read the reply (OrderCatalogue::shopOrigin)
   // when the vendor's data could be read; "" otherwise.
@@ -51,8 +53,9 @@ class OrderDesk {
   std::string shopOriginOf(std::string_view vendor) const;
 
  private:
-  // Sends the merchant's notification and the customer's confirmation;
-  // false when one of them failed (the failure is written to stderr).
+  // Sends the merchant's notification (when the merchant has an address)
+  // and the customer's confirmation; false when one of them failed or its
+  // text is missing (the cause is written to stderr).
   bool mail(const std::filesystem::path& folder, const PlacedOrder& order,
             const OrderCatalogue& catalogue);
 

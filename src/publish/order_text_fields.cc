@@ -76,6 +76,8 @@ OrderTextFields::OrderTextFields(const PlacedOrder& order, const OrderCatalogue&
       {"PHONE", request.phone},
       {"FAX", request.fax},
       {"CREDITTYPE", request.paymentMethod},
+      // What the first stored form of the texts called the card type.
+      {"CARDTYPE", request.paymentMethod},
       {"LAST5CC", ""},
       {"CARDNUMBER", kCardNumberMask},
       {"EXPDATE_MONTH", ""},

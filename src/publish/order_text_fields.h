@@ -11,8 +11,9 @@
 namespace quorvex {
 
 // The values of the bracketed fields ("[FNAME]") of the order e-mails and
-// pages for one order: the fixed fields of the e-mail dialogs and the extra
-// order-form fields by their names. Card data is never collected:
+// pages for one order: the fixed fields of the e-mail dialogs, [CARDTYPE]
+// (which texts of the first stored form hold) and the extra order-form
+// fields by their names. Card data is never collected:
 // [CARDNUMBER] shows a mask, [LAST5CC] and the expiry are empty, and
 // [RTSTATUS] tells how the payment stands (paymentStatus()).
 class OrderTextFields {

@@ -166,6 +166,30 @@ TEST_F(OrderServerTest, OrdersAreCheckedLoggedMailedAndFetched) {
   EXPECT_EQ(lineCount(log("header.dat")), 1u);
 }
 
+TEST_F(OrderServerTest, AMissingPageOrTextIsReportedNeverSentEmpty) {
+  // The thank-you page and the normal items' confirmation are gone: orders
+  // are still taken and the merchant notified; the customer gets no empty
+  // mail, and the reply says that a mail was not sent.
+  fs::remove(loop_.merchantFolder() / "thankyou.html");
+  fs::remove(loop_.merchantFolder() / "confirm1.txt");
+  const std::string order = sampleOrderJson({{"BIVY", 1, "129.00"}}, "Ed", "", "Ground");
+  httplib::Result answer = post(order);
+  ASSERT_TRUE(answer);
+  EXPECT_EQ(answer->status, 200);
+  EXPECT_EQ(json::parse(answer->body)["mailed"], false);
+  httplib::Result page = client_.Post("/order", order, "text/plain");
+  ASSERT_TRUE(page);
+  EXPECT_EQ(page->status, 200);
+  EXPECT_NE(page->body.find("Thank you for your order. Its number is 100002."),
+            std::string::npos);
+  const std::vector<std::string> sent = mails();
+  ASSERT_EQ(sent.size(), 2u);
+  for (const std::string& mail : sent) {
+    EXPECT_EQ(mail.substr(0, mail.find('\r')),
+              std::string("X-Envelope-To: ") + OrderLoop::kOrderEmail);
+  }
+}
+
 TEST_F(OrderServerTest, OnlyTheShopsOwnOriginMayReadTheReply) {
   const std::string order = sampleOrderJson({{"BIVY", 1, "129.00"}}, "Di", "", "Ground");
   httplib::Result own = post(order, {{"Origin", "http://www.acme-outdoor.example"}});

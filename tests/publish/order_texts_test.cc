@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "publish/order_notify_data.h"
 #include "publish/order_text_fields.h"
 #include "publish/sales_log_lines.h"
 
@@ -45,6 +46,15 @@ TEST_F(OrderTextsTest, FillsEveryKnownFieldAndMasksTheCard) {
             "2 x TENT Tent \"Dome\" (Colour: Red) at 249.00 = 498.00\r\n");
   EXPECT_EQ(fields.value("COMMENTS"), "Ring twice,\r\nthen wait");
   EXPECT_EQ(paymentStatus("Invoice"), "awaiting payment");
+  // Every field the e-mail dialogs offer is replaced, and so is the card
+  // type of texts of the first stored form.
+  std::vector<std::string> names = {"CARDTYPE"};
+  for (const NotifyField& field : notifyFields()) names.push_back(field.name);
+  for (const std::string& name : names) {
+    EXPECT_NE(fields.fill(bracketedField(name), OrderTextFields::Escape::kNone),
+              bracketedField(name))
+        << name;
+  }
 }
 
 TEST_F(OrderTextsTest, LogLinesAreOneCsvLineEach) {

@@ -28,9 +28,16 @@ done <"$data/users"
 mail=(--outbox "$data/.outbox")
 [[ -n "${QUORVEX_SMTP_URL:-}" ]] && mail=(--smtp "$QUORVEX_SMTP_URL")
 
-# The FTP server ends when its standard input closes: keep it open.
-sleep infinity | python3 "$root/tests/support/ftp_server.py" "$data" "${accounts[@]}" \
-  --port "$port" &
+trap 'kill $(jobs -p) 2>/dev/null' EXIT
+trap 'exit 0' INT TERM
+# Debian's Python, which python3-pyftpdlib installs into. The FTP server ends
+# when its standard input closes: keep it open.
+sleep infinity | /usr/bin/python3 "$root/tests/support/ftp_server.py" "$data" \
+  "${accounts[@]}" --port "$port" &
 "$orderd" --data "$data" --listen "127.0.0.1:$((port + 1))" "${mail[@]}" &
-trap 'kill $(jobs -p) 2>/dev/null' EXIT INT TERM
-wait
+# When either half stops, the other is stopped too (the trap) and its
+# status is this script's.
+status=0
+wait -n || status=$?
+echo "$0: a server stopped (status $status)" >&2
+exit "$status"

@@ -1,5 +1,6 @@
 #include "ui/navigator_button.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,11 +16,31 @@ const QColor kGroupBottom(0x1f, 0x40, 0x63);
 const QColor kAccent(0xf0, 0x8a, 0x24);
 const QColor kAccentLight(0xf7, 0xb2, 0x6a);
 const QColor kCardText(0x24, 0x2c, 0x36);
+// Where a tool button's icon starts, in the coordinates of its pane.
+constexpr int kToolIconTop = 30;
 
 QPainterPath roundedRect(const QRectF& rect, qreal radius) {
   QPainterPath path;
   path.addRoundedRect(rect, radius, radius);
   return path;
+}
+
+// `text` word-wrapped into `area` with `metrics`; when it needs more lines
+// than fit, the last line that fits ends in an ellipsis after a whole word,
+// so that a card never shows half a line.
+QString fittedText(const QString& text, const QFontMetricsF& metrics, const QRectF& area) {
+  const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+  auto fits = [&](const QString& candidate) {
+    return metrics.boundingRect(area, flags, candidate).height() <= area.height();
+  };
+  if (fits(text)) return text;
+  QStringList words = text.split(' ', Qt::SkipEmptyParts);
+  while (!words.isEmpty()) {
+    words.removeLast();
+    const QString shortened = words.join(' ') + QChar(0x2026);
+    if (fits(shortened)) return shortened;
+  }
+  return QString();
 }
 
 }  // namespace
@@ -89,8 +110,10 @@ void NavigatorButton::paintTool(QPainter& painter) const {
     painter.setBrush(QColor(255, 255, 255, 35));
     painter.drawPath(roundedRect(box, 6));
   }
+  // The buttons' rectangles differ in height and top; their icons and labels
+  // line up across the pane all the same.
   const int iconSize = 24;
-  const QRect iconRect((width() - iconSize) / 2, 6, iconSize, iconSize);
+  const QRect iconRect((width() - iconSize) / 2, kToolIconTop - y(), iconSize, iconSize);
   icon_.paint(&painter, iconRect);
 
   QFont font = painter.font();
@@ -140,8 +163,9 @@ void NavigatorButton::paintStep(QPainter& painter) const {
   font.setPointSizeF(7.5);
   painter.setFont(font);
   painter.setPen(QColor(0x5f, 0x6b, 0x7a));
-  painter.drawText(textArea.adjusted(0, titleArea.height() + 6, 0, 0),
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, hint_);
+  const QRectF hintArea = textArea.adjusted(0, titleArea.height() + 6, 0, 0);
+  painter.drawText(hintArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                   fittedText(hint_, QFontMetricsF(font), hintArea));
 }
 
 }  // namespace quorvex::ui

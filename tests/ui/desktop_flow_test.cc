@@ -1,8 +1,11 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -24,6 +27,7 @@ using testing::FtpServer;
 using testing::kSampleCompany;
 using testing::ModalDriver;
 using testing::TempDir;
+using testing::waitUntil;
 
 // Clicks the button of `window` whose text is `text`.
 void click(QWidget& window, const QString& text) {
@@ -96,9 +100,10 @@ TEST_F(DesktopFlowTest, SaveBuildAndPublishThroughTheMenus) {
   // Save As through the file dialog writes a document the tool reads.
   const fs::path saved = home_.path() / (std::string(kSampleCompany) + ".qvx");
   driver_.on("QFileDialog", [&](QWidget& dialog) {
-    auto& files = static_cast<QFileDialog&>(dialog);
-    files.selectFile(QString::fromStdString(saved.string()));
-    static_cast<QDialog&>(files).accept();
+    // Typed as a user would: selectFile() leaves a focused name field alone.
+    auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+    name->setText(QString::fromStdString(saved.string()));
+    static_cast<QDialog&>(dialog).accept();
   });
   run(app, kCmdSaveAs);
   ASSERT_TRUE(fs::exists(saved));
@@ -137,6 +142,55 @@ TEST_F(DesktopFlowTest, SaveBuildAndPublishThroughTheMenus) {
   driver_.on("Saving Web Site Locally", [](QWidget& dialog) { click(dialog, "Cancel"); });
   run(app, kCmdSaveSiteLocally);
   EXPECT_TRUE(app.lifecycle().modified());
+}
+
+// The build step's routes through the real window. The steps it posts have
+// no view in this version: each says so, and its message names the step the
+// routing chose.
+TEST_F(DesktopFlowTest, TheBuildStepRoutesAndNewAsksToSave) {
+  DesktopApp app(home_.path(), config_.path() / "Quorvex.ini");
+  ASSERT_TRUE(app.start(sample_));
+  MainWindow& window = app.window();
+
+  // F1 in the build choice opens its help page; "<< Previous" leads to
+  // Server Preferences and marks the document modified.
+  // A window's shortcuts answer while it is the active window; activation
+  // takes a turn of the event loop.
+  bool pressedF1 = false;
+  driver_.on("Save Web Site Locally", [&](QWidget& dialog) {
+    if (QApplication::activeWindow() != &dialog) {
+      dialog.activateWindow();
+    } else if (!pressedF1) {
+      pressedF1 = true;
+      QTest::keyClick(&dialog, Qt::Key_F1);
+    } else {
+      click(dialog, "<< &Previous");
+    }
+  });
+  run(app, kCmdSaveSiteLocally);
+  ASSERT_TRUE(waitUntil([&] { return driver_.messages.size() == 1; }));
+  EXPECT_NE(driver_.messages[0].find("\"Server Preferences\""), std::string::npos);
+  EXPECT_EQ(window.navigator()->currentPage(), 4);
+  EXPECT_TRUE(app.lifecycle().modified());
+  auto* help = window.findChild<QTextBrowser*>();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->source().path().endsWith("/SaveWebSiteLocally.html"));
+
+  // New asks to save the changes; answered No, the document is a new one.
+  driver_.answerNextNo();
+  run(app, kCmdNew);
+  ASSERT_EQ(driver_.messages.size(), 2u);
+  EXPECT_EQ(driver_.messages[1], "Save changes to " + std::string(kSampleCompany) + "?");
+  EXPECT_EQ(window.windowTitle(), "New Company - Quorvex");
+  EXPECT_TRUE(app.document().m_strCompanyName.empty());
+  EXPECT_FALSE(app.lifecycle().modified());
+
+  // Building a company without a name sends the user to Location Information.
+  run(app, kCmdSaveSiteLocally);
+  ASSERT_TRUE(waitUntil([&] { return driver_.messages.size() == 4; }));
+  EXPECT_EQ(driver_.messages[2], "Please, specify a company name to continue.");
+  EXPECT_NE(driver_.messages[3].find("\"Location Information\""), std::string::npos);
+  EXPECT_EQ(window.navigator()->currentPage(), 0);
 }
 
 }  // namespace

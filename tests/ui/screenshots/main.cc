@@ -3,12 +3,17 @@
 // of each menu opened over it and of every dialog of the program's own,
 // each named after what it shows. Run by scripts/screenshots-app.sh.
 #include <QApplication>
+#include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -73,22 +78,54 @@ void captureMenu(MainWindow& window, QAction* title, QMenu* submenu, const QStri
   window.menuBar()->setActiveAction(nullptr);
 }
 
-// Saves the active modal window titled `title` once it has been up for a
-// moment, while a command runs.
-void captureModalWhileRunning(const QString& title, const QString& name) {
-  auto* timer = new QTimer;
-  auto shownFor = std::make_shared<int>(0);
-  QObject::connect(timer, &QTimer::timeout, [=] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal->windowTitle() != title) return;
-    if (++*shownFor == 8) {
-      save(modal->grab(), name);
-      timer->stop();
-      timer->deleteLater();
+// Saves each window whose title it expects the moment it is shown (a grab
+// renders the window whole, before it has painted) and then, when told to,
+// closes it: the commands that open these windows wait in their own event
+// loops. A message box it does not expect is closed and reported, so that
+// the program never waits for a user.
+class ShownWindowSaver : public QObject {
+ public:
+  ShownWindowSaver() { qApp->installEventFilter(this); }
+
+  void expect(const QString& title, const QString& name, bool close) {
+    expected_.push_back({title, name, close});
+  }
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() != QEvent::Show || !object->isWidgetType()) return false;
+    auto* window = static_cast<QWidget*>(object);
+    if (!window->isWindow()) return false;
+    auto found = std::find_if(expected_.begin(), expected_.end(), [&](const Expected& e) {
+      return e.title == window->windowTitle();
+    });
+    if (found == expected_.end()) {
+      if (qobject_cast<QMessageBox*>(window) != nullptr) {
+        std::fprintf(stderr, "unexpected message: %s\n",
+                     qPrintable(static_cast<QMessageBox*>(window)->text()));
+        QTimer::singleShot(0, window, &QWidget::close);
+      }
+      return false;
     }
-  });
-  timer->start(25);
-}
+    const Expected shown = *found;
+    expected_.erase(found);
+    QPointer<QWidget> pointer(window);
+    QTimer::singleShot(0, [pointer, shown] {
+      if (pointer == nullptr) return;
+      save(pointer->grab(), shown.name);
+      if (shown.close) pointer->close();
+    });
+    return false;
+  }
+
+ private:
+  struct Expected {
+    QString title;
+    QString name;
+    bool close;
+  };
+  std::vector<Expected> expected_;
+};
 
 }  // namespace
 
@@ -113,6 +150,8 @@ int main(int argc, char** argv) {
   DesktopApp app(home, home / "Quorvex.ini");
   if (!app.start(document)) return 1;
   MainWindow& window = app.window();
+  // The pointer stays off the window, so that no button shows its hover look.
+  QCursor::setPos(0, 0);
   window.showNormal();
   window.setGeometry(40, 40, 960, 640);
   QTest::qWait(200);
@@ -133,7 +172,7 @@ int main(int argc, char** argv) {
       for (QAction* item : title->menu()->actions()) {
         if (item->menu() == nullptr) continue;
         captureMenu(window, title, item->menu(),
-                    "Menu Navigate - " + item->text().remove('&').replace("&&", "&"));
+                    "Menu Navigate - " + item->text().replace("&&", "and").remove('&'));
       }
     }
   }
@@ -143,7 +182,8 @@ int main(int argc, char** argv) {
   capture(choiceView, "Save Web Site Locally");
 
   // The progress dialog during a real build of the sample.
-  captureModalWhileRunning("Saving Web Site Locally", "Saving Web Site Locally");
+  ShownWindowSaver saver;
+  saver.expect("Saving Web Site Locally", "Saving Web Site Locally", false);
   const bool built = window.runSaveSite(/*viewSite=*/false);
   if (!built) std::fprintf(stderr, "the sample's build did not succeed\n");
 
@@ -167,16 +207,17 @@ int main(int argc, char** argv) {
   save(help.grab(), "Quorvex Help");
   help.hide();
 
+  // The sales-log download in the progress dialog, from an order server
+  // that refuses the connection; the message that says so.
+  ::setenv("QUORVEX_ORDER_SERVER", "127.0.0.1:9", 1);
+  saver.expect("Download Sales Logs", "Download Sales Logs", false);
+  saver.expect("Quorvex", "Message - sales logs not downloaded", true);
+  window.runCommand(kCmdDownloadSalesLogs);
+
   // The About box and a message, as the commands show them.
-  captureModalWhileRunning("About Quorvex", "About Quorvex");
-  QTimer::singleShot(600, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-  });
+  saver.expect("About Quorvex", "About Quorvex", true);
   window.runCommand(kCmdAbout);
-  captureModalWhileRunning("Quorvex", "Message - step not yet available");
-  QTimer::singleShot(600, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-  });
+  saver.expect("Quorvex", "Message - step not yet available", true);
   window.runCommand(kCmdTax);
   app.lifecycle().setModified(false);
   fs::remove_all(home);

@@ -106,7 +106,7 @@ OrderCatalogue orderCatalogueOf(const CBrenquilDoc& doc) {
   catalogue.orderEmail = server.orderEmail;
   catalogue.notifyFrom = server.notifyFrom;
   if (server.sendExtraNotification != 0) catalogue.extraNotifyTo = server.notifyTo;
-  catalogue.downloadExpiryDays = server.downloadExpiryDays;
+  catalogue.downloadExpiryDays = std::clamp(server.downloadExpiryDays, 0, kMaxDownloadExpiryDays);
   return catalogue;
 }
 

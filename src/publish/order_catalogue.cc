@@ -1,6 +1,8 @@
 #include "publish/order_catalogue.h"
 
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <type_traits>
 
 #include "platform/text_encoding.h"
 
@@ -11,6 +13,36 @@ namespace {
 using nlohmann::json;
 
 constexpr const char* kBasisNames[] = {"subtotal", "weight", "quantity", "flatRate"};
+
+// The largest value each kind of number may have. Every number is at least
+// 0; amounts, lengths and days are whole. With these, no sum or product of
+// the pricing leaves the range of Cents.
+constexpr double kMaxWeight = 1e9;
+constexpr double kMaxRangeLimit = 1e15;
+constexpr double kMaxTaxRate = 100;
+constexpr double kMaxFieldLength = 1e6;
+
+// `value` as a Number from 0 to `max`; nullopt when it is not a number, out
+// of that range, or not whole for a whole Number.
+template <typename Number>
+std::optional<Number> numberOf(const json& value, double max) {
+  if (!value.is_number()) return std::nullopt;
+  if constexpr (std::is_integral_v<Number>) {
+    if (!value.is_number_integer()) return std::nullopt;
+    if (value.is_number_unsigned()) {
+      const auto whole = value.get<uint64_t>();
+      if (static_cast<double>(whole) > max) return std::nullopt;
+      return static_cast<Number>(whole);
+    }
+    const auto whole = value.get<int64_t>();
+    if (whole < 0 || static_cast<double>(whole) > max) return std::nullopt;
+    return static_cast<Number>(whole);
+  } else {
+    const double number = value.get<double>();
+    if (!(number >= 0 && number <= max)) return std::nullopt;
+    return number;
+  }
+}
 
 json text(const std::string& cp1252) { return cp1252ToUtf8(cp1252); }
 
@@ -48,9 +80,14 @@ class ObjectReader {
       out = std::move(*converted);
     }
   }
+  // Reads a number from 0 to `max` (see numberOf()).
   template <typename Number>
-  void readNumber(const char* name, Number& out) {
-    if (const json* value = member(name, json::value_t::number_float)) out = value->get<Number>();
+  void readNumber(const char* name, Number& out, double max) {
+    const json* value = member(name, json::value_t::number_float);
+    if (!value) return;
+    std::optional<Number> number = numberOf<Number>(*value, max);
+    if (!number) return fail(name);
+    out = *number;
   }
   void read(const char* name, bool& out) {
     if (const json* value = member(name, json::value_t::boolean)) out = value->get<bool>();
@@ -66,12 +103,13 @@ class ObjectReader {
     }
   }
   template <typename Number>
-  void readNumbers(const char* name, std::vector<Number>& out) {
+  void readNumbers(const char* name, std::vector<Number>& out, double max) {
     const json* list = member(name, json::value_t::array);
     if (!list) return;
     for (const json& item : *list) {
-      if (!item.is_number()) return fail(name);
-      out.push_back(item.get<Number>());
+      std::optional<Number> number = numberOf<Number>(item, max);
+      if (!number) return fail(name);
+      out.push_back(*number);
     }
   }
   // Reads an array of objects, each with `readItem(ObjectReader&, Item&)`.
@@ -105,8 +143,8 @@ void readFeature(ObjectReader& reader, CatalogueFeature& feature) {
 void readProduct(ObjectReader& reader, CatalogueProduct& product) {
   reader.read("partNumber", product.partNumber);
   reader.read("description", product.description);
-  reader.readNumber("price", product.price);
-  reader.readNumber("weight", product.weight);
+  reader.readNumber("price", product.price, kMaxCatalogueCents);
+  reader.readNumber("weight", product.weight, kMaxWeight);
   reader.read("taxable", product.taxable);
   reader.read("download", product.download);
   reader.readObjects("features", product.features, readFeature);
@@ -114,20 +152,20 @@ void readProduct(ObjectReader& reader, CatalogueProduct& product) {
 
 void readTax(ObjectReader& reader, CatalogueTax& tax) {
   reader.read("region", tax.region);
-  reader.readNumber("rate", tax.rate);
+  reader.readNumber("rate", tax.rate, kMaxTaxRate);
 }
 
 void readShippingType(ObjectReader& reader, CatalogueShippingType& type) {
   reader.read("label", type.label);
-  reader.readNumber("flatRate", type.flatRate);
-  reader.readNumbers("limits", type.limits);
-  reader.readNumbers("charges", type.charges);
+  reader.readNumber("flatRate", type.flatRate, kMaxCatalogueCents);
+  reader.readNumbers("limits", type.limits, kMaxRangeLimit);
+  reader.readNumbers("charges", type.charges, kMaxCatalogueCents);
 }
 
 void readExtraField(ObjectReader& reader, CatalogueExtraField& field) {
   reader.read("name", field.name);
   reader.read("label", field.label);
-  reader.readNumber("maxLength", field.maxLength);
+  reader.readNumber("maxLength", field.maxLength, kMaxFieldLength);
 }
 
 }  // namespace
@@ -193,7 +231,7 @@ Status OrderCatalogue::fromJson(std::string_view jsonText, OrderCatalogue& catal
   reader.readObjects("taxes", read.taxes, readTax);
   std::string basis;
   reader.read("shippingBasis", basis);
-  reader.readNumber("handlingCharge", read.handlingCharge);
+  reader.readNumber("handlingCharge", read.handlingCharge, kMaxCatalogueCents);
   reader.readObjects("shippingTypes", read.shippingTypes, readShippingType);
   reader.readObjects("extraFields", read.extraFields, readExtraField);
   reader.read("paymentMethods", read.paymentMethods);
@@ -202,7 +240,7 @@ Status OrderCatalogue::fromJson(std::string_view jsonText, OrderCatalogue& catal
   reader.read("orderEmail", read.orderEmail);
   reader.read("notifyFrom", read.notifyFrom);
   reader.read("extraNotifyTo", read.extraNotifyTo);
-  reader.readNumber("downloadExpiryDays", read.downloadExpiryDays);
+  reader.readNumber("downloadExpiryDays", read.downloadExpiryDays, kMaxDownloadExpiryDays);
   if (!status.ok()) return status;
   bool basisKnown = false;
   for (int i = 0; i < 4; ++i) {

@@ -14,6 +14,13 @@ namespace quorvex {
 // server's file list, beside products.txt and the order texts.
 inline constexpr char kOrderCatalogueFileName[] = "orderdata.json";
 
+// The largest price or charge the order data may hold: 9,999,999,999.99,
+// the largest price an order can show (parseCents()).
+inline constexpr Cents kMaxCatalogueCents = 999'999'999'999;
+
+// The most days downloads may stay available after an order (a century).
+inline constexpr int kMaxDownloadExpiryDays = 36500;
+
 // A feature a product offers (size, colour) with the options the customer
 // chooses from.
 struct CatalogueFeature {
@@ -88,6 +95,7 @@ struct OrderCatalogue {
   std::string notifyFrom;
   // Receives a copy of the merchant notification when not empty.
   std::string extraNotifyTo;
+  // From 0 to kMaxDownloadExpiryDays.
   int downloadExpiryDays = 7;
 
   // Returns the product with `partNumber` (exact comparison), or null. The
@@ -99,7 +107,9 @@ struct OrderCatalogue {
 
   // Reads a catalogue written by toJson() into `catalogue`; strings come
   // back in Windows-1252. Fails with a message naming the first field that
-  // is missing or of the wrong kind.
+  // is missing or of the wrong kind, or a number that is negative, not whole
+  // where it counts cents, days or characters, or too large (a price or
+  // charge above kMaxCatalogueCents, a tax rate above 100).
   static Status fromJson(std::string_view json, OrderCatalogue& catalogue);
 };
 

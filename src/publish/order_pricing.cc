@@ -142,6 +142,12 @@ Status priceOrder(const OrderRequest& request, const OrderCatalogue& catalogue,
     result.subtotal += line.total;
     (line.product->download ? result.hasDownloads : result.hasShippedItems) = true;
   }
+  // At most kMaxOrderItems lines of kMaxQuantity times kMaxCatalogueCents
+  // each: the sum itself cannot overflow.
+  if (result.subtotal > kMaxOrderCents) {
+    return Status::failure("An order above " + formatCents(kMaxOrderCents) +
+                           " cannot be taken here.");
+  }
   if (Status status = checkChoices(request, catalogue); !status.ok()) return status;
   if (Status status = priceShipping(request, catalogue, result); !status.ok()) return status;
   if (Status status = priceTax(request, catalogue, result); !status.ok()) return status;

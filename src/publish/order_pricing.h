@@ -37,13 +37,19 @@ struct PricedOrder {
   std::string shippingType;
 };
 
+// The largest subtotal an order may have: 1,000,000,000,000.00. With the
+// order data's limits (kMaxCatalogueCents, tax rates up to 100) the tax,
+// shipping and grand total of such an order stay well inside Cents.
+inline constexpr Cents kMaxOrderCents = 100'000'000'000'000;
+
 // Prices `request` from `catalogue` into `priced` (which then points into
 // `catalogue`). Fails with the message the shop shows when a part number is
 // not sold, a price the shop showed is not the catalogue's, an option is not
 // one the product offers or a feature has no option chosen, the payment
 // method, tax region or shipping type is not one the merchant offers (a
 // shipping type is needed only when something is shipped and the merchant
-// has types), an extra field is unknown or longer than its limit.
+// has types), an extra field is unknown or longer than its limit, or the
+// subtotal is above kMaxOrderCents.
 //
 // Tax: the rate of the tax whose region equals the request's taxRegion
 // (without regard to case) on the sum of the taxable lines; no tax for an

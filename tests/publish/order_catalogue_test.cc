@@ -32,11 +32,23 @@ TEST(OrderCatalogueTest, ReadsBackWhatItWritesAndRefusesDamagedData) {
   wrongKind.replace(wrongKind.find("\"price\": 1250"), 13, "\"price\": \"12\"");
   std::string badTable = written.toJson();
   badTable.replace(badTable.find("695,"), 4, "");
+  // Numbers that would overflow the pricing or are no amount at all.
+  auto withPrice = [&](const std::string& price) {
+    std::string json = written.toJson();
+    return json.replace(json.find("\"price\": 1250"), 13, "\"price\": " + price);
+  };
+  std::string hugeRate = written.toJson();
+  hugeRate.replace(hugeRate.find("\"rate\": 0.065"), 13, "\"rate\": 1e9");
   const Case cases[] = {
       {"{", "The order data is not valid JSON."},
       {"{}", "The order data has no valid \"products\"."},
       {wrongKind, "The order data has no valid \"products[0].price\"."},
       {badTable, "shipping type \"Ground\" needs one charge more than it has limits."},
+      {withPrice("-1"), "no valid \"products[0].price\""},
+      {withPrice("12.5"), "no valid \"products[0].price\""},
+      {withPrice("1e300"), "no valid \"products[0].price\""},
+      {withPrice("1000000000000"), "no valid \"products[0].price\""},
+      {hugeRate, "no valid \"taxes[0].rate\""},
   };
   for (const Case& c : cases) {
     EXPECT_NE(OrderCatalogue::fromJson(c.json, read).message().find(c.message), std::string::npos)

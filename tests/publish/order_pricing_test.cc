@@ -11,6 +11,7 @@ OrderCatalogue shop(OrderCatalogue::ShippingBasis basis) {
       {"TENT", "Tent", 24900, 2.5, true, false, {{"Colour", {"Green", "Red"}}}},
       {"MAP", "Map", 950, 0.5, false, false, {}},
       {"GUIDE", "E-book", 1000, 0, true, true, {}},
+      {"YACHT", "Yacht", kMaxCatalogueCents, 0, true, false, {}},
   };
   catalogue.taxes = {{"WA", 0.065}, {"Canada", 0.05}};
   catalogue.shippingBasis = basis;
@@ -96,6 +97,8 @@ TEST(OrderPricingTest, RefusesWhatTheMerchantDoesNotOffer) {
        "The field \"Gift note\" is longer than 5 characters."},
       {with([](OrderRequest& r) { r.extraFields = {{"coupon", "x"}}; }),
        "The order form has no field \"coupon\"."},
+      {order({item("YACHT", kMaxQuantity, "9999999999.99")}),
+       "An order above 1000000000000.00 cannot be taken here."},
   };
   const OrderCatalogue catalogue = shop(OrderCatalogue::ShippingBasis::kSubtotal);
   for (const Case& c : cases) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <iterator>
 #include <memory>
@@ -53,16 +54,18 @@ bool writeAll(int fd, std::string_view bytes) {
 }
 
 // Reads the last order number from the lock file and writes the next one
-// back.
+// back. Every number has six digits, so the new one overwrites the old in
+// place: the file is never left empty, which would start the numbers anew.
 Status nextOrderNumber(int lockFd, const fs::path& lockPath, int& number) {
   char text[16] = {};
-  const ssize_t size = ::pread(lockFd, text, sizeof text - 1, 0);
+  const ssize_t size = ::pread(lockFd, text, sizeof text, 0);
   if (size < 0) return systemFailure("Could not read", lockPath);
-  const int last = std::atoi(text);
+  int last = 0;
+  std::from_chars(text, text + size, last);
   number = last >= kFirstOrderNumber && last < kLastOrderNumber ? last + 1 : kFirstOrderNumber;
   const std::string next = std::to_string(number) + "\n";
-  if (::ftruncate(lockFd, 0) != 0 || ::pwrite(lockFd, next.data(), next.size(), 0) !=
-                                         static_cast<ssize_t>(next.size())) {
+  if (::pwrite(lockFd, next.data(), next.size(), 0) != static_cast<ssize_t>(next.size()) ||
+      ::ftruncate(lockFd, static_cast<off_t>(next.size())) != 0) {
     return systemFailure("Could not write", lockPath);
   }
   return Status::success();

@@ -67,8 +67,8 @@ bool CommandDispatcher::runHelpCommand(int command) {
   }
 }
 
-void CommandDispatcher::showHelpFor(const DialogModel& dialog) {
-  help_.showHelp(dialog.helpTopic());
-}
+void CommandDispatcher::showHelpFor(const DialogModel& dialog) { showHelp(dialog.helpTopic()); }
+
+void CommandDispatcher::showHelp(const std::string& topic) { help_.showHelp(topic); }
 
 }  // namespace quorvex

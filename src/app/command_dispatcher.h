@@ -1,6 +1,8 @@
 #ifndef QUORVEX_APP_COMMAND_DISPATCHER_H_
 #define QUORVEX_APP_COMMAND_DISPATCHER_H_
 
+#include <string>
+
 #include "app/build_commands.h"
 #include "app/help_commands.h"
 #include "app/step_runner.h"
@@ -28,6 +30,9 @@ class CommandDispatcher {
 
   // The Help button of `dialog`: shows the dialog's help topic.
   void showHelpFor(const DialogModel& dialog);
+  // Shows help topic `topic`, a page of the home's help folder (the main
+  // page when there is no such page); F1 of a window without a model.
+  void showHelp(const std::string& topic);
 
  private:
   bool runFileCommand(int command);

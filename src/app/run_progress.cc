@@ -3,6 +3,8 @@
 #include <exception>
 #include <utility>
 
+#include "app/dialog_model.h"
+#include "app/help_commands.h"
 #include "platform/env.h"
 
 namespace quorvex {
@@ -48,6 +50,11 @@ RunProgress::~RunProgress() {
     status_.requestStop();
     worker_.join();
   }
+}
+
+std::string RunProgress::helpTopic() const {
+  return mode_ == Mode::kSaveSite ? helpTopicOf("Save Web Site Locally")
+                                  : HelpCommands::kMainTopic;
 }
 
 void RunProgress::start() {

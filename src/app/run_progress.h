@@ -48,6 +48,9 @@ class RunProgress {
   // The one line of text the dialog shows.
   const std::string& text() const { return text_; }
   bool cancelVisible() const { return mode_ == Mode::kSaveSite; }
+  // The help page F1 shows: the build choice's for a save-site run, the
+  // program's main page for a download, which has none of its own.
+  std::string helpTopic() const;
 
   // Starts the worker. Call once.
   void start();

@@ -26,6 +26,7 @@
 #include "publish/sales_log_download.h"
 #include "publish/upload_settings.h"
 #include "ui/dialog_views.h"
+#include "ui/help_key.h"
 #include "ui/help_window.h"
 #include "ui/menu_table.h"
 #include "ui/navigator.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(SettingsStore& settings)
   connect(nextPane, &QShortcut::activated, this, [this] { focusPane(+1); });
   auto* previousPane = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
   connect(previousPane, &QShortcut::activated, this, [this] { focusPane(-1); });
+  addHelpKey(*this, [this] { runCommand(kCmdProgramHelp); });
   resize(900, 640);
 }
 
@@ -261,7 +263,7 @@ bool MainWindow::runSaveSite(bool viewSite) {
   };
   std::unique_ptr<RunProgress> progress =
       RunProgress::saveSite(app_->doc, app_->env, std::move(options));
-  ProgressDialog dialog(*progress, this);
+  ProgressDialog dialog(*progress, helpFor(*progress), this);
   dialog.exec();
   return progress->succeeded();
 }
@@ -276,7 +278,7 @@ void MainWindow::runPublish(const PublishRequest& request) {
     upload.siteFolder = *folder;
   }
   PublishModel model(upload, *request.webFiles, *request.orderServerFiles, app_->env);
-  PublishDialog dialog(model, this);
+  PublishDialog dialog(model, [this, &model] { dispatcher_->showHelpFor(model); }, this);
   dialog.exec();
 }
 
@@ -291,7 +293,7 @@ void MainWindow::runSalesLogDownload() {
       SalesLogSettings::fromPreferences(*doc.m_pFtp, orderServerHost(app_->env.settings()),
                                         *siteFolder),
       app_->env);
-  ProgressDialog dialog(*progress, this);
+  ProgressDialog dialog(*progress, helpFor(*progress), this);
   dialog.exec();
   if (!progress->succeeded()) return;
   app_->env.prompter().showMessage(salesLogsAppendedMessage(doc.m_strCompanyName));
@@ -308,9 +310,22 @@ void MainWindow::openWithDefaultHandler(const std::string& target) {
   }
 }
 
+std::function<void()> MainWindow::helpFor(const RunProgress& progress) {
+  return [this, topic = progress.helpTopic()] { dispatcher_->showHelp(topic); };
+}
+
 void MainWindow::showHelpTopic(const std::string& topic) {
+  const QString page = QString::fromStdString(topic);
+  // A modal dialog blocks every window but its own: help asked for while
+  // one is open belongs to that dialog and closes with it.
+  if (QWidget* dialog = QApplication::activeModalWidget()) {
+    auto* help = new HelpWindow(dialog);
+    help->setAttribute(Qt::WA_DeleteOnClose);
+    help->showTopic(page);
+    return;
+  }
   if (help_ == nullptr) help_ = new HelpWindow(this);
-  help_->showTopic(QString::fromStdString(topic));
+  help_->showTopic(page);
 }
 
 void MainWindow::showAbout(const std::string& versionLine) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <deque>
+#include <functional>
 #include <map>
 
 #include "app/front_end.h"
@@ -14,6 +15,7 @@ class QMenu;
 namespace quorvex {
 class CommandDispatcher;
 class DocumentLifecycle;
+class RunProgress;
 class SettingsStore;
 struct AppServices;
 }  // namespace quorvex
@@ -31,8 +33,8 @@ struct MenuDefinition;
 // posted by a command, is carried out by the dispatcher one at a time, and
 // the modal dialogs the commands need are opened here.
 //
-// The window's size and place are kept in the settings store when it closes
-// and restored when it is shown again.
+// F1 opens the program's help. The window's size and place are kept in the
+// settings store when it closes and restored when it is shown again.
 class MainWindow : public QMainWindow, public FrontEnd {
   Q_OBJECT
 
@@ -81,6 +83,8 @@ class MainWindow : public QMainWindow, public FrontEnd {
   void fillMenu(QMenu* menu, const MenuDefinition& definition);
   void updateRecentFiles();
   void runEditCommand(int command);
+  // F1 of the progress dialog of `progress`.
+  std::function<void()> helpFor(const RunProgress& progress);
   // Moves the keyboard focus to the next (+1) or previous (-1) pane.
   void focusPane(int step);
   // Runs the posted commands while no command is running.

@@ -7,11 +7,13 @@
 #include <QVBoxLayout>
 
 #include "app/run_progress.h"
+#include "ui/help_key.h"
 #include "ui/qt_text.h"
 
 namespace quorvex::ui {
 
-ProgressDialog::ProgressDialog(RunProgress& progress, QWidget* parent)
+ProgressDialog::ProgressDialog(RunProgress& progress, std::function<void()> help,
+                               QWidget* parent)
     : QDialog(parent),
       progress_(progress),
       text_(new QLabel),
@@ -19,6 +21,7 @@ ProgressDialog::ProgressDialog(RunProgress& progress, QWidget* parent)
       cancel_(new QPushButton("Cancel")) {
   setWindowTitle(toQt(progress.title()));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  addHelpKey(*this, std::move(help));
   text_->setMinimumWidth(380);
   text_->setWordWrap(true);
   // The runs do not know their length in advance: the bar shows activity.

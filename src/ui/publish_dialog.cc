@@ -8,11 +8,13 @@
 #include <algorithm>
 
 #include "app/publish_model.h"
+#include "ui/help_key.h"
 #include "ui/qt_text.h"
 
 namespace quorvex::ui {
 
-PublishDialog::PublishDialog(PublishModel& model, QWidget* parent)
+PublishDialog::PublishDialog(PublishModel& model, std::function<void()> help,
+                             QWidget* parent)
     : QDialog(parent),
       model_(model),
       status_(new QLabel),
@@ -22,6 +24,7 @@ PublishDialog::PublishDialog(PublishModel& model, QWidget* parent)
       close_(new QPushButton("Close")) {
   setWindowTitle("Publish Web Site To Internet");
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  addHelpKey(*this, std::move(help));
   auto* intro = new QLabel(toQt(PublishModel::introText()));
   intro->setWordWrap(true);
   intro->setMinimumWidth(420);

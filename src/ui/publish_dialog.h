@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <functional>
 
 class QLabel;
 class QProgressBar;
@@ -17,13 +18,13 @@ namespace quorvex::ui {
 // "Publish Web Site To Internet": a view over PublishModel with its text,
 // the buttons "&GO" (Stop while uploading), "&Upload All" and Close, a
 // status line and a progress bar counting the files handled. A 10 ms timer
-// follows the upload while it runs.
+// follows the upload while it runs. F1 shows its help page.
 class PublishDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // `model` must outlive the dialog.
-  PublishDialog(PublishModel& model, QWidget* parent);
+  // `model` must outlive the dialog; `help` shows the dialog's help page.
+  PublishDialog(PublishModel& model, std::function<void()> help, QWidget* parent);
 
   // Close, Esc and the close box: see PublishModel::accept().
   void reject() override;

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/save_site_dialog.h"
+#include "ui/help_key.h"
 #include "ui/qt_text.h"
 
 namespace quorvex::ui {
@@ -52,7 +52,7 @@ SaveSiteChoiceDialog::SaveSiteChoiceDialog(SaveSiteDialog& model, std::function<
   connect(previous, &QPushButton::clicked, this, [this] { end(DialogResult::kPrevious); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(helpButton, &QPushButton::clicked, this, help);
-  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, help);
+  addHelpKey(*this, help);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(previous);

@@ -190,7 +190,7 @@ int main(int argc, char** argv) {
   CBrenquilDoc& doc = app.document();
   PublishModel publish(UploadSettings::fromPreferences(*doc.m_pFtp, "orders.example", false),
                        *doc.m_pWebFileList, *doc.m_pOrderServerFileList, app.env());
-  PublishDialog publishView(publish, &window);
+  PublishDialog publishView(publish, [] {}, &window);
   capture(publishView, "Publish Web Site To Internet");
 
   const fs::path site = home / kCompany;

@@ -34,7 +34,7 @@ packages=(
   zlib1g-dev libjpeg62-turbo-dev libpng-dev libgif-dev libcurl4-openssl-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2
   python3-pyftpdlib python3-openssl chromium ccache
-  qt6-base-dev libqt6svg6
+  qt6-base-dev
   libcpp-httplib-dev python3-aiosmtpd
 )
 

@@ -43,8 +43,8 @@ Status copyReplacing(const fs::path& from, const fs::path& to) {
   std::error_code error;
   fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
   if (!error) return Status::success();
-  return Status::failure("Copying " + from.string() + " to " + to.string() + " failed: " +
-                         error.message());
+  return Status::ioError("Copying " + from.string() + " to " + to.string() +
+                         " failed: " + error.message());
 }
 
 // Creates `folder` when missing; a failure names it.
@@ -52,8 +52,8 @@ Status makeFolder(const fs::path& folder) {
   std::error_code error;
   fs::create_directories(folder, error);
   if (!error) return Status::success();
-  return Status::failure("The folder " + folder.string() + " could not be made: " +
-                         error.message());
+  return Status::ioError("The folder " + folder.string() +
+                         " could not be made: " + error.message());
 }
 
 constexpr const char* kBackupFailed = "The backup could not be made.\n";
@@ -138,7 +138,7 @@ Status Backups::restoreSettings(const fs::path& backup, const fs::path& document
     // The backup is damaged: keep the company's own document and stop. (A
     // document that fails to open has shown why.)
     if (hasDocument) (void)lifecycle_.open(document);
-    return Status::failure(backup.string() + " cannot be read, so nothing was replaced.");
+    return Status::corruption(backup.string() + " cannot be read, so nothing was replaced.");
   }
   Status status = Status::success();
   if (hasDocument) {

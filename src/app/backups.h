@@ -28,7 +28,7 @@ class Backups {
   // first; when the save fails, stops after its message. When a copy fails,
   // shows "The backup could not be made.\n" and why. Returns true when the
   // backup copies were made.
-  bool saveBackup();
+  [[nodiscard]] bool saveBackup();
 
   // Replaces the document <home>/<title>.qvx and the product file
   // <home>/<title>/Pricelist.txt by their backups, keeping the replaced
@@ -37,7 +37,7 @@ class Backups {
   // cannot be read stops the restore before anything is replaced; so does a
   // file that cannot be kept. A failure is shown as "The restore could not
   // be completed.\n" and why. Returns true when the restore completed.
-  bool restoreFromBackup();
+  [[nodiscard]] bool restoreFromBackup();
 
  private:
   std::filesystem::path backupsFolder() const;

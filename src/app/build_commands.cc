@@ -21,8 +21,9 @@ BuildCommands::BuildCommands(AppServices& app) : app_(app) {}
 
 bool BuildCommands::checkBuildable() {
   std::optional<BuildBlocker> blocker = findBuildBlocker(app_.doc);
-  // A document without a company name has no file to be saved to yet.
-  if (!blocker || blocker->command != kCmdLocation) app_.lifecycle.save();
+  // A document without a company name has no file to be saved to yet. A
+  // failed save has shown why; the run works from the open document anyway.
+  if (!blocker || blocker->command != kCmdLocation) (void)app_.lifecycle.save();
   if (!blocker) return true;
   app_.env.prompter().showMessage(blocker->message);
   app_.frontEnd.postCommand(blocker->command);
@@ -44,14 +45,15 @@ void BuildCommands::saveSiteLocally() {
     app_.frontEnd.postCommand(kCmdPublish);
     return;
   }
-  // The run updates the published-file lists, which the save then keeps.
-  if (app_.frontEnd.runSaveSite(dialog.viewSite)) app_.lifecycle.save();
+  // The run updates the published-file lists, which the save then keeps (a
+  // failed save has shown why).
+  if (app_.frontEnd.runSaveSite(dialog.viewSite)) (void)app_.lifecycle.save();
 }
 
 void BuildCommands::publish() {
   if (!checkBuildable()) return;
   if (!app_.frontEnd.runSaveSite(/*viewSite=*/false)) return;
-  app_.lifecycle.save();
+  (void)app_.lifecycle.save();
   app_.frontEnd.selectNavigatorPage(findWizardStep(kCmdPublish)->navigatorPage);
 
   CBrenquilDoc& doc = app_.doc;
@@ -75,7 +77,7 @@ void BuildCommands::publish() {
   request.orderServerFiles = doc.m_pOrderServerFileList.get();
   request.serverPreferences = doc.m_pFtp.get();
   app_.frontEnd.runPublish(request);
-  app_.lifecycle.save();
+  (void)app_.lifecycle.save();
 }
 
 }  // namespace quorvex

@@ -37,13 +37,15 @@ bool CommandDispatcher::run(int command) {
 
 bool CommandDispatcher::runFileCommand(int command) {
   DocumentLifecycle& lifecycle = app_.lifecycle;
+  // Each file command shows its own failure or cancellation; nothing follows
+  // it here, so its result is not needed.
   switch (command) {
-    case kCmdNew: lifecycle.newDocument(); return true;
-    case kCmdOpen: lifecycle.openWithDialog(); return true;
-    case kCmdSave: lifecycle.save(); return true;
-    case kCmdSaveAs: lifecycle.saveAs(); return true;
-    case kCmdSaveBackup: Backups(lifecycle).saveBackup(); return true;
-    case kCmdRestoreBackup: Backups(lifecycle).restoreFromBackup(); return true;
+    case kCmdNew: (void)lifecycle.newDocument(); return true;
+    case kCmdOpen: (void)lifecycle.openWithDialog(); return true;
+    case kCmdSave: (void)lifecycle.save(); return true;
+    case kCmdSaveAs: (void)lifecycle.saveAs(); return true;
+    case kCmdSaveBackup: (void)Backups(lifecycle).saveBackup(); return true;
+    case kCmdRestoreBackup: (void)Backups(lifecycle).restoreFromBackup(); return true;
     case kCmdExit:
       if (lifecycle.saveModified()) app_.frontEnd.quit();
       return true;
@@ -51,7 +53,7 @@ bool CommandDispatcher::runFileCommand(int command) {
   }
   if (command < kCmdRecentFile1 || command > kCmdRecentFileLast) return false;
   std::string file = lifecycle.recentFiles().entry(command - kCmdRecentFile1);
-  if (!file.empty()) lifecycle.openFile(file);
+  if (!file.empty()) (void)lifecycle.openFile(file);
   return true;
 }
 

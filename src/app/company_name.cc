@@ -51,11 +51,12 @@ void setHomePageHeaders(CPageData& pages, const std::string& name) {
 
 Status checkCompanyName(std::string_view typed) {
   if (trim(typed).empty()) {
-    return Status::failure("I'm sorry, you MUST specify a company name to continue.");
+    return Status::invalidArgument("I'm sorry, you MUST specify a company name to continue.");
   }
   if (typed.find_first_of(kCompanyNameForbidden) != std::string_view::npos) {
-    return Status::failure("Sorry, Company Name may not include any of these characters:\n" +
-                           std::string(kCompanyNameForbidden));
+    return Status::invalidArgument(
+        "Sorry, Company Name may not include any of these characters:\n" +
+        std::string(kCompanyNameForbidden));
   }
   return Status::success();
 }

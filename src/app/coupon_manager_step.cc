@@ -35,7 +35,7 @@ std::vector<CouponManagerStep::GridRow> CouponManagerStep::rows() const {
   return grid;
 }
 
-void CouponManagerStep::prepare() {
+bool CouponManagerStep::prepare() {
   if (!CCouponData::hasCouponTemplates(app_.env.home())) {
     app_.env.prompter().showMessage(
         "Warning: Quorvex was not able to find any templates to produce coupons with.\n"
@@ -44,12 +44,14 @@ void CouponManagerStep::prepare() {
         PromptIcon::kWarning);
   }
   coupons.loadCouponStyles(app_.env.home());
+  return true;
 }
 
 void CouponManagerStep::addCoupon() {
   CouponDialog dialog(app_.env.prompter(), coupons.couponStyles, app_.clock.currentYear());
   runUntilTaken(app_.frontEnd, app_.env.prompter(), dialog, [&] {
-    return coupons.addCoupon(dialog.coupon()) ? Status::success() : Status::failure(kNameInUse);
+    return coupons.addCoupon(dialog.coupon()) ? Status::success()
+                                              : Status::invalidArgument(kNameInUse);
   });
 }
 
@@ -63,7 +65,7 @@ void CouponManagerStep::editCoupon() {
                       coupons.coupons[index]);
   runUntilTaken(app_.frontEnd, app_.env.prompter(), dialog, [&] {
     return coupons.replaceCoupon(index, dialog.coupon()) ? Status::success()
-                                                         : Status::failure(kNameInUse);
+                                                         : Status::invalidArgument(kNameInUse);
   });
 }
 

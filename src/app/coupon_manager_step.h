@@ -37,7 +37,7 @@ class CouponManagerStep : public StepModel {
 
   // Warns when the program folder has no coupon templates, then lists the
   // coupon styles of the templates folder.
-  void prepare() override;
+  bool prepare() override;
 
   // Add: a new coupon in the coupon dialog; a name already in use is
   // refused and the dialog opens again with the entries.

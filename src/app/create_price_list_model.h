@@ -60,7 +60,7 @@ class CreatePriceListModel : public DialogModel {
   // items you wish to delete."; otherwise asks "Are you sure you want to
   // delete this item?" (one line) or "... these items?" (several) and on Yes
   // removes the lines. Returns whether rows were removed.
-  bool deleteItems(const std::vector<int32_t>& selectedLines);
+  [[nodiscard]] bool deleteItems(const std::vector<int32_t>& selectedLines);
 
   // Cancel: asks "Are you sure you want to destroy the changes you've
   // made?"; returns true (close) on Yes.

@@ -47,35 +47,35 @@ class DocumentLifecycle {
   // Before the document is closed (New, Open, Exit): when it is modified,
   // asks whether to save it. Returns false when the user cancelled or the
   // save did not happen; true when the caller may go on.
-  bool saveModified();
+  [[nodiscard]] bool saveModified();
 
   // New: after saveModified, every record made afresh, no company name, no
   // path, title "New Company", not modified. Returns false when cancelled.
-  bool newDocument();
+  [[nodiscard]] bool newDocument();
 
   // Open with a file dialog in the working folder, after saveModified.
   // Returns true when a document was opened.
-  bool openWithDialog();
+  [[nodiscard]] bool openWithDialog();
 
   // Opens `file` after saveModified (a recent-file entry, a file named on
   // the command line). Returns true when it was opened.
-  bool openFile(const std::filesystem::path& file);
+  [[nodiscard]] bool openFile(const std::filesystem::path& file);
 
   // The open itself, without the save question: reads `file`; on success it
   // becomes the path, the title follows the company name, the file goes to
   // the top of the recent files and a style that asks to be re-applied is
   // applied to every page. On failure the reason is shown and the document
   // is a new, untitled one. The modified flag is cleared either way.
-  bool open(const std::filesystem::path& file);
+  [[nodiscard]] bool open(const std::filesystem::path& file);
 
   // Save: writes the document to its path, or asks for one as Save As does
   // when it has none. On success the file goes to the recent files and the
   // modified flag is cleared; a failure is shown and the flag stays.
-  bool save();
+  [[nodiscard]] bool save();
 
   // Save As: asks for a file in the working folder and writes the document
   // there, as save() does.
-  bool saveAs();
+  [[nodiscard]] bool saveAs();
 
   // The company renamed to `typed`: the name trimmed of white space becomes
   // the company name of the document and of its product table, then the
@@ -83,7 +83,7 @@ class DocumentLifecycle {
   void renameCompany(const std::string& typed);
 
  private:
-  bool writeTo(const std::filesystem::path& file);
+  [[nodiscard]] bool writeTo(const std::filesystem::path& file);
 
   CBrenquilDoc& doc_;
   const Env& env_;

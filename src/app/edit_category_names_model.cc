@@ -44,7 +44,12 @@ bool EditCategoryNamesModel::confirm() {
   const std::vector<std::string> names = table_.categoryNames;
   const std::vector<std::string> descriptions = table_.categoryDescriptions;
   table_.clearRows();
-  table_.readRows(env_, true);
+  // An unreadable PriceList.txt (its error shown) is left as it is; writing
+  // the empty table over it would lose every product.
+  if (Status read = table_.readRows(env_, true);
+      !read.ok() && read.code() != Status::Code::kNotFound) {
+    return false;
+  }
   for (CExtraItem& row : table_.rows) {
     auto it = renamed.find(row.category);
     if (it != renamed.end()) row.category = it->second;

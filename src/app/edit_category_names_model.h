@@ -39,7 +39,7 @@ class EditCategoryNamesModel : public DialogModel {
   // The dialog confirmed. For an in-program table reads the rows from
   // PriceList.txt, gives every row of a renamed category (exact comparison)
   // the new name, writes PriceList.txt and releases the rows; the edited
-  // lists stay. Returns false when the file could not be written.
+  // lists stay. Returns false when the file could not be read or written.
   bool confirm();
 
  private:

@@ -6,9 +6,9 @@
 
 namespace quorvex {
 
-ExtraFieldDialog::ExtraFieldDialog(Prompter& prompter, CExtraOrderField field)
+ExtraFieldDialog::ExtraFieldDialog(Prompter& prompter, CExtraOrderField initial)
     : DialogModel("Add/Edit Extra Field", "AddEditExtraFields.html"),
-      field(std::move(field)),
+      field(std::move(initial)),
       prompter_(prompter) {}
 
 bool ExtraFieldDialog::accept() {

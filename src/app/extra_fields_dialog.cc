@@ -9,9 +9,9 @@
 namespace quorvex {
 
 ExtraFieldsDialog::ExtraFieldsDialog(DialogHost& host, Prompter& prompter,
-                                     std::vector<CExtraOrderField> fields)
+                                     std::vector<CExtraOrderField> initial)
     : DialogModel("Order Form Extra Fields"),
-      fields(std::move(fields)),
+      fields(std::move(initial)),
       host_(host),
       prompter_(prompter) {}
 

@@ -50,7 +50,7 @@ class FrontEnd : public DialogHost {
   // Runs the save-site run behind its progress dialog; `viewSite` opens the
   // index page in the browser afterwards. Returns true when the run reported
   // success.
-  virtual bool runSaveSite(bool viewSite) = 0;
+  [[nodiscard]] virtual bool runSaveSite(bool viewSite) = 0;
 
   // Opens the publish dialog, which uploads the site; returns when it closed.
   virtual void runPublish(const PublishRequest& request) = 0;

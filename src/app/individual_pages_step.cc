@@ -11,10 +11,12 @@ namespace quorvex {
 IndividualPagesStep::IndividualPagesStep(AppServices& app)
     : StepModel(kCmdIndividualPages), app_(app) {}
 
-void IndividualPagesStep::prepare() {
+bool IndividualPagesStep::prepare() {
   CBrenquilDoc& doc = app_.doc;
   doc.m_pExtraFields->clearRows();
-  doc.m_pExtraFields->loadRows(app_.env);
+  // Unreadable rows (their error shown) would make every page look stale.
+  Status loaded = doc.m_pExtraFields->loadRows(app_.env);
+  if (!loaded.ok() && loaded.code() != Status::Code::kNotFound) return false;
   removeStalePages(*doc.m_pIndProdData, markedProducts(*doc.m_pExtraFields).partNumbers);
   doc.m_pExtraFields->clearRows();
   if (doc.m_pIndProdData->count() == 0) {
@@ -23,6 +25,7 @@ void IndividualPagesStep::prepare() {
         "Please go to the previous screen and mark them to continue.");
   }
   pages = *doc.m_pIndProdData;
+  return true;
 }
 
 void IndividualPagesStep::apply() { *app_.doc.m_pIndProdData = pages; }

@@ -22,8 +22,9 @@ class IndividualPagesStep : public StepModel {
 
   // Reads the product rows, removes the pages of products no longer marked
   // from the document, releases the rows, tells the user when no page is
-  // left, and copies the page list.
-  void prepare() override;
+  // left, and copies the page list. False when an existing product file
+  // could not be read: then no page is removed.
+  bool prepare() override;
   // Stores the page list back.
   void apply() override;
 

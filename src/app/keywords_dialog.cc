@@ -6,10 +6,11 @@
 
 namespace quorvex {
 
-KeywordsDialog::KeywordsDialog(Prompter& prompter, std::string description, std::string keywords)
+KeywordsDialog::KeywordsDialog(Prompter& prompter, std::string initialDescription,
+                               std::string initialKeywords)
     : DialogModel("Keywords For Search Engines"),
-      description(std::move(description)),
-      keywords(std::move(keywords)),
+      description(std::move(initialDescription)),
+      keywords(std::move(initialKeywords)),
       prompter_(prompter) {}
 
 bool KeywordsDialog::accept() {

@@ -4,7 +4,7 @@
 
 namespace quorvex {
 
-LabelValueDialog::LabelValueDialog(std::string title, CLabelValue entry)
-    : DialogModel(std::move(title)), entry(std::move(entry)) {}
+LabelValueDialog::LabelValueDialog(std::string title, CLabelValue initial)
+    : DialogModel(std::move(title)), entry(std::move(initial)) {}
 
 }  // namespace quorvex

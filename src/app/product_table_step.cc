@@ -9,17 +9,22 @@ namespace quorvex {
 
 ProductTableStep::ProductTableStep(AppServices& app, int command) : StepModel(command), app_(app) {}
 
-void ProductTableStep::prepare() {
+bool ProductTableStep::prepare() {
   CExtraFields& documentTable = *app_.doc.m_pExtraFields;
   documentTable.clearRows();
-  documentTable.loadRows(app_.env);
+  // A product file that exists but cannot be read (its error shown) keeps
+  // the dialog closed: its empty table would be written over the products.
+  Status loaded = documentTable.loadRows(app_.env);
+  if (!loaded.ok() && loaded.code() != Status::Code::kNotFound) return false;
   table.copyFrom(documentTable);
+  return true;
 }
 
 void ProductTableStep::apply() {
   CBrenquilDoc& doc = app_.doc;
   doc.m_pExtraFields->copyFrom(table);
-  doc.m_pExtraFields->writeRows(app_.env);
+  // A failed write has shown its file error; the file keeps the old rows.
+  (void)doc.m_pExtraFields->writeRows(app_.env);
   if (command() == kCmdEnhanceProducts) {
     syncWithProducts(*doc.m_pIndProdData, markedProducts(*doc.m_pExtraFields), *doc.m_pTemplate);
   }

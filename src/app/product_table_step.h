@@ -22,8 +22,9 @@ class ProductTableStep : public StepModel {
   // The copy of the table with its rows, made by prepare().
   CExtraFields table;
 
-  // Loads the rows into the document's table and copies it.
-  void prepare() override;
+  // Loads the rows into the document's table and copies it; false when an
+  // existing product file could not be read.
+  bool prepare() override;
   // Stores the table back and writes its rows. After Enhance Product
   // Descriptions the individual product pages follow the marked products.
   void apply() override;

@@ -33,7 +33,7 @@ void RecentFiles::add(const std::filesystem::path& file) {
   list.erase(std::remove(list.begin(), list.end(), added), list.end());
   list.insert(list.begin(), added);
   for (int i = 0; i < kSize; ++i) {
-    settings_.setString(kSection, keyOf(i), i < static_cast<int>(list.size()) ? list[i] : "");
+    (void)settings_.setString(kSection, keyOf(i), i < static_cast<int>(list.size()) ? list[i] : "");
   }
 }
 

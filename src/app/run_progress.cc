@@ -3,10 +3,8 @@
 #include <exception>
 #include <utility>
 
-#include "app/command_ids.h"
 #include "app/dialog_model.h"
 #include "app/help_commands.h"
-#include "app/step_routing.h"
 #include "platform/env.h"
 
 namespace quorvex {
@@ -55,7 +53,7 @@ RunProgress::~RunProgress() {
 }
 
 std::string RunProgress::helpTopic() const {
-  return mode_ == Mode::kSaveSite ? helpTopicOf(findWizardStep(kCmdSaveSiteLocally)->title)
+  return mode_ == Mode::kSaveSite ? helpTopicOf("Save Web Site Locally")
                                   : HelpCommands::kMainTopic;
 }
 

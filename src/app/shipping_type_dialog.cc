@@ -15,10 +15,11 @@ std::string shippingBasisName(int32_t basedOn) {
   return kNames[basedOn];
 }
 
-ShippingTypeDialog::ShippingTypeDialog(DialogHost& host, Prompter& prompter, CShippingType type,
-                                       int32_t basedOn, std::string currencySymbol)
+ShippingTypeDialog::ShippingTypeDialog(DialogHost& host, Prompter& prompter,
+                                       CShippingType initial, int32_t basedOn,
+                                       std::string currencySymbol)
     : DialogModel(basedOn == CShipping::kFlatRate ? "Flat Rate Shipping" : "Shipping Type"),
-      type(std::move(type)),
+      type(std::move(initial)),
       host_(host),
       prompter_(prompter),
       basedOn_(basedOn),

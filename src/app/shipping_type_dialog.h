@@ -26,9 +26,9 @@ class ShippingTypeDialog : public DialogModel {
  public:
   void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
 
-  // Edits a copy of `type` for the basis `basedOn`. `host` and `prompter`
+  // Edits a copy of `initial` for the basis `basedOn`. `host` and `prompter`
   // must outlive the dialog.
-  ShippingTypeDialog(DialogHost& host, Prompter& prompter, CShippingType type, int32_t basedOn,
+  ShippingTypeDialog(DialogHost& host, Prompter& prompter, CShippingType initial, int32_t basedOn,
                      std::string currencySymbol);
 
   CShippingType type;

@@ -68,7 +68,8 @@ bool SiteTemplateChoice::finishCustomize(const SiteCustomization& edited) {
   }
   site_.pageTypes.clear();
   for (const std::string& page : edited.includedPages()) site_.addType(page);
-  folder_.saveCurrentAs(edited.name);
+  // A template file that cannot be written (the error shown) keeps the step.
+  if (!folder_.saveCurrentAs(edited.name)) return false;
   folder_.scan();
   select(site_.currentIndex);
   notifyChanged();

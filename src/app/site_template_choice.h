@@ -70,8 +70,9 @@ class SiteTemplateChoice : public ChangeNotifier {
   // the name belongs to another template (the dialog opens again).
   // Otherwise the template's pages become the included pages, it is saved
   // under the name (replacing the old file when renamed), and the list is
-  // rescanned and reselected.
-  bool finishCustomize(const SiteCustomization& edited);
+  // rescanned and reselected. Returns false, too, when the template file
+  // could not be written (its error shown).
+  [[nodiscard]] bool finishCustomize(const SiteCustomization& edited);
 
   // Delete: refuses with a message when nothing is selected or the template
   // is permanent; otherwise asks "Are you sure you want to delete this

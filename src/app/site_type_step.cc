@@ -17,7 +17,10 @@ SiteTypeStep::SiteTypeStep(AppServices& app)
   choice_.subscribe([this] { notifyChanged(); });
 }
 
-void SiteTypeStep::prepare() { choice_.open(); }
+bool SiteTypeStep::prepare() {
+  choice_.open();
+  return true;
+}
 
 void SiteTypeStep::customize() {
   std::optional<SiteCustomization> customization = choice_.beginCustomize();

@@ -22,7 +22,7 @@ class SiteTypeStep : public StepModel {
   SiteTemplateChoice& choice() { return choice_; }
 
   // Lists the templates and selects the document's.
-  void prepare() override;
+  bool prepare() override;
 
   // Customize: "Customize Site Template" for the selected template (after
   // the choice's own refusals); a name another template has is refused and

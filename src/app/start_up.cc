@@ -29,12 +29,13 @@ void StartUp::offerSampleOrReopen(const fs::path& sample, bool fileOnCommandLine
   const Env& env = lifecycle_.env();
   SettingsStore& settings = env.settings();
   if (settings.getInt(kSection, kFirstRunKey, 1) != 0) {
-    settings.setInt(kSection, kFirstRunKey, 0);
+    // A store that cannot be written offers the sample again next time.
+    (void)settings.setInt(kSection, kFirstRunKey, 0);
     std::error_code error;
     if (!fs::is_regular_file(sample, error)) return;
     if (env.prompter().askYesNo("This is the first time you have run Quorvex,\n"
                                 "would you like to see a sample company setup?")) {
-      lifecycle_.open(installSample(sample));
+      (void)lifecycle_.open(installSample(sample));  // a failure has been shown
       return;
     }
     reopenLast(fileOnCommandLine);
@@ -78,7 +79,7 @@ fs::path StartUp::installSample(const fs::path& sample) {
 void StartUp::reopenLast(bool fileOnCommandLine) {
   if (fileOnCommandLine) return;
   std::string last = lifecycle_.recentFiles().entry(0);
-  if (!last.empty()) lifecycle_.open(last);
+  if (!last.empty()) (void)lifecycle_.open(last);  // a failure has been shown
 }
 
 }  // namespace quorvex

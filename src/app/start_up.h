@@ -32,7 +32,7 @@ class StartUp {
   // Carries out the command line: opens `file` when one was named, else
   // leaves the new document. Returns false when the named file could not be
   // opened, in which case the program ends.
-  bool openCommandLine(const std::optional<std::filesystem::path>& file);
+  [[nodiscard]] bool openCommandLine(const std::optional<std::filesystem::path>& file);
 
   // On the first start: when `sample` exists, offers it and on Yes opens its
   // copy in the home (installSample);

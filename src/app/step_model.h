@@ -18,8 +18,9 @@ class StepModel : public DialogModel {
   int command() const { return command_; }
 
   // Does what the step does before its dialog opens (loading the product
-  // rows, notices). Called once, before the dialog is shown.
-  virtual void prepare() {}
+  // rows, notices). Called once, before the dialog is shown. Returns false,
+  // after showing why, when the dialog cannot open: then nothing is applied.
+  [[nodiscard]] virtual bool prepare() { return true; }
 
   // Stores the copies back into the document and runs the follow-up. Called
   // at most once, after the dialog ended with OK, Next or Previous.

@@ -56,7 +56,10 @@ void StepRunner::run(int command) {
   std::unique_ptr<StepModel> model = makeModel(command);
   if (step == nullptr || model == nullptr) return;
   app_.frontEnd.selectNavigatorPage(step->navigatorPage);
-  model->prepare();
+  if (!model->prepare()) {
+    model->release();
+    return;
+  }
   const DialogResult result = app_.frontEnd.runDialog(*model);
   if (result != DialogResult::kCancel) {
     app_.lifecycle.setModified(true);

@@ -88,7 +88,7 @@ class StyleChoice : public ChangeNotifier {
   // another style bears the name (the dialog opens again). Otherwise the
   // style takes the settings and the name, is saved, and a "TempConfig.cfg"
   // of its folder is deleted, so that its .cfg file alone describes it.
-  bool finishCustomize(const CTemplate& edited, const std::string& name);
+  [[nodiscard]] bool finishCustomize(const CTemplate& edited, const std::string& name);
 
   // Delete: refuses with a message when nothing is selected or the style is
   // permanent; otherwise asks "Are you sure you want to delete this style?"

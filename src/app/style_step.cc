@@ -8,10 +8,10 @@
 
 namespace quorvex {
 
-StyleAttributesDialog::StyleAttributesDialog(const CTemplate& style, Prompter& prompter)
+StyleAttributesDialog::StyleAttributesDialog(const CTemplate& current, Prompter& prompter)
     : DialogModel("New Style Attributes"),
-      style(style),
-      name(style.currentName),
+      style(current),
+      name(current.currentName),
       prompter_(prompter) {}
 
 bool StyleAttributesDialog::accept() {
@@ -23,7 +23,10 @@ StyleStep::StyleStep(AppServices& app)
   choice_.subscribe([this] { notifyChanged(); });
 }
 
-void StyleStep::prepare() { choice_.open(); }
+bool StyleStep::prepare() {
+  choice_.open();
+  return true;
+}
 
 void StyleStep::customize() {
   if (!choice_.beginCustomize()) return;

@@ -49,7 +49,7 @@ class StyleStep : public StepModel {
   StyleChoice& choice() { return choice_; }
 
   // Lists the styles and loads the document's.
-  void prepare() override;
+  bool prepare() override;
 
   // Customize: "New Style Attributes" for the selected style (a permanent
   // one copied first); a name another style has is refused and the dialog

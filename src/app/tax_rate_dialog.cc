@@ -48,9 +48,9 @@ std::optional<std::string> storedTaxRate(std::string_view typed) {
   return rate;
 }
 
-TaxRateDialog::TaxRateDialog(Prompter& prompter, TaxEntry entry)
-    : DialogModel("Tax Rate"), entry(std::move(entry)), prompter_(prompter) {
-  rateText = this->entry.rate;
+TaxRateDialog::TaxRateDialog(Prompter& prompter, TaxEntry initial)
+    : DialogModel("Tax Rate"), entry(std::move(initial)), prompter_(prompter) {
+  rateText = entry.rate;
 }
 
 bool TaxRateDialog::refuseRate(const std::string& message) {

@@ -43,9 +43,9 @@ class TaxRateDialog : public DialogModel {
  public:
   void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
 
-  // Starts from `entry`, showing its stored rate as typed text. `prompter`
+  // Starts from `initial`, showing its stored rate as typed text. `prompter`
   // must outlive the dialog.
-  TaxRateDialog(Prompter& prompter, TaxEntry entry);
+  TaxRateDialog(Prompter& prompter, TaxEntry initial);
 
   TaxEntry entry;
   std::string rateText;

@@ -142,10 +142,10 @@ Status TaxStep::checkDuplicate(const TaxEntry& entry, const std::optional<TaxEnt
         if ((changed(&TaxEntry::state) && equalsIgnoreCase(other.state, entry.state)) ||
             (changed(&TaxEntry::abbreviation) &&
              equalsIgnoreCase(other.abbreviation, entry.abbreviation))) {
-          return Status::failure("A state tax already exists for '" + other.state + " (" +
-                                 other.abbreviation +
-                                 ")'.\nPlease choose a different state or edit that tax "
-                                 "jurisdiction instead.");
+          return Status::invalidArgument("A state tax already exists for '" + other.state + " (" +
+                                         other.abbreviation +
+                                         ")'.\nPlease choose a different state or edit that tax "
+                                         "jurisdiction instead.");
         }
       }
       break;
@@ -158,10 +158,10 @@ Status TaxStep::checkDuplicate(const TaxEntry& entry, const std::optional<TaxEnt
              equalsIgnoreCase(other.state, entry.state)) ||
             ((cityChanged || changed(&TaxEntry::abbreviation)) &&
              equalsIgnoreCase(other.stateAbbreviation, entry.abbreviation))) {
-          return Status::failure("A city tax already exists for '" + other.city + ", " +
-                                 other.state +
-                                 "'.\nPlease choose a different city or edit that tax "
-                                 "jurisdiction instead.");
+          return Status::invalidArgument("A city tax already exists for '" + other.city + ", " +
+                                         other.state +
+                                         "'.\nPlease choose a different city or edit that tax "
+                                         "jurisdiction instead.");
         }
       }
       break;
@@ -171,9 +171,9 @@ Status TaxStep::checkDuplicate(const TaxEntry& entry, const std::optional<TaxEnt
       for (size_t i = 0; i < tax.vatTaxCount(); ++i) {
         VatTax other = *tax.vatTaxAt(i);
         if (isOther(i) && equalsIgnoreCase(other.country, entry.country)) {
-          return Status::failure("A country tax already exists for '" + other.country +
-                                 "'.\nPlease choose a different country or edit that tax "
-                                 "jurisdiction instead.");
+          return Status::invalidArgument("A country tax already exists for '" + other.country +
+                                         "'.\nPlease choose a different country or edit that tax "
+                                         "jurisdiction instead.");
         }
       }
       break;

@@ -15,10 +15,12 @@ void UpdateCheck::run(PublishedVersionSource& source, const VersionRecord& insta
   if (settings_.getInt(kSection, "Enabled", 1) == 0) return;
   if (settings_.getString(kSection, "Last Check", "") == today) return;
   std::optional<std::string> published = source.publishedVersion();
-  settings_.setString(kSection, "Last Check", today);
+  // A store that cannot be written only makes the check and the notice come
+  // again at the next start.
+  (void)settings_.setString(kSection, "Last Check", today);
   if (!published || parseVersionRecord(*published) <= installed) return;
   if (settings_.getString(kSection, "Last Announced", "") == *published) return;
-  settings_.setString(kSection, "Last Announced", *published);
+  (void)settings_.setString(kSection, "Last Announced", *published);
   prompter_.showMessage("A newer version of Quorvex (" + *published +
                             ") is available.\nPlease visit " + kHelpDownloadPage +
                             " to download it.",

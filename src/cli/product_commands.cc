@@ -67,7 +67,10 @@ int runProducts(CliContext& context) {
   if (int result = openCompany(file, doc)) return result;
   CExtraFields& table = *doc.m_pExtraFields;
   table.clearRows();
-  table.loadRows(context.env);
+  // A company without a product file lists no products; a file that cannot
+  // be read has had its error printed by the prompter.
+  Status loaded = table.loadRows(context.env);
+  if (!loaded.ok() && loaded.code() != Status::Code::kNotFound) return kExitFailure;
   if (sorted) table.sortRows();
   Json rows = Json::array();
   for (const CExtraItem& row : table.rows) rows.push_back(rowJson(row));

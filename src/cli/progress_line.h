@@ -26,7 +26,7 @@ class ProgressLine : public Prompter {
   void finish();
 
   void showMessage(const std::string& text, PromptIcon icon) override;
-  bool askYesNo(const std::string& text) override;
+  [[nodiscard]] bool askYesNo(const std::string& text) override;
 
  private:
   void clearLine();

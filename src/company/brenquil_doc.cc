@@ -182,7 +182,7 @@ Status CBrenquilDoc::read(std::string_view bytes) {
   walkMembers(walk);
   if (!walk.refusal.empty()) {
     makeNewRecords();
-    return Status::failure(walk.refusal);
+    return Status::refused(walk.refusal);
   }
   if (ar.ok() && walk.stored >= 1 && walk.stored <= 2) {
     // These versions kept the product table's settings in CDBase.
@@ -192,7 +192,7 @@ Status CBrenquilDoc::read(std::string_view bytes) {
   if (!ar.ok()) {
     std::string error = ar.error();
     makeNewRecords();
-    return Status::failure(error);
+    return Status::corruption(error);
   }
   makeNewRecordsWhereMissing();
   repairAfterReading();
@@ -212,9 +212,13 @@ void CBrenquilDoc::repairAfterReading() {
 
 static Status readWholeFile(const fs::path& file, std::string* bytes) {
   std::ifstream in(file, std::ios::binary);
-  if (!in) return Status::failure("Cannot open " + file.string());
+  if (!in) {
+    std::error_code ec;
+    std::string message = "Cannot open " + file.string();
+    return fs::exists(file, ec) ? Status::ioError(message) : Status::notFound(message);
+  }
   bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) return Status::failure("Cannot read " + file.string());
+  if (in.bad()) return Status::ioError("Cannot read " + file.string());
   return Status::success();
 }
 
@@ -222,11 +226,7 @@ Status CBrenquilDoc::open(const fs::path& file) {
   std::string bytes;
   Status status = readWholeFile(file, &bytes);
   if (status.ok()) {
-    status = read(bytes);
-    if (!status.ok()) {
-      status = Status::failure(file.string() + " is not a valid Quorvex document: " +
-                               status.message());
-    }
+    status = read(bytes).prefixed(file.string() + " is not a valid Quorvex document: ");
   } else {
     makeNewRecords();
   }

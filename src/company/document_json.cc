@@ -15,8 +15,8 @@ Status documentFromJson(const Json& json, CBrenquilDoc& doc) {
   Status status =
       fieldsFromJson(documentClasses(), json, [&doc](FieldVisitor& visitor) { doc.visitFields(visitor); }, "document");
   if (status.ok() && doc.m_nFormatVersion != CBrenquilDoc::kFormatVersion) {
-    status = Status::failure("document.m_nFormatVersion: expected " +
-                             std::to_string(CBrenquilDoc::kFormatVersion));
+    status = Status::corruption("document.m_nFormatVersion: expected " +
+                                std::to_string(CBrenquilDoc::kFormatVersion));
   }
   if (!status.ok()) {
     doc.makeNewRecords();

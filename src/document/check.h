@@ -15,7 +15,7 @@ class CCheck : public Record {
 
  public:
   CCheck() = default;
-  CCheck(std::string label, int32_t checked) : label(std::move(label)), checked(checked) {}
+  CCheck(std::string text, int32_t isChecked) : label(std::move(text)), checked(isChecked) {}
 
   std::string label;
   // 1: the item is shown; 0: not.

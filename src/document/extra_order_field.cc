@@ -36,10 +36,11 @@ bool CExtraOrderField::isReservedIdentifier(std::string_view identifier) {
 
 Status CExtraOrderField::checkEntries() const {
   if (description.empty() || identifier.empty() || maxLength.empty() || fieldSize.empty()) {
-    return Status::failure("Sorry, no field may be left blank.");
+    return Status::invalidArgument("Sorry, no field may be left blank.");
   }
   if (!std::ranges::all_of(identifier, isLetterOrDigit)) {
-    return Status::failure("Sorry, the identifier must consist of only letters and numbers.");
+    return Status::invalidArgument(
+        "Sorry, the identifier must consist of only letters and numbers.");
   }
   return Status::success();
 }
@@ -52,7 +53,7 @@ Status CExtraOrderField::checkIdentifierAvailable(const std::vector<CExtraOrderF
     inUse = i != edited && fields[i].identifier == identifier;
   }
   if (!inUse) return Status::success();
-  return Status::failure(
+  return Status::invalidArgument(
       "Sorry, the identifier you entered is already in use.\nPlease, enter a different "
       "identifier.");
 }

@@ -5,15 +5,15 @@
 
 namespace quorvex {
 
-void CFontData::set(const std::string& face, int32_t color, int32_t tenthsOfPoint,
-                    int32_t underline, int32_t bold, int32_t italic, int32_t strikeOut) {
-  this->face = face;
-  this->color = color;
-  this->htmlSize = tenthsOfPoint / 40;
-  this->underline = underline;
-  this->bold = bold;
-  this->italic = italic;
-  this->strikeOut = strikeOut;
+void CFontData::set(const std::string& faceName, int32_t rgb, int32_t tenthsOfPoint,
+                    int32_t underlined, int32_t bolded, int32_t italicised, int32_t struckOut) {
+  face = faceName;
+  color = rgb;
+  htmlSize = tenthsOfPoint / 40;
+  underline = underlined;
+  bold = bolded;
+  italic = italicised;
+  strikeOut = struckOut;
 }
 
 void CFontData::serialize(Archive& ar) {

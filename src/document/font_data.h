@@ -36,8 +36,8 @@ class CFontData : public Record {
 
   // Sets face, colour, styles and the HTML size tenthsOfPoint / 40 (8 pt gives
   // 2, 12 pt 3, 16 pt 4, 22 pt 5, 28 pt 7). Leaves logFont and dialogColor.
-  void set(const std::string& face, int32_t color, int32_t tenthsOfPoint, int32_t underline,
-           int32_t bold, int32_t italic, int32_t strikeOut);
+  void set(const std::string& faceName, int32_t rgb, int32_t tenthsOfPoint, int32_t underlined,
+           int32_t bolded, int32_t italicised, int32_t struckOut);
 
   // Record version 1: bold, color, face, italic, htmlSize, underline,
   // dialogColor, logFont. Another stored version reads nothing more.

@@ -301,12 +301,12 @@ Json fieldsToJson(const std::function<void(FieldVisitor&)>& visit_fields) {
 
 Status fieldsFromJson(const ClassRegistry& registry, const Json& object, const std::function<void(FieldVisitor&)>& visit_fields,
                       const std::string& where) {
-  if (!object.is_object()) return Status::failure(where + ": expected a JSON object");
+  if (!object.is_object()) return Status::corruption(where + ": expected a JSON object");
   std::string error;
   JsonReader reader(registry, object, where, &error);
   visit_fields(reader);
   reader.checkAllKeysUsed();
-  if (!error.empty()) return Status::failure(error);
+  if (!error.empty()) return Status::corruption(error);
   return Status::success();
 }
 

@@ -15,8 +15,8 @@ class CLabelValue : public Record {
 
  public:
   CLabelValue() = default;
-  CLabelValue(std::string label, std::string value)
-      : label(std::move(label)), value(std::move(value)) {}
+  CLabelValue(std::string labelText, std::string valueText)
+      : label(std::move(labelText)), value(std::move(valueText)) {}
 
   std::string label;
   std::string value;

@@ -12,9 +12,10 @@ Status CShipping::checkTypeLabel(std::string_view label, std::optional<size_t> e
   }
   for (const CShippingType& type : shippingTypes) {
     if (equalsIgnoreCase(type.label, label)) {
-      return Status::failure("A '" + std::string(label) +
-                             "' shipping label already exists.  Please choose a new name or "
-                             "edit that shipping label instead.");
+      return Status::invalidArgument(
+          "A '" + std::string(label) +
+          "' shipping label already exists.  Please choose a new name or "
+          "edit that shipping label instead.");
     }
   }
   return Status::success();

@@ -6,12 +6,12 @@
 
 namespace quorvex {
 
-GenerationContext::GenerationContext(CBrenquilDoc& doc, const Env& env, WorkerStatus& status,
-                                     std::string version)
-    : doc(doc),
-      env(env),
-      status(status),
-      version(std::move(version)),
+GenerationContext::GenerationContext(CBrenquilDoc& document, const Env& environment,
+                                     WorkerStatus& workerStatus, std::string programVersion)
+    : doc(document),
+      env(environment),
+      status(workerStatus),
+      version(std::move(programVersion)),
       loader(env.home(), fields, env.prompter(), this->version),
       expander(fields, env.prompter()),
       writer(env.prompter()) {}

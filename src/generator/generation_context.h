@@ -33,7 +33,8 @@ enum class FileLists { kWeb, kOrderServer, kBoth };
 class GenerationContext {
  public:
   // `version` is the program version written into the page headers.
-  GenerationContext(CBrenquilDoc& doc, const Env& env, WorkerStatus& status, std::string version);
+  GenerationContext(CBrenquilDoc& document, const Env& environment, WorkerStatus& workerStatus,
+                    std::string programVersion);
   GenerationContext(const GenerationContext&) = delete;
   GenerationContext& operator=(const GenerationContext&) = delete;
 

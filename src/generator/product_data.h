@@ -53,7 +53,7 @@ class ProductData {
   // Writes products.txt into the site folder ("<part>|<price>|..." for every
   // row, published or not, on one line) and enters it in the order-server
   // file list. Returns false, writing nothing, when the table has no rows.
-  bool writeProductFile();
+  [[nodiscard]] bool writeProductFile();
 
  private:
   // The statement "product['<part>'] = new products(...);\n" of `row`.

@@ -215,7 +215,7 @@ bool SaveSiteRun::loadProducts() {
   CExtraFields& table = *doc.m_pExtraFields;
   table.companyName = doc.m_strCompanyName;
   table.clearRows();
-  if (doc.m_pPageData->hasProductPage() && !table.loadRows(context_.env)) {
+  if (doc.m_pPageData->hasProductPage() && !table.loadRows(context_.env).ok()) {
     return fail("Could not load product database.");
   }
   if (table.sortEnabled == 1) {

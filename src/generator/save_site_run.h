@@ -80,15 +80,15 @@ class SaveSiteRun {
   // Each step returns false when the run ends there (end_ says how).
   bool initialize();
   bool loadTemplates();
-  bool setUpSiteFolder();
+  [[nodiscard]] bool setUpSiteFolder();
   bool loadProducts();
-  bool copyFixedImages();
+  [[nodiscard]] bool copyFixedImages();
   bool placeStyleImages();
-  bool writeShop();
+  [[nodiscard]] bool writeShop();
   bool writeIndex();
-  bool writeStyleFiles();
+  [[nodiscard]] bool writeStyleFiles();
   bool writePages();
-  bool writeProductPages();
+  [[nodiscard]] bool writeProductPages();
   bool writeShopPages();
   void trimFileLists();
 

@@ -13,7 +13,7 @@ class CImageImplBMP : public CImageImpl {
  public:
   using CImageImpl::CImageImpl;
 
-  bool read(const std::filesystem::path& path) override;
+  [[nodiscard]] bool read(const std::filesystem::path& path) override;
   bool write(const std::filesystem::path& path) const override;
 };
 
@@ -22,7 +22,7 @@ class CImageImplBMP : public CImageImpl {
 // header is understood; a negative height (rows stored from the top) is
 // turned into bottom-up rows. Missing pixel bytes stay zero. Returns false
 // (an empty picture) when the headers are short or make no sense.
-bool decodeBmp(std::string_view bytes, CImageImpl& image);
+[[nodiscard]] bool decodeBmp(std::string_view bytes, CImageImpl& image);
 
 // Returns the bitmap file of `image`: a 40-byte header, the palette (or, for
 // 8 bits or fewer without one, the 16 standard VGA colours repeated) as the

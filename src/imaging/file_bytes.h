@@ -12,7 +12,7 @@ namespace quorvex {
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 // Replaces the file `path` by `bytes`; false when it cannot be written.
-bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes);
+[[nodiscard]] bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace quorvex
 

@@ -12,9 +12,9 @@ class CImageImplGIF : public CImageImpl {
  public:
   using CImageImpl::CImageImpl;
 
-  bool read(const std::filesystem::path& path) override;
+  [[nodiscard]] bool read(const std::filesystem::path& path) override;
   // Writes an interlaced GIF89a file (see gif_writer.h).
-  bool write(const std::filesystem::path& path) const override;
+  [[nodiscard]] bool write(const std::filesystem::path& path) const override;
 };
 
 // Reads the GIF file `bytes` into `image` as an 8-bit picture of the logical
@@ -24,7 +24,7 @@ class CImageImplGIF : public CImageImpl {
 // control block before the first frame when its transparency flag is set.
 // Later frames are decoded but not kept. Returns false, leaving an empty
 // picture, when giflib cannot read the whole file or there is no colour map.
-bool decodeGif(std::string_view bytes, CImageImpl& image);
+[[nodiscard]] bool decodeGif(std::string_view bytes, CImageImpl& image);
 
 }  // namespace quorvex
 

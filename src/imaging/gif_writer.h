@@ -18,7 +18,7 @@ namespace quorvex {
 std::optional<std::string> encodeGif(const CImageImpl& image);
 
 // Writes encodeGif(image) to `path`, replacing the file; false on failure.
-bool writeGif(const CImageImpl& image, const std::filesystem::path& path);
+[[nodiscard]] bool writeGif(const CImageImpl& image, const std::filesystem::path& path);
 
 }  // namespace quorvex
 

@@ -51,7 +51,7 @@ class CImageCanvas {
   // Writes the working copy to `path` in the format its extension names:
   // JPEG, GIF or BMP. Returns false, writing nothing, for PNG and unknown
   // extensions and for an empty working copy.
-  bool save(const std::filesystem::path& path) const;
+  [[nodiscard]] bool save(const std::filesystem::path& path) const;
 
   // The working copy (24-bit); nullptr when the picture did not load.
   const CImageImpl* working() const;
@@ -63,7 +63,7 @@ class CImageCanvas {
  private:
   // Rebuilds the mask for the working copy's size; none without a key.
   TransparencyMask* resetMask();
-  bool saveTrueColour(const std::filesystem::path& path, ImageFormat format) const;
+  [[nodiscard]] bool saveTrueColour(const std::filesystem::path& path, ImageFormat format) const;
   bool saveGif(const std::filesystem::path& path) const;
 
   std::optional<TransparencyMask> mask_;

@@ -46,7 +46,7 @@ class CImageFile {
   // of the new format (when there is no codec for it, nothing changes and
   // the result is false). Returns false when there is no store or the codec
   // fails.
-  bool save(const std::filesystem::path& path, ImageFormat format);
+  [[nodiscard]] bool save(const std::filesystem::path& path, ImageFormat format);
 
   // The pixel store; nullptr before there is one.
   CImageImpl* impl() { return impl_.get(); }

@@ -42,9 +42,9 @@ class CImageImpl {
   // Reads the picture file `path` into this store, releasing what it held.
   // Returns false when the file cannot be read; a file that fails part-way
   // keeps the size and the rows read so far.
-  virtual bool read(const std::filesystem::path& path) = 0;
+  [[nodiscard]] virtual bool read(const std::filesystem::path& path) = 0;
   // Writes the picture to `path`; returns false on failure.
-  virtual bool write(const std::filesystem::path& path) const = 0;
+  [[nodiscard]] virtual bool write(const std::filesystem::path& path) const = 0;
 
   // Releases the old pixels and palette and makes a zeroed picture. The colour
   // type is `colourType` when it is 0 or more, else 0 for 8 bits per pixel or

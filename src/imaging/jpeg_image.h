@@ -15,9 +15,9 @@ class CImageImplJPEG : public CImageImpl {
   using CImageImpl::CImageImpl;
 
   // Reads with the store's preview options (see decodeJpeg).
-  bool read(const std::filesystem::path& path) override;
+  [[nodiscard]] bool read(const std::filesystem::path& path) override;
   // Writes encodeJpeg(*this, jpegQuality()).
-  bool write(const std::filesystem::path& path) const override;
+  [[nodiscard]] bool write(const std::filesystem::path& path) const override;
 };
 
 // The scale denominator (1, 2, 4 or 8) of a preview decoding of a width ×
@@ -32,7 +32,8 @@ int jpegPreviewScale(int width, int height, int previewWidth, int previewHeight)
 // DCT and smooth upsampling; with `preview.decode` at jpegPreviewScale with
 // the fast integer DCT and plain upsampling. Returns false when the codec
 // gives up; rows it decoded before that are kept.
-bool decodeJpeg(std::string_view bytes, const PreviewOptions& preview, CImageImpl& image);
+[[nodiscard]] bool decodeJpeg(std::string_view bytes, const PreviewOptions& preview,
+                              CImageImpl& image);
 
 // Returns the progressive JPEG file of a 24-bit `image` at `quality` (0 to
 // 100, baseline-compatible tables, floating-point DCT, optimised Huffman

@@ -14,9 +14,9 @@ class CImageImplPNG : public CImageImpl {
  public:
   using CImageImpl::CImageImpl;
 
-  bool read(const std::filesystem::path& path) override;
+  [[nodiscard]] bool read(const std::filesystem::path& path) override;
   // Writes encodePng(*this).
-  bool write(const std::filesystem::path& path) const override;
+  [[nodiscard]] bool write(const std::filesystem::path& path) const override;
 };
 
 // The colour that transparent parts of a PNG picture are composited over.
@@ -29,7 +29,7 @@ constexpr Rgb kPngBackground{31, 127, 255};
 // applied); every other file becomes 24-bit blue, green, red, grey ones
 // included. The colour type is the file's. Interlaced files are combined.
 // Returns false when the codec gives up; rows it decoded before that are kept.
-bool decodePng(std::string_view bytes, CImageImpl& image);
+[[nodiscard]] bool decodePng(std::string_view bytes, CImageImpl& image);
 
 // Returns the PNG file of `image`: truecolour for 24-bit pictures, paletted
 // (with the transparent index marked transparent) for paletted pictures of 8

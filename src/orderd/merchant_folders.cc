@@ -37,7 +37,7 @@ std::optional<fs::path> MerchantFolders::find(std::string_view vendor) const {
 Status MerchantFolders::readCatalogue(const fs::path& folder, OrderCatalogue& catalogue) {
   const FileLines file = readFileLines(folder / kOrderCatalogueFileName, "\n");
   if (!file.opened || file.error) {
-    return Status::failure("This shop takes no orders yet: its order data is missing.");
+    return Status::notFound("This shop takes no orders yet: its order data is missing.");
   }
   return OrderCatalogue::fromJson(file.text, catalogue);
 }

@@ -25,7 +25,7 @@ constexpr int kFirstOrderNumber = 100001;
 constexpr int kLastOrderNumber = 999999;
 
 Status systemFailure(const std::string& what, const fs::path& path) {
-  return Status::failure(what + " " + path.string() + ": " + std::strerror(errno));
+  return Status::ioError(what + " " + path.string() + ": " + std::strerror(errno));
 }
 
 // An open file descriptor, closed when it goes.
@@ -111,7 +111,7 @@ Status SalesLogStore::record(const fs::path& merchantFolder, PlacedOrder& order,
   const fs::path logs = merchantFolder / kSalesLogFolder;
   std::error_code error;
   fs::create_directories(logs, error);
-  if (error) return Status::failure("Could not make " + logs.string() + ": " + error.message());
+  if (error) return Status::ioError("Could not make " + logs.string() + ": " + error.message());
   const fs::path lockPath = logs / kLockFileName;
   FileHandle lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
   if (lock.fd() < 0) return systemFailure("Could not open", lockPath);

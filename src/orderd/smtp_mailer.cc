@@ -31,7 +31,7 @@ SmtpMailer::SmtpMailer(std::string url, std::string user, std::string password)
 
 Status SmtpMailer::send(const MailMessage& message) {
   std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
-  if (!curl) return Status::failure("Could not start an SMTP session.");
+  if (!curl) return Status::ioError("Could not start an SMTP session.");
   curl_slist* recipients = nullptr;
   for (const std::string& address : message.to) {
     recipients = curl_slist_append(recipients, angled(address).c_str());
@@ -57,7 +57,7 @@ Status SmtpMailer::send(const MailMessage& message) {
   }
   const CURLcode result = curl_easy_perform(curl.get());
   if (result != CURLE_OK) {
-    return Status::failure("Mail to " + message.to.front() + " failed: " +
+    return Status::ioError("Mail to " + message.to.front() + " failed: " +
                            (error[0] ? error : curl_easy_strerror(result)));
   }
   return Status::success();

@@ -13,7 +13,7 @@ namespace quorvex {
 namespace fs = std::filesystem;
 
 static Status errnoStatus(const std::string& what, const fs::path& path) {
-  return Status::failure(what + " " + path.string() + ": " + std::strerror(errno));
+  return Status::ioError(what + " " + path.string() + ": " + std::strerror(errno));
 }
 
 static Status writeAll(int fd, std::string_view bytes, const fs::path& path) {

@@ -39,7 +39,7 @@ class CurlFtpConnection : public FtpConnection {
   CurlFtpConnection& operator=(const CurlFtpConnection&) = delete;
 
   FtpReply createFolder(const std::string& name) override;
-  bool changeFolder(const std::string& name) override;
+  [[nodiscard]] bool changeFolder(const std::string& name) override;
   FtpReply putFile(const std::filesystem::path& local, const std::string& remote,
                    FtpTransferMode mode) override;
   FtpReply getFile(const std::string& remote, const std::filesystem::path& local,

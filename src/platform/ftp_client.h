@@ -69,7 +69,7 @@ class FtpConnection {
 
   // Makes `name` (".." for the parent) the current folder; returns false,
   // leaving the current folder as it was, when the server cannot enter it.
-  virtual bool changeFolder(const std::string& name) = 0;
+  [[nodiscard]] virtual bool changeFolder(const std::string& name) = 0;
 
   // Stores the local file under `remote`, replacing what is there. ASCII mode
   // sends each line end, CR LF or a bare LF, as one CR LF, which the server

@@ -37,16 +37,17 @@ fs::path installedDataDir() {
 Status seedHome(const fs::path& home, const fs::path& data_dir) {
   std::error_code ec;
   fs::create_directories(home, ec);
-  if (ec) return Status::failure("Cannot create the folder " + home.string() + ": " + ec.message());
+  if (ec) return Status::ioError("Cannot create the folder " + home.string() + ": " + ec.message());
   fs::directory_iterator it(data_dir, ec);
-  if (ec) return Status::failure("Cannot read the folder " + data_dir.string() + ": " + ec.message());
+  if (ec)
+    return Status::ioError("Cannot read the folder " + data_dir.string() + ": " + ec.message());
   for (const fs::directory_entry& entry : it) {
     fs::path destination = home / entry.path().filename();
     if (fs::exists(destination, ec)) continue;
     fs::copy(entry.path(), destination, fs::copy_options::recursive, ec);
     if (ec) {
-      return Status::failure("Cannot copy " + entry.path().string() + " to " + destination.string() +
-                           ": " + ec.message());
+      return Status::ioError("Cannot copy " + entry.path().string() + " to " +
+                             destination.string() + ": " + ec.message());
     }
   }
   return Status::success();

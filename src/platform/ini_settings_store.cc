@@ -147,7 +147,7 @@ Status IniSettingsStore::setString(const std::string& section, const std::string
   if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value) ||
       key.find('=') != std::string::npos || section.find(']') != std::string::npos ||
       trim(key, kLineBlanks).empty() || trim(section, kLineBlanks).empty()) {
-    return Status::failure("The setting " + section + "/" + key + " cannot be stored.");
+    return Status::invalidArgument("The setting " + section + "/" + key + " cannot be stored.");
   }
   std::lock_guard<std::mutex> lock(mutex_);
   IniLines lines(file_);
@@ -155,7 +155,7 @@ Status IniSettingsStore::setString(const std::string& section, const std::string
   std::error_code ec;
   fs::create_directories(file_.parent_path(), ec);
   if (ec) {
-    return Status::failure("Cannot create the folder " + file_.parent_path().string() + ": " +
+    return Status::ioError("Cannot create the folder " + file_.parent_path().string() + ": " +
                            ec.message());
   }
   return replaceFileAtomically(file_, lines.text());

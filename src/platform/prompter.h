@@ -19,7 +19,7 @@ class Prompter {
   virtual void showMessage(const std::string& text, PromptIcon icon = PromptIcon::kNone) = 0;
 
   // Asks a Yes/No question; returns true for Yes.
-  virtual bool askYesNo(const std::string& text) = 0;
+  [[nodiscard]] virtual bool askYesNo(const std::string& text) = 0;
 };
 
 }  // namespace quorvex

@@ -25,7 +25,7 @@ class ScriptedPrompter : public Prompter {
   void queueAnswers(std::initializer_list<bool> answers);
 
   void showMessage(const std::string& text, PromptIcon icon) override;
-  bool askYesNo(const std::string& text) override;
+  [[nodiscard]] bool askYesNo(const std::string& text) override;
 
   // Everything shown so far, in order.
   std::vector<Prompt> prompts() const;

@@ -21,7 +21,7 @@ class TerminalPrompter : public Prompter {
                    std::FILE* in = stdin, std::FILE* out = stderr);
 
   void showMessage(const std::string& text, PromptIcon icon) override;
-  bool askYesNo(const std::string& text) override;
+  [[nodiscard]] bool askYesNo(const std::string& text) override;
 
  private:
   std::mutex mutex_;

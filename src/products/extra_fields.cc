@@ -49,7 +49,8 @@ void CExtraFields::takeLegacySettings(const CDBase& legacy) {
 }
 
 void CExtraFields::migrateLegacyRows(const Env& env) {
-  if (readRows(env, !isImported())) writeRows(env);
+  // A failed rewrite has shown its file error; the rows stay in the old file.
+  if (readRows(env, !isImported()).ok()) (void)writeRows(env);
   clearRows();
 }
 
@@ -82,14 +83,16 @@ bool CExtraFields::createInProgram(const Env& env) {
   return true;
 }
 
-bool CExtraFields::loadRows(const Env& env) {
+Status CExtraFields::loadRows(const Env& env) {
   ProductFileReader reader(*this, env);
-  const bool read = reader.readRows(true);
+  Status read = reader.readRows(true);
+  // An unreadable PriceList.txt would lose the values set in the program.
+  if (!read.ok() && read.code() != Status::Code::kNotFound) return read;
   if (isImported() && !sourcePath.empty()) return reader.refreshFromSource();
   return read;
 }
 
-bool CExtraFields::readRows(const Env& env, bool ownFile) {
+Status CExtraFields::readRows(const Env& env, bool ownFile) {
   return ProductFileReader(*this, env).readRows(ownFile);
 }
 

@@ -10,6 +10,7 @@
 #include "document/font_data.h"
 #include "document/record.h"
 #include "platform/env.h"
+#include "platform/status.h"
 #include "products/extra_item.h"
 #include "products/part_number_index.h"
 #include "products/product_column.h"
@@ -136,9 +137,12 @@ class CExtraFields : public Record {
   // Appends the rows of PriceList.txt; then, for an imported table with a
   // source file, refreshes them from that file: new products are added, the
   // imported columns of known ones updated, and products that left the file
-  // removed. Returns false when the rows could not be had: the external file
-  // of such a table, or else PriceList.txt, could not be read.
-  bool loadRows(const Env& env);
+  // removed. Fails when the rows could not be had: notFound when the file
+  // (the external file of such a table, or else PriceList.txt) does not
+  // exist, so that the table is simply empty; another code, after showing the
+  // file error, when an existing file could not be read, so that the caller
+  // must not write the empty table over it.
+  Status loadRows(const Env& env);
 
   // Appends the rows of PriceList.txt (`ownFile`) or of the external file
   // sourcePath, split and parsed by the rules of product files. A part number
@@ -146,16 +150,15 @@ class CExtraFields : public Record {
   // table whose file could be read, the category lists are rebuilt from the
   // rows, in order of first occurrence; for an imported table without a Category column, category 0
   // becomes "none" shown as "Our Products", and rows of unlisted or
-  // unpublished categories are left out. Returns false, with the rows
-  // emptied, when the file cannot be read (silently when it cannot be
-  // opened), and false for an external read without sourcePath.
-  bool readRows(const Env& env, bool ownFile);
+  // unpublished categories are left out. Fails as loadRows() does, with the
+  // rows emptied; an external read without sourcePath is notFound.
+  Status readRows(const Env& env, bool ownFile);
 
   // Rewrites PriceList.txt from `rows` in the current format (version
   // "4.2b"), creating the site folder if needed. The file is replaced
   // atomically, so a failure never leaves it half written. Returns false
   // after showing the file error.
-  bool writeRows(const Env& env) const;
+  [[nodiscard]] bool writeRows(const Env& env) const;
 
   // ---- Rows ----------------------------------------------------------------
   // Part numbers are looked up through an index, never by scanning. Change

@@ -26,8 +26,8 @@ class CFeatureCheck : public CCheck {
 
   // An unchecked choice without label or options.
   CFeatureCheck() : CCheck("", 0) {}
-  CFeatureCheck(std::string featureName, int32_t checked, std::vector<std::string> options)
-      : CCheck(std::move(featureName), checked), selectedOptions(std::move(options)) {}
+  CFeatureCheck(std::string featureName, int32_t isChecked, std::vector<std::string> options)
+      : CCheck(std::move(featureName), isChecked), selectedOptions(std::move(options)) {}
 
   // The chosen option names, in the order of the definition's options.
   std::vector<std::string> selectedOptions;

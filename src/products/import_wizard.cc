@@ -196,10 +196,12 @@ bool ImportWizard::finish() {
   table_.categoryDescriptions = categoryDescriptions_;
   table_.inProgram = 0;
   table_.clearRows();
-  if (sameFile) {
-    table_.loadRows(env_);
-  } else {
-    table_.readRows(env_, false);
+  // Rows that could not be read (the error shown) are not written over the
+  // products PriceList.txt holds.
+  const Status read = sameFile ? table_.loadRows(env_) : table_.readRows(env_, false);
+  if (!read.ok()) {
+    table_.clearRows();
+    return false;
   }
   const bool written = table_.writeRows(env_);
   table_.clearRows();

@@ -67,7 +67,7 @@ class ImportWizard {
   // current source again starts from its labels and picture folder;
   // another file starts with every column "NOT USED" and no picture folder.
   // Returns false when the import ends here.
-  bool start(const std::string& file);
+  [[nodiscard]] bool start(const std::string& file);
 
   // ---- "Choose a Delimiter Type" -------------------------------------------
   // "Start at Row:", kept within 1 to 10000.
@@ -128,14 +128,14 @@ class ImportWizard {
   // settings; the download and tax columns unused), reads its rows (a table
   // maintained in the program, or a new file: the external file alone; the
   // same file again: PriceList.txt refreshed from it), writes PriceList.txt
-  // and releases the rows. Returns false when PriceList.txt could not be
-  // written.
+  // and releases the rows. Returns false, writing nothing, when the rows
+  // could not be read, and false when PriceList.txt could not be written.
   bool finish();
 
  private:
   // Reads the file into `bytes_`. Returns false after "I'm sorry, that file
   // does not exist." or a file error.
-  bool readFile();
+  [[nodiscard]] bool readFile();
 
   const Env& env_;
   CExtraFields& table_;

@@ -19,8 +19,8 @@ class CProductFeature : public Record {
   static constexpr int32_t kVersion = 1;
 
   CProductFeature() = default;
-  CProductFeature(std::string name, std::vector<std::string> options)
-      : name(std::move(name)), options(std::move(options)) {}
+  CProductFeature(std::string featureName, std::vector<std::string> featureOptions)
+      : name(std::move(featureName)), options(std::move(featureOptions)) {}
 
   std::string name;
   // The option names, in display order.

@@ -29,22 +29,25 @@ constexpr char kOwnQuote = '"';
 
 }  // namespace
 
-bool ProductFileReader::openLines(bool ownFile, std::string* bytes, LineCursor* lines) {
+Status ProductFileReader::openLines(bool ownFile, std::string* bytes, LineCursor* lines) {
   std::filesystem::path file;
   if (ownFile) {
     std::optional<std::filesystem::path> own = priceListPath(env_, table_.companyName);
-    if (!own) return false;
+    if (!own) return Status::notFound("The company has no site folder.");
     file = *own;
   } else {
+    if (table_.sourcePath.empty()) return Status::notFound("The product list has no source file.");
     file = resolveStoredPath(env_.home(), table_.sourcePath);
   }
   std::string error;
   switch (readWholeFile(file, bytes, &error)) {
     case FileReadResult::kNotOpened:
-      return false;
-    case FileReadResult::kFailed:
-      env_.prompter().showMessage(fileErrorMessage(error));
-      return false;
+      return Status::notFound(file.string() + " does not exist.");
+    case FileReadResult::kFailed: {
+      std::string message = fileErrorMessage(error);
+      env_.prompter().showMessage(message);
+      return Status::ioError(std::move(message));
+    }
     case FileReadResult::kRead:
       break;
   }
@@ -55,16 +58,15 @@ bool ProductFileReader::openLines(bool ownFile, std::string* bytes, LineCursor* 
   for (int32_t skipped = 0; skipped < headerCount - 1 && lines->next(&line); ++skipped) {
     if (ownFile) table_.fileVersion = versionOf(line);
   }
-  return true;
+  return Status::success();
 }
 
-bool ProductFileReader::readRows(bool ownFile) {
-  if (!ownFile && table_.sourcePath.empty()) return false;
+Status ProductFileReader::readRows(bool ownFile) {
   std::string bytes;
   LineCursor lines({});
-  if (!openLines(ownFile, &bytes, &lines)) {
+  if (Status opened = openLines(ownFile, &bytes, &lines); !opened.ok()) {
     table_.clearRows();
-    return false;
+    return opened;
   }
   table_.reserveRows(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')));
   if (!table_.isImported()) {
@@ -100,16 +102,16 @@ bool ProductFileReader::readRows(bool ownFile) {
     }
   }
   table_.currentRow = -1;
-  return true;
+  return Status::success();
 }
 
-bool ProductFileReader::refreshFromSource() {
+Status ProductFileReader::refreshFromSource() {
   std::string bytes;
   LineCursor lines({});
   std::vector<bool> seen(table_.rows.size(), false);
-  if (!openLines(false, &bytes, &lines)) {
+  if (Status opened = openLines(false, &bytes, &lines); !opened.ok()) {
     table_.clearRows();
-    return false;
+    return opened;
   }
   if (table_.columnIndex[kCategoryColumn] < 0) listCategoryNone();
 
@@ -140,7 +142,7 @@ bool ProductFileReader::refreshFromSource() {
   }
   table_.deleteRows(std::move(gone));
   table_.currentRow = -1;
-  return true;
+  return Status::success();
 }
 
 void ProductFileReader::listCategoryNone() {

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "platform/env.h"
+#include "platform/status.h"
 #include "products/extra_fields.h"
 #include "products/line_cursor.h"
 #include "products/product_row_parser.h"
@@ -22,7 +23,7 @@ class ProductFileReader {
   ProductFileReader(CExtraFields& table, const Env& env) : table_(table), env_(env) {}
 
   // See CExtraFields::readRows().
-  bool readRows(bool ownFile);
+  Status readRows(bool ownFile);
 
   // Updates the rows read from PriceList.txt by the external file: a part
   // number new to the table is added with every imported value; a known one
@@ -30,14 +31,14 @@ class ProductFileReader {
   // file feeds (position above 0), the values set in the program for other
   // columns surviving; rows the file no longer holds are removed. When the
   // file cannot be read, the rows are emptied and false returned.
-  bool refreshFromSource();
+  Status refreshFromSource();
 
  private:
   // Reads the lines of the own or the external file into `bytes` and points
   // `lines` at the first row, past the header lines; for PriceList.txt sets
   // fileVersion from its header line. Returns false when the file cannot be
   // read, after showing a file error where there was one.
-  bool openLines(bool ownFile, std::string* bytes, LineCursor* lines);
+  Status openLines(bool ownFile, std::string* bytes, LineCursor* lines);
   // For an imported table without a Category column: category 0 is "none",
   // shown as "Our Products".
   void listCategoryNone();

@@ -26,9 +26,20 @@ std::optional<fs::path> priceListPath(const Env& env, std::string_view companyNa
 FileReadResult readWholeFile(const fs::path& file, std::string* bytes, std::string* error) {
   bytes->clear();
   std::error_code status_error;
-  if (!fs::is_regular_file(file, status_error)) return FileReadResult::kNotOpened;
+  const fs::file_status status = fs::status(file, status_error);
+  // A path that cannot be looked at (a link loop, a folder without access)
+  // is a failure; only a missing one is an absence.
+  if (status_error && status_error != std::errc::no_such_file_or_directory &&
+      status_error != std::errc::not_a_directory) {
+    *error = status_error.message();
+    return FileReadResult::kFailed;
+  }
+  if (!fs::is_regular_file(status)) return FileReadResult::kNotOpened;
   std::unique_ptr<FILE, int (*)(FILE*)> in(std::fopen(file.c_str(), "rb"), &std::fclose);
-  if (!in) return FileReadResult::kNotOpened;
+  if (!in) {
+    *error = std::generic_category().message(errno);
+    return FileReadResult::kFailed;
+  }
   std::error_code size_error;
   const uintmax_t expected = fs::file_size(file, size_error);
   if (!size_error) bytes->reserve(static_cast<size_t>(expected));

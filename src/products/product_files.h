@@ -32,9 +32,9 @@ std::optional<std::filesystem::path> priceListPath(const Env& env, std::string_v
 // The outcome of reading a whole file.
 enum class FileReadResult {
   kRead,
-  // The file does not exist, is not a regular file or cannot be opened.
+  // The file does not exist or is not a regular file.
   kNotOpened,
-  // Reading it failed; the error text says why.
+  // Opening or reading it failed; the error text says why.
   kFailed,
 };
 

@@ -47,8 +47,7 @@ bool ProductListConversion::agreeToEditImportedColumn(CExtraFields& table) {
           "within Quorvex.\n\nAre you sure you want to continue?")) {
     return false;
   }
-  makeInProgram(table);
-  return true;
+  return makeInProgram(table);
 }
 
 }  // namespace quorvex

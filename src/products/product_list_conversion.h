@@ -37,13 +37,14 @@ class ProductListConversion {
   // Makes `table` in-program (inProgram 1 and createInProgram()); the rows
   // in memory remain, to be written to PriceList.txt when the edit ends.
   // Returns false after a file error.
-  bool makeInProgram(CExtraFields& table);
+  [[nodiscard]] bool makeInProgram(CExtraFields& table);
 
   // Before a column of an imported table that is fed from the external file
   // is changed: asks "This field was imported from an external data
   // source.\n..." and then "If your database is copied, then Quorvex will no
   // longer update it ...". Two Yes answers make the table in-program
-  // (makeInProgram()) and return true; either No changes nothing and returns
+  // (makeInProgram()) and return true (false after its file error); either No
+  // changes nothing and returns
   // false.
   bool agreeToEditImportedColumn(CExtraFields& table);
 

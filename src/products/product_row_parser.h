@@ -45,7 +45,7 @@ class ProductRowParser {
   // Parses `fields` into `row`. Returns false when the row is rejected: every
   // field is blank, or, for an imported table, its category is not listed or
   // its category's description is "DO NOT PUBLISH".
-  bool parse(const std::vector<std::string>& fields, ParsedRow* row);
+  [[nodiscard]] bool parse(const std::vector<std::string>& fields, ParsedRow* row);
 
  private:
   int32_t position(int32_t column) const;

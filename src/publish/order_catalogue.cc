@@ -126,7 +126,7 @@ class ObjectReader {
  private:
   void fail(const std::string& name) {
     if (status_.ok()) {
-      status_ = Status::failure("The order data has no valid \"" + where_ + name + "\".");
+      status_ = Status::corruption("The order data has no valid \"" + where_ + name + "\".");
     }
   }
 
@@ -223,7 +223,7 @@ std::string OrderCatalogue::toJson() const {
 
 Status OrderCatalogue::fromJson(std::string_view jsonText, OrderCatalogue& catalogue) {
   const json parsed = json::parse(jsonText, nullptr, /*allow_exceptions=*/false);
-  if (parsed.is_discarded()) return Status::failure("The order data is not valid JSON.");
+  if (parsed.is_discarded()) return Status::corruption("The order data is not valid JSON.");
   Status status = Status::success();
   OrderCatalogue read;
   ObjectReader reader(parsed, "", status);
@@ -249,11 +249,11 @@ Status OrderCatalogue::fromJson(std::string_view jsonText, OrderCatalogue& catal
       basisKnown = true;
     }
   }
-  if (!basisKnown) return Status::failure("The order data has no valid \"shippingBasis\".");
+  if (!basisKnown) return Status::corruption("The order data has no valid \"shippingBasis\".");
   for (const CatalogueShippingType& type : read.shippingTypes) {
     const bool tableFits = type.charges.empty() || type.charges.size() == type.limits.size() + 1;
     if (read.shippingBasis != ShippingBasis::kFlatRate && !tableFits) {
-      return Status::failure("The order data's shipping type \"" + type.label +
+      return Status::corruption("The order data's shipping type \"" + type.label +
                              "\" needs one charge more than it has limits.");
     }
   }

@@ -16,11 +16,11 @@ Status checkOptions(const OrderItem& item, const CatalogueProduct& product,
     auto offered = std::find_if(product.features.begin(), product.features.end(),
                                 [&](const CatalogueFeature& f) { return f.name == feature; });
     if (offered == product.features.end()) {
-      return Status::failure(item.partNumber + " has no choice \"" + feature + "\".");
+      return Status::invalidArgument(item.partNumber + " has no choice \"" + feature + "\".");
     }
     if (std::find(offered->options.begin(), offered->options.end(), option) ==
         offered->options.end()) {
-      return Status::failure(item.partNumber + " is not offered with " + feature + " \"" + option +
+      return Status::invalidArgument(item.partNumber + " is not offered with " + feature + " \"" + option +
                              "\".");
     }
   }
@@ -28,7 +28,7 @@ Status checkOptions(const OrderItem& item, const CatalogueProduct& product,
     auto chosen = std::find_if(item.options.begin(), item.options.end(),
                                [&](const auto& option) { return option.first == feature.name; });
     if (chosen == item.options.end()) {
-      return Status::failure("Please choose the " + feature.name + " of " + item.partNumber + ".");
+      return Status::invalidArgument("Please choose the " + feature.name + " of " + item.partNumber + ".");
     }
     options.push_back(*chosen);
   }
@@ -38,10 +38,10 @@ Status checkOptions(const OrderItem& item, const CatalogueProduct& product,
 Status priceLine(const OrderItem& item, const OrderCatalogue& catalogue, PricedLine& line) {
   const CatalogueProduct* product = catalogue.findProduct(item.partNumber);
   if (!product) {
-    return Status::failure("The item " + item.partNumber + " is not sold here any more.");
+    return Status::invalidArgument("The item " + item.partNumber + " is not sold here any more.");
   }
   if (parseCents(item.shownPrice) != product->price) {
-    return Status::failure("The price of " + item.partNumber + " is now " +
+    return Status::invalidArgument("The price of " + item.partNumber + " is now " +
                            formatCents(product->price) + ". Please check your cart again.");
   }
   line.product = product;
@@ -82,11 +82,11 @@ Status priceShipping(const OrderRequest& request, const OrderCatalogue& catalogu
       catalogue.shippingTypes.begin(), catalogue.shippingTypes.end(),
       [&](const CatalogueShippingType& t) { return t.label == request.shippingType; });
   if (type == catalogue.shippingTypes.end()) {
-    return Status::failure("Please choose one of the shipping types offered.");
+    return Status::invalidArgument("Please choose one of the shipping types offered.");
   }
   const bool flat = catalogue.shippingBasis == OrderCatalogue::ShippingBasis::kFlatRate;
   if (!flat && type->charges.empty()) {
-    return Status::failure("The shipping type " + type->label +
+    return Status::invalidArgument("The shipping type " + type->label +
                            " has no charges yet; please choose another.");
   }
   priced.shippingType = type->label;
@@ -102,7 +102,7 @@ Status priceTax(const OrderRequest& request, const OrderCatalogue& catalogue,
                             return equalsIgnoreCase(t.region, request.taxRegion);
                           });
   if (tax == catalogue.taxes.end()) {
-    return Status::failure("The tax region \"" + request.taxRegion + "\" is not known here.");
+    return Status::invalidArgument("The tax region \"" + request.taxRegion + "\" is not known here.");
   }
   Cents taxable = 0;
   for (const PricedLine& line : priced.lines) {
@@ -115,16 +115,16 @@ Status priceTax(const OrderRequest& request, const OrderCatalogue& catalogue,
 Status checkChoices(const OrderRequest& request, const OrderCatalogue& catalogue) {
   const auto& methods = catalogue.paymentMethods;
   if (std::find(methods.begin(), methods.end(), request.paymentMethod) == methods.end()) {
-    return Status::failure("Please choose one of the payment methods offered.");
+    return Status::invalidArgument("Please choose one of the payment methods offered.");
   }
   for (const auto& [name, value] : request.extraFields) {
     auto field = std::find_if(catalogue.extraFields.begin(), catalogue.extraFields.end(),
                               [&](const CatalogueExtraField& f) { return f.name == name; });
     if (field == catalogue.extraFields.end()) {
-      return Status::failure("The order form has no field \"" + name + "\".");
+      return Status::invalidArgument("The order form has no field \"" + name + "\".");
     }
     if (field->maxLength > 0 && value.size() > field->maxLength) {
-      return Status::failure("The field \"" + field->label + "\" is longer than " +
+      return Status::invalidArgument("The field \"" + field->label + "\" is longer than " +
                              std::to_string(field->maxLength) + " characters.");
     }
   }
@@ -145,7 +145,7 @@ Status priceOrder(const OrderRequest& request, const OrderCatalogue& catalogue,
   // At most kMaxOrderItems lines of kMaxQuantity times kMaxCatalogueCents
   // each: the sum itself cannot overflow.
   if (result.subtotal > kMaxOrderCents) {
-    return Status::failure("An order above " + formatCents(kMaxOrderCents) +
+    return Status::invalidArgument("An order above " + formatCents(kMaxOrderCents) +
                            " cannot be taken here.");
   }
   if (Status status = checkChoices(request, catalogue); !status.ok()) return status;

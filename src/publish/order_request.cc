@@ -87,7 +87,7 @@ class RequestReader {
   }
 
   void fail(std::string message) {
-    if (status_.ok()) status_ = Status::failure(std::move(message));
+    if (status_.ok()) status_ = Status::invalidArgument(std::move(message));
   }
 
   Status& status() { return status_; }
@@ -157,9 +157,9 @@ void readItems(RequestReader& parent, std::vector<OrderItem>& items) {
 }  // namespace
 
 Status parseOrderRequest(std::string_view body, OrderRequest& request) {
-  if (body.size() > kMaxOrderRequestBytes) return Status::failure("The order is too large.");
+  if (body.size() > kMaxOrderRequestBytes) return Status::invalidArgument("The order is too large.");
   const json parsed = json::parse(body, nullptr, /*allow_exceptions=*/false);
-  if (parsed.is_discarded()) return Status::failure("The order is not valid JSON.");
+  if (parsed.is_discarded()) return Status::invalidArgument("The order is not valid JSON.");
   Status status = Status::success();
   OrderRequest read;
   RequestReader reader(parsed, "", status);
@@ -178,7 +178,7 @@ Status parseOrderRequest(std::string_view body, OrderRequest& request) {
   reader.refuseUnknownMembers();
   if (!status.ok()) return status;
   if (!isPlainEmailAddress(read.email)) {
-    return Status::failure("Please give a valid e-mail address.");
+    return Status::invalidArgument("Please give a valid e-mail address.");
   }
   if (read.shipping.firstName.empty()) read.shipping = read.billing;
   request = std::move(read);

@@ -73,7 +73,7 @@ class SalesLogDownload {
                    const std::string& name);
   // Appends the fetched copy of the log `name` to its .csv file and deletes
   // the copy. Returns false after showing the file error.
-  bool appendLog(const std::string& name);
+  [[nodiscard]] bool appendLog(const std::string& name);
   void fail(std::string text);
   // Ends the run with the connection's last error, or "No new sales log
   // entries" when it has none to tell.
@@ -94,8 +94,8 @@ std::string salesLogsAppendedMessage(const std::string& companyName);
 // progress dialog in its sales-log mode does: a failure's text is shown with
 // the exclamation icon; success is reported with the text that names the
 // company's folder and the four files. Returns true on success.
-bool downloadSalesLogs(const SalesLogSettings& settings, const std::string& companyName,
-                       const Env& env);
+[[nodiscard]] bool downloadSalesLogs(const SalesLogSettings& settings,
+                                     const std::string& companyName, const Env& env);
 
 }  // namespace quorvex
 

@@ -58,19 +58,21 @@ class UploadRun {
 
   // Transfers the entries of the start folder. On an add-on site, with
   // `addOnLayout`, those not bound to the root go to the "Quorvex" folder.
-  bool transferRootEntries(FtpConnection& connection, CFileList& list, const StageTexts& texts,
-                           const std::string& server, bool addOnLayout);
+  [[nodiscard]] bool transferRootEntries(FtpConnection& connection, CFileList& list,
+                                         const StageTexts& texts, const std::string& server,
+                                         bool addOnLayout);
   // Transfers the entries of each remote folder of `list` from within it.
-  bool transferFolders(FtpConnection& connection, CFileList& list, const StageTexts& texts,
-                       const std::string& server);
+  [[nodiscard]] bool transferFolders(FtpConnection& connection, CFileList& list,
+                                     const StageTexts& texts, const std::string& server);
   // Uploads or deletes one entry if it needs it, then records the outcome.
-  bool transfer(FtpConnection& connection, CFileEntry& entry, const std::string& remoteName,
-                const std::string& shownName, const StageTexts& texts, const std::string& server);
+  [[nodiscard]] bool transfer(FtpConnection& connection, CFileEntry& entry,
+                              const std::string& remoteName, const std::string& shownName,
+                              const StageTexts& texts, const std::string& server);
   // Shows `error` and asks whether to go on; returns false (the run has
   // failed) for No.
-  bool askToContinue(const std::string& error);
+  [[nodiscard]] bool askToContinue(const std::string& error);
   // Changes into `folder`; fails the run when the server cannot.
-  bool enterFolder(FtpConnection& connection, const std::string& folder);
+  [[nodiscard]] bool enterFolder(FtpConnection& connection, const std::string& folder);
 
   const UploadSettings& settings_;
   CFileList& web_files_;

@@ -16,14 +16,14 @@ namespace quorvex {
 class CPage;
 
 // Declares a concrete page class: its record identity and its copyFrom().
-#define QUORVEX_PAGE(ClassName)                                    \
-  QUORVEX_RECORD(ClassName)                                        \
-                                                                   \
- public:                                                           \
-  bool copyFrom(const CPage& other) override {                     \
-    if (typeid(other) != typeid(*this)) return false;              \
-    *this = static_cast<const ClassName&>(other);                  \
-    return true;                                                   \
+#define QUORVEX_PAGE(ClassName)                              \
+  QUORVEX_RECORD(ClassName)                                  \
+                                                             \
+ public:                                                     \
+  [[nodiscard]] bool copyFrom(const CPage& other) override { \
+    if (typeid(other) != typeid(*this)) return false;        \
+    *this = static_cast<const ClassName&>(other);            \
+    return true;                                             \
   }
 
 // A page of the site, and the base of every page class. Used bare for the two
@@ -107,7 +107,7 @@ class CPage : public Record {
 
   // Replaces every field with a deep copy of `other`'s. Returns false and
   // changes nothing when `other` is not of exactly this page's class.
-  virtual bool copyFrom(const CPage& other);
+  [[nodiscard]] virtual bool copyFrom(const CPage& other);
 
   // The label of the n-th page created under `name`: the name itself when n
   // is 1 or less, otherwise name + " " + n ("Info 2").

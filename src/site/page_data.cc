@@ -132,15 +132,15 @@ Status CPageData::validateLabel(const std::string& text) {
   const std::string lower = toLowerAscii(text);
   for (std::string_view reserved : kReservedLabels) {
     if (lower == reserved) {
-      return Status::failure(
+      return Status::invalidArgument(
           "Sorry, but the page label may not be any of the following reserved labels:\n"
           "  Category, Error, FeaturedItems, Index, JSError, Order, ThankYou, Search, ShipTo, "
           "Shop, View");
     }
   }
   if (text.find_first_of(kLabelForbiddenCharacters) != std::string::npos) {
-    return Status::failure("Sorry, page label may not include any of these characters:\n" +
-                           std::string(kLabelForbiddenCharacters));
+    return Status::invalidArgument("Sorry, page label may not include any of these characters:\n" +
+                                   std::string(kLabelForbiddenCharacters));
   }
   return Status::success();
 }
@@ -150,9 +150,10 @@ Status CPageData::checkUnique(size_t position) const {
   const std::string& label = pages[position]->getLabel();
   for (size_t i = 0; i < pages.size(); ++i) {
     if (i != position && pages[i]->getLabel() == label) {
-      return Status::failure("Sorry, the Page Label \"" + label +
-                             "\" is being used by another page.\nPlease, choose another label "
-                             "before continuing.");
+      return Status::invalidArgument(
+          "Sorry, the Page Label \"" + label +
+          "\" is being used by another page.\nPlease, choose another label "
+          "before continuing.");
     }
   }
   return Status::success();

@@ -20,10 +20,11 @@ bool contains(const std::vector<std::string>& pages, const std::string& page) {
 
 }  // namespace
 
-SiteCustomization::SiteCustomization(std::string name, std::vector<std::string> includedPages)
-    : name(std::move(name)),
-      available_{kHomePage,         "Contact Page",  "Info Page",
-                 "Newspaper Page",  "Articles Page", "Magazine Page"},
+SiteCustomization::SiteCustomization(std::string templateName,
+                                     std::vector<std::string> includedPages)
+    : name(std::move(templateName)),
+      available_{kHomePage,        "Contact Page",  "Info Page",
+                 "Newspaper Page", "Articles Page", "Magazine Page"},
       included_(std::move(includedPages)) {
   if (!contains(included_, kCouponPage)) available_.push_back(kCouponPage);
   available_.push_back(contains(included_, kProductPages) ? kSpecCategoryPage : kProductPages);

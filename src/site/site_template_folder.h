@@ -61,7 +61,7 @@ class SiteTemplateFolder {
   // Copies the current template's file to `name` in the folder, overwriting,
   // lists the name and selects it. Returns false after showing the error
   // when the name is unusable or the copy fails.
-  bool copyCurrentTo(const std::string& name);
+  [[nodiscard]] bool copyCurrentTo(const std::string& name);
 
   // Writes pageTypes as the template file `name` ("User Defined Site", then
   // one display name per line, CR LF line ends). When `name` differs from the
@@ -69,14 +69,14 @@ class SiteTemplateFolder {
   // list and is selected, and the old file is deleted. Returns false after
   // showing "Could not open file <name> for writing." when the file cannot
   // be written; nothing else changes then.
-  bool saveCurrentAs(const std::string& name);
+  [[nodiscard]] bool saveCurrentAs(const std::string& name);
 
   // Deletes the current template's file (if it still exists) and its name;
   // currentIndex becomes 0 and currentName "Basic commerce web site".
   // Returns false after showing "FILE ERROR: " + the reason when the file
   // cannot be deleted (nothing changes then) or there is no current
   // template.
-  bool deleteCurrent();
+  [[nodiscard]] bool deleteCurrent();
 
   // True when the existing site's index page (existingSiteFolder +
   // existingIndexName) holds a line that equals kIndexMarker.

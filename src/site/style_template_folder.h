@@ -54,12 +54,12 @@ class StyleTemplateFolder {
   // "Style Templates\<name>\". Returns false for an index outside the list
   // and, after showing "FILE ERROR: " + the reason, when neither file can be
   // read.
-  bool load(int32_t index);
+  [[nodiscard]] bool load(int32_t index);
 
   // Writes the settings to <currentName>.cfg. Returns false (writing
   // nothing) after showing "FILE ERROR: " + the reason when it cannot be
   // written.
-  bool save();
+  [[nodiscard]] bool save();
 
   // Returns "New Style", or the first of "New Style 2", "New Style 3", ...
   // that no style bears.
@@ -68,7 +68,7 @@ class StyleTemplateFolder {
   // Lists `name` (a new style with the current settings), selects it, saves
   // and loads it. Returns false, leaving the record as it was, after showing
   // the file error when saving or loading failed.
-  bool addStyle(const std::string& name);
+  [[nodiscard]] bool addStyle(const std::string& name);
 
   // Gives the current style the name `newName`: renames <old>.cfg, and the
   // folder <old> when there is one and no folder <newName>; every path of the
@@ -77,13 +77,13 @@ class StyleTemplateFolder {
   // the list is updated and re-sorted, and the style saved. Returns false
   // after showing "FILE ERROR: " + the reason when a file cannot be renamed
   // or the name is unusable.
-  bool rename(const std::string& newName);
+  [[nodiscard]] bool rename(const std::string& newName);
 
   // Deletes the current style: the folder <name> with everything in it and
   // <name>.cfg; removes the name from styleNames and sets currentIndex to 0.
   // Returns false after showing "FILE ERROR: " + the reason when something
   // could not be deleted (or there is no current style).
-  bool deleteStyle();
+  [[nodiscard]] bool deleteStyle();
 
   // isPermanentName() of the current style.
   bool isPermanent() const;
@@ -96,7 +96,7 @@ class StyleTemplateFolder {
   // user is told "A new directory called "<name>" has been created with
   // duplicate files." Returns false after showing "FILE ERROR: " + the
   // reason when the folders cannot be made or a file cannot be copied.
-  bool copyBaseTemplate(const std::string& baseFolder, const std::string& name);
+  [[nodiscard]] bool copyBaseTemplate(const std::string& baseFolder, const std::string& name);
 
   // Returns the preview pictures of the current style that exist, in the
   // order they are tried: Previews\<name>.jpg, Previews\<name>.bmp,

@@ -1,8 +1,5 @@
 #include "ui/desktop_app.h"
 
-#include <QApplication>
-#include <QIcon>
-
 #include "app/start_up.h"
 
 namespace quorvex::ui {
@@ -16,8 +13,6 @@ DesktopApp::DesktopApp(const std::filesystem::path& home,
       lifecycle_(doc_, env_, window_, clock_),
       services_{doc_, lifecycle_, env_, window_, clock_, {}},
       dispatcher_(services_) {
-  // Every window and the About box show the program's icon.
-  QApplication::setWindowIcon(QIcon(":/quorvex.svg"));
   prompter_.setParentWindow(&window_);
   window_.attach(services_, dispatcher_);
 }

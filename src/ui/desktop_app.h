@@ -32,7 +32,7 @@ class DesktopApp {
   // new one), shows the main window as it was last, then offers the sample
   // company on the first start or reopens the last document. Returns false
   // when the named document could not be opened; the program then ends.
-  bool start(const std::optional<std::filesystem::path>& file);
+  [[nodiscard]] bool start(const std::optional<std::filesystem::path>& file);
 
   MainWindow& window() { return window_; }
   DocumentLifecycle& lifecycle() { return lifecycle_; }

@@ -319,8 +319,8 @@ void MainWindow::showHelpTopic(const std::string& topic) {
   // A modal dialog blocks every window but its own: help asked for while
   // one is open belongs to that dialog and closes with it.
   if (QWidget* dialog = QApplication::activeModalWidget()) {
-    auto* help = dialog->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (help == nullptr) help = new HelpWindow(dialog);
+    auto* help = new HelpWindow(dialog);
+    help->setAttribute(Qt::WA_DeleteOnClose);
     help->showTopic(page);
     return;
   }

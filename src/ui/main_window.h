@@ -66,7 +66,7 @@ class MainWindow : public QMainWindow, public FrontEnd {
   void postCommand(int command) override;
   void selectNavigatorPage(int page) override;
   void documentChanged() override;
-  bool runSaveSite(bool viewSite) override;
+  [[nodiscard]] bool runSaveSite(bool viewSite) override;
   void runPublish(const PublishRequest& request) override;
   void runSalesLogDownload() override;
   void openWithDefaultHandler(const std::string& target) override;

@@ -26,7 +26,7 @@ class QtPrompter : public QObject, public Prompter {
 
   void showMessage(const std::string& text, PromptIcon icon = PromptIcon::kNone) override;
   // A question with the question icon and the buttons Yes and No.
-  bool askYesNo(const std::string& text) override;
+  [[nodiscard]] bool askYesNo(const std::string& text) override;
 
  private:
   // Runs `prompt` on the GUI thread and returns its answer.

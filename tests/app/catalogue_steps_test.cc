@@ -320,14 +320,32 @@ TEST_F(CatalogueStepsTest, ProductStepsWriteTheRowsBackOnlyOnOk) {
   dispatcher_.run(kCmdProductList);
   CExtraFields reread;
   reread.copyFrom(*doc_.m_pExtraFields);
-  reread.loadRows(env_);
+  ASSERT_TRUE(reread.loadRows(env_).ok());
   ASSERT_EQ(reread.rows.size(), 1u);
   EXPECT_EQ(reread.rows[0].description, "Widget");
   dispatcher_.run(kCmdProductList);
   reread.clearRows();
-  reread.loadRows(env_);
+  ASSERT_TRUE(reread.loadRows(env_).ok());
   EXPECT_EQ(reread.rows[0].description, "Gizmo");
   EXPECT_TRUE(doc_.m_pExtraFields->rows.empty());
+}
+
+TEST_F(CatalogueStepsTest, AnUnreadableProductFileKeepsTheProductStepsClosed) {
+  doc_.m_strCompanyName = "Acme";
+  writeProducts({productRow("P1", "Widget", 1)});
+  doc_.m_pIndProdData->productPages.push_back(makeOwned<CIndProdPage>());
+  const std::filesystem::path priceList = home_.path() / "Acme" / "PriceList.txt";
+  std::filesystem::remove(priceList);
+  std::filesystem::create_symlink(priceList, priceList);
+  for (int command : {kCmdProductList, kCmdEnhanceProducts, kCmdIndividualPages}) {
+    prompter_.clear();
+    dispatcher_.run(command);
+    ASSERT_EQ(prompter_.texts().size(), 1u) << command;
+    EXPECT_EQ(prompter_.texts()[0].rfind("FILE ERROR: ", 0), 0u) << prompter_.texts()[0];
+  }
+  EXPECT_TRUE(frontEnd_.dialogs.empty());
+  EXPECT_TRUE(std::filesystem::is_symlink(priceList)) << "nothing written over it";
+  EXPECT_EQ(doc_.m_pIndProdData->count(), 1u) << "no page taken for stale";
 }
 
 }  // namespace

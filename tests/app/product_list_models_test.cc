@@ -256,7 +256,7 @@ TEST_F(ProductListModelsTest, ConversionQuestions) {
 TEST_F(ProductListModelsTest, CategoryNamesOfAnInProgramTableRenameTheRows) {
   writePriceList("4.2b", {"\"1\",\"Cup\",\"1\",\"0\",Cups", "\"2\",\"Pot\",\"1\",\"0\",Pots",
                           "\"3\",\"Mug\",\"1\",\"0\",Cups"});
-  table_.readRows(env_, true);
+  ASSERT_TRUE(table_.readRows(env_, true).ok());
   table_.clearRows();
   prompter_.clear();
   EditCategoryNamesModel model(env_, table_);
@@ -271,7 +271,7 @@ TEST_F(ProductListModelsTest, CategoryNamesOfAnInProgramTableRenameTheRows) {
   model.setCategory(0, *form);
   EXPECT_EQ(table_.categoryNames, (Texts{"Mugs", "Pots"}));
   ASSERT_TRUE(model.confirm());
-  table_.readRows(env_, true);
+  ASSERT_TRUE(table_.readRows(env_, true).ok());
   EXPECT_EQ(table_.rows[0].category, "Mugs");
   EXPECT_EQ(table_.rows[1].category, "Pots");
   EXPECT_EQ(table_.rows[2].category, "Mugs");

@@ -78,6 +78,12 @@ TEST_F(SiteTemplateChoiceTest, CustomizingAPermanentTemplateWorksOnACopy) {
   EXPECT_EQ(takeTexts(), (Names{"The name 'Garden' is already in use.  Please choose a different "
                                 "Site Name to continue."}));
 
+  // A template file that cannot be written keeps the dialog open.
+  fs::create_directories(siteFolder() / "Shed" / "tools");
+  customization->name = "Shed";
+  EXPECT_FALSE(choice.finishCustomize(*customization));
+  EXPECT_EQ(takeTexts(), (Names{"Could not open file Shed for writing."}));
+
   customization->name = "Allotment";
   ASSERT_TRUE(choice.finishCustomize(*customization));
   EXPECT_FALSE(fs::exists(siteFolder() / "New Site"));

@@ -79,7 +79,7 @@ TEST_F(StartUpTest, AMissingSampleIsNotOfferedAndTheFirstStartIsOverAllTheSame) 
 }
 
 TEST_F(StartUpTest, ReopeningHonoursTheCommandLineAndEmptyOrBrokenEntries) {
-  settings_.setInt("Settings", "First Run", 0);
+  ASSERT_TRUE(settings_.setInt("Settings", "First Run", 0).ok());
   startUp_.offerSampleOrReopen(home() / "none.qvx", false);
   EXPECT_EQ(lifecycle_.title(), "New Company") << "empty recent list";
 
@@ -96,7 +96,7 @@ TEST_F(StartUpTest, ReopeningHonoursTheCommandLineAndEmptyOrBrokenEntries) {
 }
 
 TEST_F(StartUpTest, UpdateCheckRunsDailyAndAnnouncesEachNewerVersionOnce) {
-  settings_.setInt("Settings", "First Run", 0);
+  ASSERT_TRUE(settings_.setInt("Settings", "First Run", 0).ok());
   const VersionRecord installed{4, 2, 9, 0};
   UpdateCheck check(settings_, prompter_, clock_);
   versions_.version = "4.3.0";
@@ -115,7 +115,7 @@ TEST_F(StartUpTest, UpdateCheckRunsDailyAndAnnouncesEachNewerVersionOnce) {
   check.run(versions_, installed);
   EXPECT_EQ(prompter_.texts().size(), 1u) << "not newer";
 
-  settings_.setInt("Update Check", "Enabled", 0);
+  ASSERT_TRUE(settings_.setInt("Update Check", "Enabled", 0).ok());
   clock_.date = "2024-05-04";
   check.run(versions_, installed);
   EXPECT_EQ(versions_.queries, 3);

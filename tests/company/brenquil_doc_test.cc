@@ -190,7 +190,7 @@ TEST_F(DocumentTest, ANewerFormatVersionIsRefused) {
         home_.write("Newer.qvx", bytesOfVersion(source, version) + "members of a newer format");
     CBrenquilDoc doc(env_);
     Status status = doc.open(file);
-    ASSERT_FALSE(status.ok());
+    ASSERT_EQ(status.code(), Status::Code::kRefused);
     EXPECT_TRUE(status.message().starts_with(file.string())) << status.message();
     EXPECT_TRUE(status.message().ends_with(
         "the document was written by a newer version of Quorvex (document format " +
@@ -210,7 +210,7 @@ TEST_F(DocumentTest, RefusesAPageClassOfAnotherSchema) {
   bytes[at + 2] = 5;
   CBrenquilDoc broken(env_);
   Status status = broken.read(bytes);
-  EXPECT_FALSE(status.ok());
+  EXPECT_EQ(status.code(), Status::Code::kCorruption);
   EXPECT_NE(status.message().find("schema 4 of class CPage, not 5"), std::string::npos)
       << status.message();
 }
@@ -243,8 +243,9 @@ TEST_F(DocumentTest, FailedOpenLeavesANewDocumentTitledNewCompany) {
   CBrenquilDoc opened(env_);
   ASSERT_TRUE(opened.open(good).ok());
   EXPECT_EQ(opened.title(), doc.m_strCompanyName);
+  EXPECT_EQ(opened.open(home_.path() / "Missing.qvx").code(), Status::Code::kNotFound);
   Status status = opened.open(bad);
-  ASSERT_FALSE(status.ok());
+  ASSERT_EQ(status.code(), Status::Code::kCorruption);
   EXPECT_NE(status.message().find("Broken.qvx"), std::string::npos);
   EXPECT_NE(status.message().find("at byte offset"), std::string::npos) << status.message();
   EXPECT_EQ(opened.title(), "New Company");

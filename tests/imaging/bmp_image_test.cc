@@ -144,7 +144,7 @@ TEST(BmpImageTest, WritesThePaletteAsColourTableAndReadsBackTheSamePicture) {
   }
   // Without a palette an 8-bit picture carries the VGA colours repeated.
   CImageImplBMP plain("c.bmp");
-  plain.create(1, 1, 8, -1);
+  ASSERT_TRUE(plain.create(1, 1, 8, -1));
   ASSERT_TRUE(decodeBmp(encodeBmp(plain), back));
   ASSERT_EQ(back.palette().size(), 256u);
   EXPECT_EQ(back.palette()[9], (Rgb{255, 0, 0}));

@@ -17,7 +17,7 @@ class PriceListFileTest : public testing::ProductTableFixture {
   // Reads PriceList.txt afresh.
   void reread() {
     table_.clearRows();
-    ASSERT_TRUE(table_.readRows(env_, true));
+    ASSERT_TRUE(table_.readRows(env_, true).ok());
   }
 };
 
@@ -160,16 +160,23 @@ TEST_F(PriceListFileTest, FileNameMatchesWithoutRegardToCase) {
 }
 
 TEST_F(PriceListFileTest, MissingFilesAndFileErrors) {
+  // A missing file, a missing source file and a folder are absences, not
+  // errors: nothing is shown.
   table_.rows.emplace_back();
-  EXPECT_FALSE(table_.readRows(env_, true));
+  EXPECT_EQ(table_.readRows(env_, true).code(), Status::Code::kNotFound);
   EXPECT_TRUE(table_.rows.empty());
-  // An external read without a source file fails at once.
   table_.inProgram = 0;
-  EXPECT_FALSE(table_.readRows(env_, false));
-  // A folder is not read as a file.
+  EXPECT_EQ(table_.readRows(env_, false).code(), Status::Code::kNotFound);
   std::filesystem::create_directories(priceList());
-  EXPECT_FALSE(table_.readRows(env_, true));
+  EXPECT_EQ(table_.readRows(env_, true).code(), Status::Code::kNotFound);
   EXPECT_TRUE(prompter_.texts().empty());
+  // A file that is there but cannot be read is an error, shown.
+  std::filesystem::remove(priceList());
+  std::filesystem::create_symlink(priceList(), priceList());
+  EXPECT_EQ(table_.readRows(env_, true).code(), Status::Code::kIOError);
+  ASSERT_EQ(prompter_.texts().size(), 1u);
+  EXPECT_EQ(prompter_.texts()[0].rfind("FILE ERROR: ", 0), 0u) << prompter_.texts()[0];
+  prompter_.clear();
 
   // The site folder cannot be made where a file stands.
   home_.write("Blocked", "a file, not a folder");

@@ -118,7 +118,7 @@ TEST_F(StyleTemplateFolderTest, AddRenameAndDeleteKeepFolderAndListInStep) {
   EXPECT_EQ(style_.backImage, "Style Templates\\Dusk\\Images\\sky.gif");
   EXPECT_EQ(folder_.newName(), "New Style 2");
 
-  folder_.load(0);
+  ASSERT_TRUE(folder_.load(0));
   ASSERT_TRUE(folder_.deleteStyle());
   EXPECT_FALSE(fs::exists(styleFolder() / "Dusk"));
   EXPECT_FALSE(fs::exists(styleFolder() / "Dusk.cfg"));

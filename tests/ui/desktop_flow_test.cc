@@ -8,7 +8,6 @@
 #include <QTextBrowser>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <vector>
 
 #include "app/command_ids.h"
 #include "company/brenquil_doc.h"
@@ -146,36 +145,19 @@ TEST_F(DesktopFlowTest, SaveBuildAndPublishThroughTheMenus) {
   EXPECT_TRUE(app.lifecycle().modified());
 }
 
-// The keys, the build step's routes and the save question through the real
-// window. The steps the build step posts have no view in this version: each
-// says so, and its message names the step the routing chose.
-TEST_F(DesktopFlowTest, KeysRoutesAndTheSaveQuestion) {
+// The build step's routes through the real window. The steps it posts have
+// no view in this version: each says so, and its message names the step the
+// routing chose.
+TEST_F(DesktopFlowTest, TheBuildStepRoutesAndNewAsksToSave) {
   DesktopApp app(home_.path(), config_.path() / "Quorvex.ini");
   ASSERT_TRUE(app.start(sample_));
   MainWindow& window = app.window();
 
-  // A window's shortcuts answer while it is the active window; activation
-  // takes a turn of the event loop.
+  // F1 in the main window opens the program's help page. A window's
+  // shortcuts answer while it is the active window; activation takes a turn
+  // of the event loop.
   window.activateWindow();
   ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &window; }));
-
-  // F6 and Shift+F6 move the focus to the next and the previous pane.
-  const std::vector<QWidget*> panes = window.navigator()->panes();
-  auto focusedPane = [&] {
-    for (size_t i = 0; i < panes.size(); ++i) {
-      if (panes[i]->isAncestorOf(QApplication::focusWidget())) return static_cast<int>(i);
-    }
-    return -1;
-  };
-  QTest::keyClick(&window, Qt::Key_F6);
-  const int first = focusedPane();
-  ASSERT_GE(first, 0);
-  QTest::keyClick(&window, Qt::Key_F6);
-  EXPECT_EQ(focusedPane(), (first + 1) % 3);
-  QTest::keyClick(&window, Qt::Key_F6, Qt::ShiftModifier);
-  EXPECT_EQ(focusedPane(), first);
-
-  // F1 in the main window opens the program's help page.
   QTest::keyClick(&window, Qt::Key_F1);
   auto* mainHelp = window.findChild<QTextBrowser*>();
   ASSERT_NE(mainHelp, nullptr);

@@ -1,54 +1,29 @@
 #include "generator/download_fields.h"
 
 #include "company/brenquil_doc.h"
+#include "generator/download_location.h"
+#include "publish/order_catalogue.h"
 #include "generator/generation_context.h"
 #include "generator/text_helpers.h"
-#include "generator/web_address.h"
 #include "platform/prompter.h"
 #include "products/product_text.h"
 
 namespace quorvex {
 
-namespace {
-
-constexpr char kSoftgoodsFolder[] = "softgoods";
-
-// The upload flags of a downloadable item.
-constexpr int32_t kOnWebServer = 0;
-constexpr int32_t kOnOrderServer = 1;
-
-bool isWebAddress(std::string_view path) {
-  return path.find("http://") != std::string_view::npos ||
-         path.find("https://") != std::string_view::npos ||
-         path.find("ftp://") != std::string_view::npos;
-}
-
-}  // namespace
-
-std::string DownloadFields::softgoodsAddress() const {
-  // The customer's browser needs the scheme to reach the file from the
-  // download page.
-  std::string address = scriptEscape(absoluteWebAddress(context_.doc.m_pContact->url));
-  if (!address.ends_with('/')) address += '/';
-  return address + kSoftgoodsFolder + "/";
-}
-
 std::string DownloadFields::location(const CExtraItem& row) {
-  const std::string path = cleanDownloadText(row.downloadPath);
-  if (isWebAddress(path)) return scriptEscape(path);
-  const std::string fileName = cleanFileName(lastPathComponent(path));
-  switch (row.uploadFlag) {
-    case kOnWebServer:
-      context_.enterFile(FileLists::kWeb, path, path, fileName, kSoftgoodsFolder, 1, 0);
-      context_.downloadsOnWebServer = true;
-      return softgoodsAddress() + scriptEscape(fileName);
-    case kOnOrderServer:
-      context_.enterFile(FileLists::kOrderServer, path, path, fileName, kSoftgoodsFolder, 1, 0);
-      context_.downloadsOnOrderServer = true;
-      return scriptEscape(fileName);
-    default:
-      return scriptEscape(fileName);
+  const DownloadLocation location = DownloadLocation::of(row, context_.doc.m_pContact->url);
+  const auto enter = [&](FileLists list) {
+    context_.enterFile(list, location.path, location.path, location.fileName,
+                       kSoftgoodsFolder, 1, 0);
+  };
+  if (location.host == DownloadLocation::Host::kWebServer) {
+    enter(FileLists::kWeb);
+    context_.downloadsOnWebServer = true;
+  } else if (location.host == DownloadLocation::Host::kOrderServer) {
+    enter(FileLists::kOrderServer);
+    context_.downloadsOnOrderServer = true;
   }
+  return scriptEscape(location.url.empty() ? location.fileName : location.url);
 }
 
 void DownloadFields::setSoftwareInfo() {

@@ -27,16 +27,12 @@ class DownloadFields {
   // flag is set, counts it in the context's downloadCount and adds
   // "softwareInfo['<part>'] = new software('<location>','<password>');\n"
   // (part number cleaned, password script-escaped, nothing for an empty
-  // one). The location of a download path holding "http://", "https://" or
-  // "ftp://" is that path, script-escaped. Otherwise, with F the cleaned
-  // file name of the path, by the row's upload flag:
-  // - 0, the user's server: the company's web address ("http://" put in
-  //   front when it names no scheme), "/" unless it ends with one,
-  //   "softgoods/" and F; the file is entered in the web file list as F in
-  //   the remote folder "softgoods" (binary), and downloadsOnWebServer set;
-  // - 1, the order server: F; entered the same way in the order-server list,
-  //   and downloadsOnOrderServer set;
-  // - any other: F, and entered nowhere.
+  // one). The location (DownloadLocation::of(), script-escaped) is the web
+  // address for a download path that is one or a file on the user's web
+  // server, and the file name otherwise. A file on the web server is entered
+  // in the web file list, one on the order server in the order-server list,
+  // each as its file name in the remote folder "softgoods" (binary), and
+  // downloadsOnWebServer or downloadsOnOrderServer is set.
   // The downloadable files are never copied into the site folder: the
   // entries publish them from where they are.
   void setSoftwareInfo();
@@ -50,9 +46,6 @@ class DownloadFields {
   // The location argument of `row`'s statement; enters its file where it
   // is published.
   std::string location(const CExtraItem& row);
-  // The web address that downloads on the user's server are found under,
-  // ending with "/softgoods/".
-  std::string softgoodsAddress() const;
 
   GenerationContext& context_;
 };

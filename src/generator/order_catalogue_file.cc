@@ -6,6 +6,7 @@
 #include "company/brenquil_doc.h"
 #include "generator/commerce_fields.h"
 #include "generator/commerce_text.h"
+#include "generator/download_location.h"
 #include "generator/generation_context.h"
 #include "generator/web_address.h"
 #include "products/product_text.h"
@@ -19,7 +20,7 @@ double valueOf(std::string_view text) { return chargeValue(chargeDigits(text)); 
 
 Cents centsOf(std::string_view text) { return std::llround(valueOf(text) * 100); }
 
-CatalogueProduct productOf(const CExtraItem& row) {
+CatalogueProduct productOf(const CExtraItem& row, const std::string& companyUrl) {
   CatalogueProduct product;
   product.partNumber = cleanPartNumber(row.partNumber);
   product.description = cleanDescription(row.description);
@@ -27,6 +28,14 @@ CatalogueProduct productOf(const CExtraItem& row) {
   product.weight = valueOf(row.weight);
   product.taxable = row.taxFlag != 0;
   product.download = row.downloadFlag != 0;
+  if (product.download) {
+    const DownloadLocation location = DownloadLocation::of(row, companyUrl);
+    product.downloadUrl = location.url;
+    if (location.host == DownloadLocation::Host::kOrderServer &&
+        isSingleFileName(location.fileName)) {
+      product.downloadFile = location.fileName;
+    }
+  }
   for (const CFeatureCheck& feature : row.featureSelections) {
     if (feature.checked != 0 && !feature.selectedOptions.empty()) {
       product.features.push_back({feature.label, feature.selectedOptions});
@@ -88,7 +97,7 @@ std::string originOf(const std::string& url) {
 OrderCatalogue orderCatalogueOf(const CBrenquilDoc& doc) {
   OrderCatalogue catalogue;
   for (const CExtraItem& row : doc.m_pExtraFields->rows) {
-    if (row.publishState == 0) catalogue.products.push_back(productOf(row));
+    if (row.publishState == 0) catalogue.products.push_back(productOf(row, doc.m_pContact->url));
   }
   addTaxes(*doc.m_pTax, catalogue);
   addShipping(*doc.m_pShipping, catalogue);

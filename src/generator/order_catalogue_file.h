@@ -10,10 +10,11 @@ class GenerationContext;
 
 // Returns what the order server needs to check and price the orders of the
 // document's shop: the published products with their prices, weights, tax
-// flags and feature options, the taxes, the shipping charges, the extra
-// order-form fields, the payment methods and the e-mail settings. Amounts
-// and rates are read as the shop's script reads them (only their digits and
-// points).
+// flags, feature options and download locations (DownloadLocation; a file
+// on the order server by its name, when that is a single file name), the
+// taxes, the shipping charges, the extra order-form fields, the payment
+// methods and the e-mail settings. Amounts and rates are read as the shop's
+// script reads them (only their digits and points).
 OrderCatalogue orderCatalogueOf(const CBrenquilDoc& doc);
 
 // Writes orderCatalogueOf(context.doc) as kOrderCatalogueFileName into the

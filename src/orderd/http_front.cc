@@ -3,6 +3,9 @@
 #include <sys/socket.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 
 #include "platform/text_encoding.h"
@@ -19,6 +22,9 @@ constexpr time_t kReadTimeoutSeconds = 10;
 // cpp-httplib as Debian builds it listens with a backlog of 5, which drops
 // connections when many shoppers connect at once.
 constexpr int kListenBacklog = 1024;
+
+// A download is sent in pieces of this size, never held whole in memory.
+constexpr size_t kDownloadChunkBytes = 64 * 1024;
 
 constexpr char kHtmlType[] = "text/html; charset=windows-1252";
 
@@ -38,8 +44,9 @@ std::string jsonReply(const OrderReply& reply) {
 
 }  // namespace
 
-HttpFront::HttpFront(OrderDesk& desk, std::vector<std::string> extraOrigins)
-    : desk_(desk), extraOrigins_(std::move(extraOrigins)) {
+HttpFront::HttpFront(OrderDesk& desk, const DownloadVault& downloads,
+                     std::vector<std::string> extraOrigins)
+    : desk_(desk), downloads_(downloads), extraOrigins_(std::move(extraOrigins)) {
   server_.new_task_queue = [] { return new httplib::ThreadPool(kServerThreads); };
   server_.set_payload_max_length(kMaxOrderRequestBytes);
   server_.set_read_timeout(kReadTimeoutSeconds, 0);
@@ -54,6 +61,10 @@ HttpFront::HttpFront(OrderDesk& desk, std::vector<std::string> extraOrigins)
   server_.Options("/order", [this](const httplib::Request& request, httplib::Response& response) {
     answerPreflight(request, response);
   });
+  server_.Get(R"(/download/([^/]+)/([^/]+))",
+              [this](const httplib::Request& request, httplib::Response& response) {
+                sendDownload(request, response);
+              });
   server_.Get("/health", [](const httplib::Request&, httplib::Response& response) {
     response.set_content("ok\n", "text/plain");
   });
@@ -89,6 +100,43 @@ void HttpFront::answerPreflight(const httplib::Request& request, httplib::Respon
   response.set_header("Access-Control-Allow-Headers", "Content-Type");
   response.set_header("Access-Control-Max-Age", "600");
   response.status = 204;
+}
+
+void HttpFront::sendDownload(const httplib::Request& request,
+                             httplib::Response& response) const {
+  const DownloadVault::Grant grant = downloads_.find(request.matches[1].str(),
+                                                     request.matches[2].str(),
+                                                     std::chrono::system_clock::now());
+  response.status = grant.httpStatus;
+  if (grant.httpStatus != 200) {
+    response.set_content(grant.httpStatus == 410 ? "This download link has expired.\n"
+                                                 : "There is no such download.\n",
+                         "text/plain");
+    return;
+  }
+  auto file = std::make_shared<std::ifstream>(grant.file, std::ios::binary);
+  std::error_code error;
+  const uintmax_t size = std::filesystem::file_size(grant.file, error);
+  if (!*file || error) {
+    std::cerr << grant.file.string() << ": cannot be read\n";
+    response.status = 500;
+    response.set_content("The download cannot be read at the moment.\n", "text/plain");
+    return;
+  }
+  // The name holds no control character (isSingleFileName()); a quote
+  // would end the quoted name early.
+  std::string name = grant.file.filename().string();
+  std::replace(name.begin(), name.end(), '"', '_');
+  response.set_header("Content-Disposition", "attachment; filename=\"" + name + "\"");
+  response.set_content_provider(
+      size, "application/octet-stream",
+      [file](size_t offset, size_t length, httplib::DataSink& sink) {
+        char buffer[kDownloadChunkBytes];
+        file->seekg(static_cast<std::streamoff>(offset));
+        file->read(buffer, static_cast<std::streamsize>(std::min(length, sizeof buffer)));
+        if (file->gcount() <= 0) return false;
+        return sink.write(buffer, static_cast<size_t>(file->gcount()));
+      });
 }
 
 void HttpFront::takeOrder(const httplib::Request& request, httplib::Response& response) {

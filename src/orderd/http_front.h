@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "orderd/download_vault.h"
 #include "orderd/order_desk.h"
 
 namespace quorvex {
@@ -15,13 +16,16 @@ namespace quorvex {
 //                        show, or with JSON when the request accepts
 //                        application/json
 //   OPTIONS /order?vendor=ID   the browser's preflight for a JSON post
+//   GET /download/VENDOR/TOKEN   a downloaded item's file (DownloadVault):
+//                        404 for an unknown link, 410 Gone once it expired
 //   GET /health          "ok"
 // A script may read the answer when its origin is the vendor's shop origin
 // or one of the extra origins given.
 class HttpFront {
  public:
-  // `desk` must outlive the front.
-  HttpFront(OrderDesk& desk, std::vector<std::string> extraOrigins);
+  // `desk` and `downloads` must outlive the front.
+  HttpFront(OrderDesk& desk, const DownloadVault& downloads,
+            std::vector<std::string> extraOrigins);
   HttpFront(const HttpFront&) = delete;
   HttpFront& operator=(const HttpFront&) = delete;
 
@@ -35,6 +39,7 @@ class HttpFront {
 
  private:
   void takeOrder(const httplib::Request& request, httplib::Response& response);
+  void sendDownload(const httplib::Request& request, httplib::Response& response) const;
   void answerPreflight(const httplib::Request& request, httplib::Response& response);
   // Lets the request's origin read the response when it is `shopOrigin` or
   // one of the extra origins.
@@ -42,6 +47,7 @@ class HttpFront {
                    httplib::Response& response) const;
 
   OrderDesk& desk_;
+  const DownloadVault& downloads_;
   const std::vector<std::string> extraOrigins_;
   httplib::Server server_;
   // The socket the server listens on, once bound.

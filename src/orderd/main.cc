@@ -2,7 +2,7 @@
 //
 //   quorvex-orderd --data DIR --listen HOST:PORT
 //                  [--smtp URL [--smtp-user U --smtp-password-file F] | --outbox DIR]
-//                  [--allow-origin ORIGIN]...
+//                  [--allow-origin ORIGIN]... [--public-url URL]
 //
 // Prints "PORT <n>" once it listens (PORT 0 picks a free port) and serves
 // until SIGINT or SIGTERM.
@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "orderd/download_vault.h"
 #include "orderd/http_front.h"
 #include "orderd/merchant_folders.h"
 #include "orderd/order_desk.h"
@@ -32,7 +33,7 @@ using namespace quorvex;
 constexpr char kUsage[] =
     "usage: quorvex-orderd --data DIR --listen HOST:PORT\n"
     "                      [--smtp URL [--smtp-user U --smtp-password-file F] | --outbox DIR]\n"
-    "                      [--allow-origin ORIGIN]...\n";
+    "                      [--allow-origin ORIGIN]... [--public-url URL]\n";
 
 struct Options {
   std::string data;
@@ -43,6 +44,8 @@ struct Options {
   std::string smtpPasswordFile;
   std::string outbox;
   std::vector<std::string> extraOrigins;
+  // What the download links start with; http://HOST:PORT when empty.
+  std::string publicUrl;
 };
 
 std::optional<Options> parseOptions(int argc, char** argv) {
@@ -72,6 +75,8 @@ std::optional<Options> parseOptions(int argc, char** argv) {
       options.outbox = value;
     } else if (name == "--allow-origin") {
       options.extraOrigins.push_back(value);
+    } else if (name == "--public-url") {
+      options.publicUrl = value;
     } else {
       return std::nullopt;
     }
@@ -133,13 +138,17 @@ int main(int argc, char** argv) {
   signal(SIGPIPE, SIG_IGN);
 
   MerchantFolders merchants(options->data);
-  OrderDesk desk(merchants, *mailer);
-  HttpFront front(desk, options->extraOrigins);
+  DownloadVault downloads(merchants);
+  OrderDesk desk(merchants, *mailer, downloads);
+  HttpFront front(desk, downloads, options->extraOrigins);
   const int port = front.bind(options->host, options->port);
   if (port < 0) {
     std::cerr << "Cannot listen on " << options->host << ":" << options->port << "\n";
     return 1;
   }
+  downloads.setPublicUrl(!options->publicUrl.empty()
+                             ? options->publicUrl
+                             : "http://" + options->host + ":" + std::to_string(port));
   std::cout << "PORT " << port << std::endl;
   std::thread stopper([&] {
     int received = 0;

@@ -19,6 +19,8 @@ namespace {
 // The sender of the e-mails when the merchant named none.
 constexpr char kDefaultSender[] = "orders@localhost";
 
+constexpr char kNotRecorded[] = "Your order could not be recorded. Please try again later.";
+
 std::string dateText(std::chrono::system_clock::time_point time) {
   const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
   std::tm utc{};
@@ -73,8 +75,9 @@ const char* confirmationFile(const PricedOrder& priced) {
 
 }  // namespace
 
-OrderDesk::OrderDesk(const MerchantFolders& merchants, Mailer& mailer)
-    : merchants_(merchants), mailer_(mailer) {}
+OrderDesk::OrderDesk(const MerchantFolders& merchants, Mailer& mailer,
+                     const DownloadVault& downloads)
+    : merchants_(merchants), mailer_(mailer), downloads_(downloads) {}
 
 std::string OrderDesk::shopOriginOf(std::string_view vendor) const {
   const std::optional<fs::path> folder = merchants_.find(vendor);
@@ -106,13 +109,21 @@ OrderReply OrderDesk::take(std::string_view body, const std::string& remoteAddre
   }
   const auto now = std::chrono::system_clock::now();
   order.date = dateText(now);
-  order.downloadsExpire = dateText(now + std::chrono::days(catalogue.downloadExpiryDays));
+  const auto expires = now + std::chrono::days(catalogue.downloadExpiryDays);
+  order.downloadsExpire = dateText(expires);
   order.customerId = newCustomerId();
   order.remoteAddress = remoteAddress;
   order.userAgent = userAgent.substr(0, kMaxFieldChars);
+  // The links are recorded first, so that no order is logged whose
+  // downloads cannot be handed out; a link of an order that is then not
+  // logged is known to no one.
+  if (Status status = linkDownloads(*folder, order, expires); !status.ok()) {
+    std::cerr << status.message() << "\n";
+    return refusal(500, kNotRecorded, errorPage);
+  }
   if (Status status = SalesLogStore::record(*folder, order, catalogue); !status.ok()) {
     std::cerr << status.message() << "\n";
-    return refusal(500, "Your order could not be recorded. Please try again later.", errorPage);
+    return refusal(500, kNotRecorded, errorPage);
   }
   OrderReply reply;
   reply.shopOrigin = catalogue.shopOrigin;
@@ -126,6 +137,21 @@ OrderReply OrderDesk::take(std::string_view body, const std::string& remoteAddre
                    : plainPage("Thank you", "<p>Thank you for your order. Its number is " +
                                                 order.orderNumber + ".</p>");
   return reply;
+}
+
+Status OrderDesk::linkDownloads(const fs::path& folder, PlacedOrder& order,
+                                std::chrono::system_clock::time_point expires) const {
+  for (const PricedLine& line : order.priced.lines) {
+    std::string& link = order.downloadLinks.emplace_back();
+    if (!line.product->download) continue;
+    link = line.product->downloadUrl;
+    if (!line.product->downloadFile.empty()) {
+      Status issued = downloads_.issue(folder, order.request.vendor, line.product->downloadFile,
+                                       expires, link);
+      if (!issued.ok()) return issued;
+    }
+  }
+  return Status::success();
 }
 
 bool OrderDesk::mail(const fs::path& folder, const PlacedOrder& order,

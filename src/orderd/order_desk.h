@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include <chrono>
+
+#include "orderd/download_vault.h"
 #include "orderd/mailer.h"
 #include "orderd/merchant_folders.h"
 #include "publish/placed_order.h"
@@ -40,8 +43,8 @@ struct OrderReply {
 // threads at once.
 class OrderDesk {
  public:
-  // Both must outlive the desk.
-  OrderDesk(const MerchantFolders& merchants, Mailer& mailer);
+  // All must outlive the desk.
+  OrderDesk(const MerchantFolders& merchants, Mailer& mailer, const DownloadVault& downloads);
 
   // Takes the order in `body` (JSON, see parseOrderRequest()) that arrived
   // from `remoteAddress` with the browser `userAgent`.
@@ -53,6 +56,12 @@ class OrderDesk {
   std::string shopOriginOf(std::string_view vendor) const;
 
  private:
+  // Sets the download links of `order` (PlacedOrder::downloadLinks): a
+  // downloaded item's web address, or a new link of `downloads_` to its file
+  // in `folder` that lasts until `expires`. Fails when a link cannot be
+  // recorded.
+  Status linkDownloads(const std::filesystem::path& folder, PlacedOrder& order,
+                       std::chrono::system_clock::time_point expires) const;
   // Sends the merchant's notification (when the merchant has an address)
   // and the customer's confirmation; false when one of them failed or its
   // text is missing (the cause is written to stderr).
@@ -61,6 +70,7 @@ class OrderDesk {
 
   const MerchantFolders& merchants_;
   Mailer& mailer_;
+  const DownloadVault& downloads_;
 };
 
 }  // namespace quorvex

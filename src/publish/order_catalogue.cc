@@ -89,6 +89,11 @@ class ObjectReader {
     if (!number) return fail(name);
     out = *number;
   }
+  // Reads the text `name` when the object has it; leaves `out` as it is
+  // otherwise.
+  void readOptional(const char* name, std::string& out) {
+    if (object_.is_object() && object_.contains(name)) read(name, out);
+  }
   void read(const char* name, bool& out) {
     if (const json* value = member(name, json::value_t::boolean)) out = value->get<bool>();
   }
@@ -123,13 +128,15 @@ class ObjectReader {
     }
   }
 
- private:
+  // Records that the member `name` is not valid, unless a failure came
+  // first.
   void fail(const std::string& name) {
     if (status_.ok()) {
       status_ = Status::corruption("The order data has no valid \"" + where_ + name + "\".");
     }
   }
 
+ private:
   const json& object_;
   std::string where_;
   Status& status_;
@@ -147,6 +154,11 @@ void readProduct(ObjectReader& reader, CatalogueProduct& product) {
   reader.readNumber("weight", product.weight, kMaxWeight);
   reader.read("taxable", product.taxable);
   reader.read("download", product.download);
+  reader.readOptional("downloadUrl", product.downloadUrl);
+  reader.readOptional("downloadFile", product.downloadFile);
+  if (!product.downloadFile.empty() && !isSingleFileName(product.downloadFile)) {
+    reader.fail("downloadFile");
+  }
   reader.readObjects("features", product.features, readFeature);
 }
 
@@ -170,6 +182,14 @@ void readExtraField(ObjectReader& reader, CatalogueExtraField& field) {
 
 }  // namespace
 
+bool isSingleFileName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (const char c : name) {
+    if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return false;
+  }
+  return true;
+}
+
 const CatalogueProduct* OrderCatalogue::findProduct(std::string_view partNumber) const {
   for (const CatalogueProduct& product : products) {
     if (product.partNumber == partNumber) return &product;
@@ -191,6 +211,8 @@ std::string OrderCatalogue::toJson() const {
                            {"weight", product.weight},
                            {"taxable", product.taxable},
                            {"download", product.download},
+                           {"downloadUrl", text(product.downloadUrl)},
+                           {"downloadFile", text(product.downloadFile)},
                            {"features", features}});
   }
   json& taxList = out["taxes"] = json::array();

@@ -14,12 +14,20 @@ namespace quorvex {
 // server's file list, beside products.txt and the order texts.
 inline constexpr char kOrderCatalogueFileName[] = "orderdata.json";
 
+// The folder, on the web server and in a merchant's folder on the order
+// server, that holds the files of the downloaded items.
+inline constexpr char kSoftgoodsFolder[] = "softgoods";
+
 // The largest price or charge the order data may hold: 9,999,999,999.99,
 // the largest price an order can show (parseCents()).
 inline constexpr Cents kMaxCatalogueCents = 999'999'999'999;
 
 // The most days downloads may stay available after an order (a century).
 inline constexpr int kMaxDownloadExpiryDays = 36500;
+
+// True when `name` names a file inside a folder and nothing else: not
+// empty, not "." or "..", without "/", "\\" or control characters.
+bool isSingleFileName(std::string_view name);
 
 // A feature a product offers (size, colour) with the options the customer
 // chooses from.
@@ -39,6 +47,12 @@ struct CatalogueProduct {
   // A downloaded item: it is not shipped.
   bool download = false;
   std::vector<CatalogueFeature> features;
+  // Where a downloaded item is fetched: the web address the customer
+  // fetches it from, or else the name of its file in the "softgoods" folder
+  // of the merchant's folder on the order server (a single file name,
+  // isSingleFileName()); both empty when the merchant delivers it otherwise.
+  std::string downloadUrl;
+  std::string downloadFile;
 };
 
 // A tax the customer's region may owe. The region key is what an order names
@@ -106,8 +120,10 @@ struct OrderCatalogue {
   std::string toJson() const;
 
   // Reads a catalogue written by toJson() into `catalogue`; strings come
-  // back in Windows-1252. Fails with a message naming the first field that
-  // is missing or of the wrong kind, or a number that is negative, not whole
+  // back in Windows-1252. A product's "downloadUrl" and "downloadFile" may be
+  // missing (order data of older builds): they are then empty. Fails with a
+  // message naming the first field that is missing or of the wrong kind, a
+  // download file that is not a single file name, or a number that is negative, not whole
   // where it counts cents, days or characters, or too large (a price or
   // charge above kMaxCatalogueCents, a tax rate above 100).
   static Status fromJson(std::string_view json, OrderCatalogue& catalogue);

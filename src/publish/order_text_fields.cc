@@ -48,6 +48,18 @@ std::string shoppingList(const PricedOrder& priced) {
   return list;
 }
 
+std::string downloadList(const PlacedOrder& order) {
+  std::string list;
+  const std::vector<PricedLine>& lines = order.priced.lines;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (!lines[i].product->download) continue;
+    list += lines[i].product->partNumber + " " + lines[i].product->description;
+    const bool linked = i < order.downloadLinks.size() && !order.downloadLinks[i].empty();
+    list += (linked ? ": " + order.downloadLinks[i] : std::string()) + "\r\n";
+  }
+  return list;
+}
+
 OrderTextFields::OrderTextFields(const PlacedOrder& order, const OrderCatalogue& catalogue) {
   const OrderRequest& request = order.request;
   const PricedOrder& priced = order.priced;
@@ -93,7 +105,7 @@ OrderTextFields::OrderTextFields(const PlacedOrder& order, const OrderCatalogue&
       {"HTTPUSERAGENT", order.userAgent},
       {"STOREID", request.vendor},
       {"ORDERNUMBER", order.orderNumber},
-      {"DOWNLOADURL", ""},
+      {"DOWNLOADURL", downloadList(order)},
       {"FTPEXPIRES", priced.hasDownloads ? order.downloadsExpire : ""},
       {"RTSTATUS", paymentStatus(request.paymentMethod)},
       {"RTAUTHCODE", ""},

@@ -44,6 +44,12 @@ class OrderTextFields {
 // Green) at 249.00 = 498.00".
 std::string shoppingList(const PricedOrder& priced);
 
+// Returns the order's downloaded items as the [DOWNLOADURL] field shows
+// them, one per line, each ending in CR LF: "MAP-1 Trail map:
+// https://orders.example/download/acmeoutd/<token>", or the part number and
+// description alone for an item without a link (PlacedOrder::downloadLinks).
+std::string downloadList(const PlacedOrder& order);
+
 // Returns `text` with & < > " written as HTML entities, so that it shows as
 // it is inside an HTML element or a quoted attribute.
 std::string escapeHtml(std::string_view text);

@@ -2,6 +2,7 @@
 #define QUORVEX_PUBLISH_PLACED_ORDER_H_
 
 #include <string>
+#include <vector>
 
 #include "publish/order_pricing.h"
 #include "publish/order_request.h"
@@ -21,6 +22,10 @@ struct PlacedOrder {
   std::string date;
   // When the order's downloads expire, in the same form.
   std::string downloadsExpire;
+  // One per line of `priced`: the address the customer downloads the line's
+  // item from; empty for a shipped item or one the merchant delivers
+  // otherwise.
+  std::vector<std::string> downloadLinks;
   std::string remoteAddress;
   std::string userAgent;
 };

@@ -7,7 +7,8 @@ namespace {
 
 TEST(OrderCatalogueTest, ReadsBackWhatItWritesAndRefusesDamagedData) {
   OrderCatalogue written;
-  written.products = {{"CAF\xC9", "Caf\xE9 mug", 1250, 0.4, false, true, {{"Size", {"S", "L"}}}}};
+  written.products = {
+      {"CAF\xC9", "Caf\xE9 mug", 1250, 0.4, false, true, {{"Size", {"S", "L"}}}, "", "mug.zip"}};
   written.taxes = {{"WA", 0.065}};
   written.shippingBasis = OrderCatalogue::ShippingBasis::kWeight;
   written.handlingCharge = 150;
@@ -23,6 +24,13 @@ TEST(OrderCatalogueTest, ReadsBackWhatItWritesAndRefusesDamagedData) {
   EXPECT_EQ(read.toJson(), written.toJson());
   ASSERT_NE(read.findProduct("CAF\xC9"), nullptr);
   EXPECT_EQ(read.findProduct("CAF\xC9")->features[0].options[1], "L");
+  // Order data of a build that wrote no download locations is still read.
+  std::string withoutLocations = written.toJson();
+  withoutLocations.erase(withoutLocations.find("\"downloadFile\""),
+                         withoutLocations.find("\"features\"") -
+                             withoutLocations.find("\"downloadFile\""));
+  ASSERT_TRUE(OrderCatalogue::fromJson(withoutLocations, read).ok()) << withoutLocations;
+  EXPECT_EQ(read.products[0].downloadFile, "");
 
   struct Case {
     std::string json;
@@ -37,6 +45,10 @@ TEST(OrderCatalogueTest, ReadsBackWhatItWritesAndRefusesDamagedData) {
     std::string json = written.toJson();
     return json.replace(json.find("\"price\": 1250"), 13, "\"price\": " + price);
   };
+  auto withDownloadFile = [&](const std::string& name) {
+    std::string json = written.toJson();
+    return json.replace(json.find("\"mug.zip\""), 9, "\"" + name + "\"");
+  };
   std::string hugeRate = written.toJson();
   hugeRate.replace(hugeRate.find("\"rate\": 0.065"), 13, "\"rate\": 1e9");
   const Case cases[] = {
@@ -49,6 +61,9 @@ TEST(OrderCatalogueTest, ReadsBackWhatItWritesAndRefusesDamagedData) {
       {withPrice("1e300"), "no valid \"products[0].price\""},
       {withPrice("1000000000000"), "no valid \"products[0].price\""},
       {hugeRate, "no valid \"taxes[0].rate\""},
+      {withDownloadFile("../mug.zip"), "no valid \"products[0].downloadFile\""},
+      {withDownloadFile(".."), "no valid \"products[0].downloadFile\""},
+      {withDownloadFile("a\\\\b.zip"), "no valid \"products[0].downloadFile\""},
   };
   for (const Case& c : cases) {
     EXPECT_NE(OrderCatalogue::fromJson(c.json, read).message().find(c.message), std::string::npos)

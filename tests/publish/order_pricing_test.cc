@@ -8,10 +8,10 @@ namespace {
 OrderCatalogue shop(OrderCatalogue::ShippingBasis basis) {
   OrderCatalogue catalogue;
   catalogue.products = {
-      {"TENT", "Tent", 24900, 2.5, true, false, {{"Colour", {"Green", "Red"}}}},
-      {"MAP", "Map", 950, 0.5, false, false, {}},
-      {"GUIDE", "E-book", 1000, 0, true, true, {}},
-      {"YACHT", "Yacht", kMaxCatalogueCents, 0, true, false, {}},
+      {"TENT", "Tent", 24900, 2.5, true, false, {{"Colour", {"Green", "Red"}}}, "", ""},
+      {"MAP", "Map", 950, 0.5, false, false, {}, "", ""},
+      {"GUIDE", "E-book", 1000, 0, true, true, {}, "", "guide.pdf"},
+      {"YACHT", "Yacht", kMaxCatalogueCents, 0, true, false, {}, "", ""},
   };
   catalogue.taxes = {{"WA", 0.065}, {"Canada", 0.05}};
   catalogue.shippingBasis = basis;

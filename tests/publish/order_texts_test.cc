@@ -11,7 +11,8 @@ namespace {
 class OrderTextsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    catalogue_.products = {{"TENT", "Tent \"Dome\"", 24900, 2, true, false, {{"Colour", {"Red"}}}}};
+    catalogue_.products = {
+        {"TENT", "Tent \"Dome\"", 24900, 2, true, false, {{"Colour", {"Red"}}}, "", ""}};
     catalogue_.extraFields = {{"gift", "Gift note", 40}, {"ref", "Reference", 10}};
     catalogue_.paymentMethods = {"Visa"};
     order_.request.vendor = "acme";

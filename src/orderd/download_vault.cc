@@ -1,0 +1,119 @@
+#include "orderd/download_vault.h"
+
+#include <sys/random.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
+#include "platform/atomic_file.h"
+#include "platform/text_file.h"
+#include "publish/order_catalogue.h"
+
+namespace quorvex {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::system_clock;
+
+namespace {
+
+constexpr char kRecordFolder[] = ".downloads";
+constexpr size_t kTokenBytes = 16;
+
+// A new token from the kernel's random source; "" when it gives none.
+std::string newToken() {
+  unsigned char bytes[kTokenBytes];
+  if (getrandom(bytes, sizeof bytes, 0) != static_cast<ssize_t>(sizeof bytes)) return "";
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string token;
+  for (const unsigned char byte : bytes) {
+    token += kDigits[byte >> 4];
+    token += kDigits[byte & 0xf];
+  }
+  return token;
+}
+
+bool isToken(std::string_view text) {
+  if (text.size() != 2 * kTokenBytes) return false;
+  for (const char c : text) {
+    if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
+  }
+  return true;
+}
+
+// True for a regular file, false for anything else, a symbolic link too.
+bool isRegularFile(const fs::path& path) {
+  std::error_code error;
+  return fs::is_regular_file(fs::symlink_status(path, error));
+}
+
+// True for a folder that is no symbolic link.
+bool isRealFolder(const fs::path& path) {
+  std::error_code error;
+  return fs::is_directory(fs::symlink_status(path, error));
+}
+
+}  // namespace
+
+DownloadVault::DownloadVault(const MerchantFolders& merchants) : merchants_(merchants) {}
+
+void DownloadVault::setPublicUrl(std::string_view url) {
+  while (url.ends_with('/')) url.remove_suffix(1);
+  publicUrl_ = url;
+}
+
+Status DownloadVault::issue(const fs::path& folder, std::string_view vendor,
+                            const std::string& fileName, Clock::time_point expires,
+                            std::string& link) const {
+  const std::string token = newToken();
+  if (token.empty()) {
+    return Status::ioError(std::string("No random token for a download: ") + std::strerror(errno));
+  }
+  const fs::path records = folder / kRecordFolder;
+  std::error_code error;
+  fs::create_directories(records, error);
+  if (error) return Status::ioError(records.string() + ": " + error.message());
+  const auto seconds =
+      std::chrono::duration_cast<std::chrono::seconds>(expires.time_since_epoch()).count();
+  Status written =
+      replaceFileAtomically(records / token, fileName + "\n" + std::to_string(seconds) + "\n");
+  if (!written.ok()) return written;
+  link = publicUrl_ + "/download/" + std::string(vendor) + "/" + token;
+  return Status::success();
+}
+
+DownloadVault::Grant DownloadVault::find(std::string_view vendor, std::string_view token,
+                                         Clock::time_point now) const {
+  const std::optional<fs::path> folder = merchants_.find(vendor);
+  if (!folder || !isToken(token)) return {};
+  const fs::path record = *folder / kRecordFolder / std::string(token);
+  if (!isRegularFile(record)) return {};
+  const FileLines lines = readFileLines(record, "\n");
+  if (lines.error) {
+    std::cerr << record.string() << ": " << lines.error.message() << "\n";
+    return {};
+  }
+  const size_t end = lines.text.find('\n');
+  const std::string fileName = lines.text.substr(0, end);
+  long long expirySeconds = 0;
+  try {
+    if (end == std::string::npos) throw std::invalid_argument("one line");
+    expirySeconds = std::stoll(lines.text.substr(end + 1));
+  } catch (const std::exception&) {
+    std::cerr << record.string() << ": no expiry\n";
+    return {};
+  }
+  if (!isSingleFileName(fileName)) {
+    std::cerr << record.string() << ": not a file of the softgoods folder\n";
+    return {};
+  }
+  const auto nowSeconds =
+      std::chrono::duration_cast<std::chrono::seconds>(now.time_since_epoch()).count();
+  if (nowSeconds >= expirySeconds) return {410, {}};
+  const fs::path softgoods = *folder / kSoftgoodsFolder;
+  const fs::path file = softgoods / fileName;
+  if (!isRealFolder(softgoods) || !isRegularFile(file)) return {};
+  return {200, file};
+}
+
+}  // namespace quorvex

@@ -5,6 +5,8 @@
 #include <httplib.h>
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "publish/order_request.h"
@@ -187,6 +189,49 @@ TEST_F(OrderServerTest, AMissingPageOrTextIsReportedNeverSentEmpty) {
   for (const std::string& mail : sent) {
     EXPECT_EQ(mail.substr(0, mail.find('\r')),
               std::string("X-Envelope-To: ") + OrderLoop::kOrderEmail);
+  }
+}
+
+TEST_F(OrderServerTest, DownloadLinksAreMailedAndServeTheFileUntilTheyExpire) {
+  const std::string order = sampleOrderJson(
+      {{OrderLoop::kMapPart, 1, "9.50"}, {OrderLoop::kGuidePart, 1, "12.00"}}, "Flo", "", "");
+  httplib::Result reply = post(order);
+  ASSERT_TRUE(reply);
+  ASSERT_EQ(reply->status, 200) << reply->body;
+  const std::vector<std::string> sent = mails();
+  ASSERT_EQ(sent.size(), 2u);
+  // The customer's confirmation of downloads only: a line per item, the
+  // order server's own link for its file, the web address for the other.
+  const std::string& confirmation = sent[1];
+  EXPECT_NE(confirmation.find("GUIDE-WEB Field guide: " + std::string(OrderLoop::kGuideUrl)),
+            std::string::npos);
+  const std::string linkStart = "MAP-PDF Trail map: http://127.0.0.1:" +
+                                std::to_string(loop_.orderPort()) + "/download/acmeoutd/";
+  const size_t link = confirmation.find(linkStart);
+  ASSERT_NE(link, std::string::npos) << confirmation;
+  const std::string token = confirmation.substr(link + linkStart.size(), 32);
+  const std::string path = "/download/acmeoutd/" + token;
+  httplib::Result file = client_.Get(path);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->status, 200);
+  EXPECT_EQ(file->body, OrderLoop::kMapBytes);
+
+  // A record that leaves the softgoods folder, or one whose time is over.
+  const fs::path records = loop_.merchantFolder() / ".downloads";
+  const std::string escaping(32, 'e');
+  std::ofstream(records / escaping) << "../orderdata.json\n9999999999\n";
+  std::ofstream(records / token) << "trail_map.pdf\n1\n";
+  const std::pair<std::string, int> refused[] = {
+      {path, 410},
+      {"/download/acmeoutd/" + std::string(32, '0'), 404},
+      {"/download/acmeoutd/" + escaping, 404},
+      {"/download/nobody/" + token, 404},
+      {"/download/acmeoutd/..%2forderdata.json", 404},
+  };
+  for (const auto& [refusedPath, status] : refused) {
+    httplib::Result answer = client_.Get(refusedPath);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->status, status) << refusedPath;
   }
 }
 

@@ -35,6 +35,18 @@ OrderLoop::OrderLoop()
   server.orderEmail = kOrderEmail;
   document_ = home_.path() / (std::string(kSampleCompany) + ".qvx");
   if (!doc.save(document_).ok()) document_.clear();
+  // The downloaded items, in the product file's columns (part, description,
+  // price, weight, category, sales text, link, picture, picture, link and
+  // publish flags, featured, download path, password, download, upload and
+  // tax flags).
+  const fs::path map = home_.write("trail map.pdf", kMapBytes);
+  const std::string priceList = std::string(kSampleCompany) + "/PriceList.txt";
+  home_.write(priceList,
+              readFile(home_.path() / priceList) + "\"" + kMapPart +
+                  "\",\"Trail map\",\"9.50\",\"0\",Maps,\"\",\"http://\",\"\",2,0,0,1,\"" +
+                  map.string() + "\",\"\",1,1,1\r\n\"" + kGuidePart +
+                  "\",\"Field guide\",\"12.00\",\"0\",Maps,\"\",\"http://\",\"\",2,0,0,1,\"" +
+                  kGuideUrl + "\",\"\",1,2,1\r\n");
 }
 
 OrderLoop::~OrderLoop() {

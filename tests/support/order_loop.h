@@ -17,12 +17,18 @@ namespace quorvex::testing {
 // order-server account, an SMTP sink, quorvex-orderd serving the FTP
 // server's merchant folders, and a home holding the sample company whose
 // server preferences point at all of them (QUORVEX_ORDER_SERVER names the
-// FTP server while the object lives).
+// FTP server while the object lives). Beside the sample's products it sells
+// two downloaded items: kMapPart, a file of the home published to the order
+// server (kMapBytes), and kGuidePart, fetched from kGuideUrl.
 class OrderLoop {
  public:
   // The merchant's account, as the shop names its vendor.
   static constexpr char kVendor[] = "acmeoutd";
   static constexpr char kOrderEmail[] = "orders@acme-outdoor.example";
+  static constexpr char kMapPart[] = "MAP-PDF";
+  static constexpr char kMapBytes[] = "%PDF-1.4 trail map\r\n\x01\xff";
+  static constexpr char kGuidePart[] = "GUIDE-WEB";
+  static constexpr char kGuideUrl[] = "https://files.acme-outdoor.example/guide.pdf";
 
   OrderLoop();
   ~OrderLoop();

@@ -3,6 +3,7 @@
 #include <sys/random.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <iostream>
 
@@ -95,11 +96,10 @@ DownloadVault::Grant DownloadVault::find(std::string_view vendor, std::string_vi
   }
   const size_t end = lines.text.find('\n');
   const std::string fileName = lines.text.substr(0, end);
-  long long expirySeconds = 0;
-  try {
-    if (end == std::string::npos) throw std::invalid_argument("one line");
-    expirySeconds = std::stoll(lines.text.substr(end + 1));
-  } catch (const std::exception&) {
+  const char* expiry = end == std::string::npos ? nullptr : lines.text.data() + end + 1;
+  const char* textEnd = lines.text.data() + lines.text.size();
+  int64_t expirySeconds = 0;
+  if (!expiry || std::from_chars(expiry, textEnd, expirySeconds).ec != std::errc()) {
     std::cerr << record.string() << ": no expiry\n";
     return {};
   }

@@ -142,7 +142,7 @@ struct Batch {
   ~Batch() { fs::remove_all(folder); }
 
   fs::path write(const std::string& name, const std::string& bytes) const {
-    writeFileBytes(folder / name, bytes);
+    if (!writeFileBytes(folder / name, bytes)) std::abort();  // no figures without the input
     return folder / name;
   }
 };

@@ -9,6 +9,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -22,6 +24,13 @@ namespace quorvex {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A benchmark whose file work failed would print figures of nothing.
+void check(bool done, const char* what) {
+  if (done) return;
+  std::fprintf(stderr, "products_bench: %s failed\n", what);
+  std::exit(1);
+}
 
 // A home folder for the company "Bench", removed at exit.
 class BenchHome {
@@ -78,8 +87,8 @@ CExtraFields importedTable(int64_t count) {
     table.categoryNames.push_back("Group " + std::to_string(i));
     table.categoryDescriptions.push_back("Group " + std::to_string(i));
   }
-  table.readRows(home().env(), false);
-  table.writeRows(home().env());
+  check(table.readRows(home().env(), false).ok(), "reading the product rows");
+  check(table.writeRows(home().env()), "writing PriceList.txt");
   table.clearRows();
   return table;
 }
@@ -95,7 +104,7 @@ void BM_ReadPriceList(benchmark::State& state) {
   CExtraFields table = importedTable(state.range(0));
   for (auto _ : state) {
     table.clearRows();
-    table.readRows(home().env(), true);
+    check(table.readRows(home().env(), true).ok(), "reading the product rows");
     benchmark::DoNotOptimize(table.rows.data());
   }
   reportPeak(state);
@@ -105,7 +114,7 @@ void BM_LoadAndRefresh(benchmark::State& state) {
   CExtraFields table = importedTable(state.range(0));
   for (auto _ : state) {
     table.clearRows();
-    table.loadRows(home().env());
+    check(table.loadRows(home().env()).ok(), "loading the product rows");
     benchmark::DoNotOptimize(table.rows.data());
   }
   reportPeak(state);
@@ -113,8 +122,8 @@ void BM_LoadAndRefresh(benchmark::State& state) {
 
 void BM_WritePriceList(benchmark::State& state) {
   CExtraFields table = importedTable(state.range(0));
-  table.readRows(home().env(), true);
-  for (auto _ : state) table.writeRows(home().env());
+  check(table.readRows(home().env(), true).ok(), "reading the product rows");
+  for (auto _ : state) check(table.writeRows(home().env()), "writing PriceList.txt");
   reportPeak(state);
 }
 
@@ -122,8 +131,8 @@ void BM_ReadPlusWrite(benchmark::State& state) {
   CExtraFields table = importedTable(state.range(0));
   for (auto _ : state) {
     table.clearRows();
-    table.readRows(home().env(), true);
-    table.writeRows(home().env());
+    check(table.readRows(home().env(), true).ok(), "reading the product rows");
+    check(table.writeRows(home().env()), "writing PriceList.txt");
   }
   reportPeak(state);
 }
@@ -135,7 +144,7 @@ void BM_SortByPriceThenDescription(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     table.clearRows();
-    table.readRows(home().env(), true);
+    check(table.readRows(home().env(), true).ok(), "reading the product rows");
     state.ResumeTiming();
     table.sortRows();
   }

@@ -4,7 +4,7 @@
 
 namespace quorvex {
 
-TermsDialog::TermsDialog(std::string text)
-    : DialogModel("Terms and Conditions", "TermsAndConditions.html"), text(std::move(text)) {}
+TermsDialog::TermsDialog(std::string initial)
+    : DialogModel("Terms and Conditions", "TermsAndConditions.html"), text(std::move(initial)) {}
 
 }  // namespace quorvex

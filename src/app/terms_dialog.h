@@ -12,7 +12,7 @@ class TermsDialog : public DialogModel {
  public:
   void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
 
-  explicit TermsDialog(std::string text);
+  explicit TermsDialog(std::string initial);
 
   std::string text;
 };

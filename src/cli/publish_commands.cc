@@ -55,6 +55,19 @@ class ProgressReport {
   int shown_position_ = -1;
 };
 
+// "N files were not uploaded or deleted: a, b, ..." naming at most ten.
+std::string describePending(const std::vector<std::string>& pending) {
+  constexpr size_t kNamed = 10;
+  std::string text = std::to_string(pending.size()) +
+                     (pending.size() == 1 ? " file was" : " files were") +
+                     " not uploaded or deleted as the site needs:";
+  for (size_t i = 0; i < pending.size() && i < kNamed; ++i) {
+    text += (i == 0 ? " " : ", ") + pending[i];
+  }
+  if (pending.size() > kNamed) text += ", ...";
+  return text;
+}
+
 int runPublish(CliContext& context) {
   std::string file;
   bool all = false;
@@ -98,6 +111,11 @@ int runPublish(CliContext& context) {
   // Saved however the run ended, so that what was uploaded stays recorded.
   Status saved = doc.save(doc.path());
   if (!saved.ok()) return failure(saved.message());
+  // Whatever the run said, the lists tell what the servers still lack.
+  std::vector<std::string> pending = doc.m_pOrderServerFileList->pendingFiles(context.env.home());
+  std::vector<std::string> web = doc.m_pWebFileList->pendingFiles(context.env.home());
+  pending.insert(pending.end(), web.begin(), web.end());
+  if (!pending.empty()) return failure(describePending(pending));
   return outcome == "Finished" || outcome == "Nothing to upload" ? kExitSuccess : kExitFailure;
 }
 

@@ -53,9 +53,11 @@ bool AddOnSiteSetup::confirmLocation() {
                             "\" could not be found.  Use the Browse button if neccessary.");
       continue;
     }
-    std::optional<fs::path> kept = joinInside(native(folder), site_.oldIndexName);
-    const bool copied = kept && !copyFile(native(folder + indexName), *kept, false);
-    if (!copied && site_.indexInstalled == 0) {
+    const fs::path kept = native(folder + site_.oldIndexName);
+    const bool keptNameUsable = isSingleFileName(site_.oldIndexName);
+    const bool copied = keptNameUsable && !copyFile(native(folder + indexName), kept, false);
+    std::error_code ec;
+    if (!copied && (site_.indexInstalled == 0 || !keptNameUsable || !fs::exists(kept, ec))) {
       prompter_.showMessage("Sorry, the file \"" + folder + site_.oldIndexName +
                             "\" already exists.  Please, enter another name than \"" +
                             site_.oldIndexName + "\".");
@@ -88,15 +90,23 @@ void AddOnSiteSetup::backUpUnknownIndex() {
 
 bool AddOnSiteSetup::run() {
   const std::string index = site_.existingSiteFolder + site_.existingIndexName;
-  site_.locationConfirmed =
-      site_.locationConfirmed != 0 && !site_.existingIndexName.empty() && canOpen(native(index))
-          ? 1
-          : 0;
+  // The index page is replaced by the shop's, so it must be one file of the
+  // existing site's folder, kept under a name of that folder first.
+  site_.locationConfirmed = site_.locationConfirmed != 0 &&
+                                    isSingleFileName(site_.existingIndexName) &&
+                                    isSingleFileName(site_.oldIndexName) && canOpen(native(index))
+                                ? 1
+                                : 0;
   if (!confirmLocation()) return false;
   const fs::path existing = native(site_.existingSiteFolder + site_.existingIndexName);
-  if (std::optional<fs::path> kept =
-          joinInside(native(site_.existingSiteFolder), site_.oldIndexName)) {
-    copyFile(existing, *kept, false);
+  const fs::path kept = native(site_.existingSiteFolder + site_.oldIndexName);
+  copyFile(existing, kept, false);
+  std::error_code ec;
+  if (!fs::is_regular_file(kept, ec)) {
+    prompter_.showMessage("Sorry, the file \"" + index + "\" could not be kept as \"" +
+                          site_.existingSiteFolder + site_.oldIndexName +
+                          "\", so it is not replaced.");
+    return false;
   }
   copyFile(existing, native(site_.existingSiteFolder + kIndexCopyName), false);
   if (site_.indexInstalled != 0 && (site_.verifyIndexMarker == 0 || !hasIndexMarker_())) {

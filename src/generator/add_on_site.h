@@ -47,9 +47,12 @@ class AddOnSiteSetup {
   AddOnSiteSetup(std::filesystem::path home, CSiteTemplate& site, Prompter& prompter,
                  IndexLocationDialog* dialog, std::function<bool()> hasIndexMarker);
 
-  // Runs the set-up. Returns false when the user cancelled the dialog; on
-  // success the record holds the confirmed location with indexInstalled and
-  // locationConfirmed set.
+  // Runs the set-up. A stored location is used only when its index name and
+  // kept name are single file names of its folder (asked for again
+  // otherwise). Returns false when the user cancelled the dialog, or when the
+  // index page could not be kept under its kept name (then it must not be
+  // replaced; the user is told); on success the record holds the confirmed
+  // location with indexInstalled and locationConfirmed set.
   bool run();
 
  private:

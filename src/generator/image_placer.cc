@@ -63,6 +63,16 @@ bool ImagePlacer::writeResized(const std::string& source, const std::string& nam
   return saveToImages(canvas, name);
 }
 
+bool ImagePlacer::isReadableNonPicture(std::string_view source) const {
+  std::error_code ec;
+  return fs::exists(context_.folders.native(source), ec) && !sizeOf(source).known();
+}
+
+void ImagePlacer::warnNotAPicture(const std::string& source) {
+  context_.prompter().showMessage("WARNING: File \"" + source +
+                                  "\" does not seem to be a valid image.");
+}
+
 std::string ImagePlacer::placeImage(const std::string& source, std::string_view name) {
   std::string cleaned = cleanFileName(name);
   const bool convert = !isWebPicture(cleaned);
@@ -70,15 +80,17 @@ std::string ImagePlacer::placeImage(const std::string& source, std::string_view 
   auto found = placed_.find(target);
   if (found != placed_.end() && found->second == source) return target;
   if (!convert) {
-    copyToImages(source, target);
+    if (isReadableNonPicture(source)) {
+      warnNotAPicture(source);
+    } else {
+      copyToImages(source, target);
+    }
     return target;
   }
   context_.setProgress("Converting image...");
   CImageCanvas canvas(context_.folders.native(source));
   if (canvas.width() < 1 || canvas.height() < 1) {
-    copyToImages(source, cleaned);
-    context_.prompter().showMessage("WARNING: File \"" + source +
-                                    "\" does not seem to be a valid image.");
+    warnNotAPicture(source);
     return cleaned;
   }
   if (saveToImages(canvas, target)) placed_.emplace(target, source);
@@ -89,9 +101,11 @@ std::string ImagePlacer::reduceImage(std::string_view label, const std::string& 
   context_.setProgress("Converting and resizing " + std::string(label) + " image...");
   std::string name = reducedImageName(source, label);
   CImageCanvas canvas(context_.folders.native(source));
-  if (canvas.width() >= 1 && canvas.height() >= 1) {
-    canvas.setSize(width, proportionalHeight(width, canvas.width(), canvas.height()));
+  if (canvas.width() < 1 || canvas.height() < 1) {
+    warnNotAPicture(source);
+    return name;
   }
+  canvas.setSize(width, proportionalHeight(width, canvas.width(), canvas.height()));
   saveToImages(canvas, name);
   return name;
 }

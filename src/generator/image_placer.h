@@ -26,8 +26,9 @@ class ImagePlacer {
   // cleaned `name` (cleanFileName) and returns the name it got. GIF and JPEG
   // pictures are copied, overwriting. Others are converted to JPEG (progress
   // "Converting image...", the server preferences' JPEG quality) under their
-  // web image name; one that does not load is copied unchanged under the
-  // cleaned name after "WARNING: File \"<source>\" does not seem to be a
+  // web image name. A file that is not a picture (one that exists but does
+  // not load, whatever its extension) is never copied into the site: the
+  // name is returned after "WARNING: File \"<source>\" does not seem to be a
   // valid image.". A failed copy or save shows "FILE ERROR: ...". Placing the
   // same source under the same name again in one run reuses the file.
   std::string placeImage(const std::string& source, std::string_view name);
@@ -35,7 +36,8 @@ class ImagePlacer {
   // reduce-image: writes a copy of `source` reduced to `width` pixels wide,
   // keeping its proportions, into the images folder (progress "Converting
   // and resizing <label> image...") and returns its name: the cleaned base
-  // name + "-" + label + ".gif" for a GIF, else ".jpg".
+  // name + "-" + label + ".gif" for a GIF, else ".jpg". A source that is not
+  // a picture gets the warning of placeImage and nothing is written.
   std::string reduceImage(std::string_view label, const std::string& source, int width);
 
   // site-image: brings `source` into the images folder, reduced to
@@ -64,6 +66,10 @@ class ImagePlacer {
   bool writeResized(const std::string& source, const std::string& name, int width, int height);
 
  private:
+  // True when the file at the stored path `source` exists but is not a
+  // picture whose size can be read.
+  bool isReadableNonPicture(std::string_view source) const;
+  void warnNotAPicture(const std::string& source);
   // Renders `canvas` and saves it as `name` in the images folder; false after
   // showing the file error.
   bool saveToImages(CImageCanvas& canvas, const std::string& name);

@@ -38,7 +38,7 @@ ProductPictures::Placed ProductPictures::placeResized(const std::string& picture
   if (!source.known()) {
     context_.prompter().showMessage("WARNING: File \"" + picture +
                                     "\" does not seem to be a valid product image.");
-    source = {};
+    return {cleaned, {}};
   }
   images_.copyToImages(picture, cleaned);
   return {cleaned, source};

@@ -15,7 +15,7 @@ class ImagePlacer;
 // picture wider than imageWidth is reduced to that width as
 // <cleaned base>-item.jpg (-item.gif for a GIF), at most once per run for each
 // such name however many products use it (the context's producedImages); a
-// picture of unknown size is copied unchanged after "WARNING: File
+// picture of unknown size is not copied into the site: "WARNING: File
 // \"<source>\" does not seem to be a valid product image.". Without
 // imageResizeAll pictures are placed (copied or converted to JPEG).
 //

@@ -342,6 +342,9 @@ bool SaveSiteRun::writeStyleFiles() {
   context_.setProgress("Writing miscellaneous files...");
   const SiteFolders& folders = context_.folders;
   const fs::path styleFolder = folders.native(context_.doc.m_pTemplate->templatePath);
+  // A style folder outside the program folder gives its pages, but its other
+  // files are not copied: they would be published as they are.
+  const bool copiesFiles = isWithin(context_.env.home(), styleFolder);
   for (const fs::path& file : styleFiles(styleFolder)) {
     const std::string name = file.filename().string();
     if (isReservedStyleFile(name)) continue;
@@ -351,6 +354,7 @@ bool SaveSiteRun::writeStyleFiles() {
       generate(base, base, name, name, FileLists::kWeb);
       continue;
     }
+    if (!copiesFiles) continue;
     if (std::error_code error = copyFile(file, folders.native(folders.siteFile(name)), true)) {
       showFileError(context_.prompter(), error, file);
       continue;

@@ -11,6 +11,8 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/curl_error_text.h"
+
 namespace quorvex {
 
 namespace {
@@ -155,8 +157,6 @@ FtpLogin CurlFtpConnection::open(const FtpServerAddress& server, const std::stri
 
 void CurlFtpConnection::startRequest() {
   curl_easy_reset(curl_);
-  error_buffer_[0] = '\0';
-  curl_easy_setopt(curl_, CURLOPT_ERRORBUFFER, error_buffer_);
   curl_easy_setopt(curl_, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl_, CURLOPT_USERNAME, user_.c_str());
   curl_easy_setopt(curl_, CURLOPT_PASSWORD, password_.c_str());
@@ -211,7 +211,7 @@ CURLcode CurlFtpConnection::perform() {
   } else if (isRefusal(code) && (last_reply_.starts_with('4') || last_reply_.starts_with('5'))) {
     error_text_ = last_reply_;
   } else {
-    error_text_ = error_buffer_[0] != '\0' ? error_buffer_ : curl_easy_strerror(code);
+    error_text_ = curlErrorInWords(code);
   }
   return code;
 }

@@ -86,7 +86,6 @@ class CurlFtpConnection : public FtpConnection {
   std::string last_command_;
   std::string last_reply_;
   std::string error_text_;
-  char error_buffer_[CURL_ERROR_SIZE] = {};
 };
 
 }  // namespace quorvex

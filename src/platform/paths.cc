@@ -42,6 +42,11 @@ std::optional<fs::path> joinInside(const fs::path& dir, std::string_view name) {
   return dir / relative;
 }
 
+bool isSingleFileName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of(std::string_view("/\\:\0", 4)) == std::string_view::npos;
+}
+
 fs::path resolveStoredPath(const fs::path& home, std::string_view stored) {
   fs::path file = nativePath(stored);
   if (file.is_relative()) file = home / file;

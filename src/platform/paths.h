@@ -27,6 +27,12 @@ std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::
 std::optional<std::filesystem::path> joinInside(const std::filesystem::path& dir,
                                                 std::string_view name);
 
+// True when `name` is one file name and nothing more: not empty, not "." or
+// "..", and free of path separators (slash and backslash), drive letters and
+// NUL bytes. A name from a document that must stay in one given folder (an
+// index page, a remote file name) is checked with it.
+bool isSingleFileName(std::string_view name);
+
 // Returns the file a stored path names: backslashes read as folder
 // separators, a relative path taken relative to `home`, and a file that does
 // not exist under that exact name looked up in its folder without regard to

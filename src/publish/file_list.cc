@@ -42,15 +42,26 @@ void CFileList::removeUnused(const std::filesystem::path& home,
                              const std::filesystem::path& siteFolder) {
   std::erase_if(entries, [&](const CFileEntry& entry) {
     if (entry.inUse != 0 || entry.publishedCrc != 0) return false;
-    if (entry.localFile != entry.sourceFile) {
+    if (entry.localFile != entry.sourceFile && entry.generatedCrc != 0) {
       std::error_code ignored;
       std::filesystem::path local = entry.localPath(home);
-      if (isWithin(siteFolder, local) && std::filesystem::is_regular_file(local, ignored)) {
+      if (isWithin(siteFolder, local) && std::filesystem::is_regular_file(local, ignored) &&
+          fileCrc32(local) == entry.generatedCrc) {
         std::filesystem::remove(local, ignored);
       }
     }
     return true;
   });
+}
+
+std::vector<std::string> CFileList::pendingFiles(const std::filesystem::path& home) const {
+  std::vector<std::string> pending;
+  for (const CFileEntry& entry : entries) {
+    if (!entry.isChanged(home) && !entry.isToDelete()) continue;
+    pending.push_back(entry.remoteFolder.empty() ? entry.remoteName
+                                                 : entry.remoteFolder + "/" + entry.remoteName);
+  }
+  return pending;
 }
 
 std::vector<std::string> CFileList::remoteFolders() const {

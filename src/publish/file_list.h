@@ -45,10 +45,17 @@ class CFileList : public Record {
 
   // Removes every entry that is unused and not on the server (inUse 0 and
   // publishedCrc 0). Before it goes, its local file is deleted when it is a
-  // regular file in `siteFolder` (the folder the site is generated into) and
-  // not the source file itself (localFile equal to sourceFile): a path
-  // stored in a document never makes it delete anything else.
+  // regular file in `siteFolder` (the folder the site is generated into), not
+  // the source file itself (localFile equal to sourceFile), and its content
+  // still has the generatedCrc recorded when it was produced: a path stored
+  // in a document never makes it delete a file the program did not write.
   void removeUnused(const std::filesystem::path& home, const std::filesystem::path& siteFolder);
+
+  // Returns the files the server does not hold as the list says it should:
+  // every entry still to upload (isChanged) or to delete (isToDelete), as
+  // "remoteFolder/remoteName" (the name alone in the start folder), in list
+  // order. Empty after an upload run that did all it had to.
+  std::vector<std::string> pendingFiles(const std::filesystem::path& home) const;
 
   // Returns the distinct non-empty remote folders in order of first
   // occurrence.

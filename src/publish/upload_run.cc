@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/paths.h"
 #include "publish/ftp_host.h"
 #include "publish/order_server.h"
 
@@ -169,6 +170,13 @@ bool UploadRun::transferRootEntries(FtpConnection& connection, CFileList& list,
 bool UploadRun::transferFolders(FtpConnection& connection, CFileList& list,
                                 const StageTexts& texts, const std::string& server) {
   for (const std::string& folder : list.remoteFolders()) {
+    if (!isSingleFileName(folder)) {
+      if (!askToContinue("The folder name '" + folder + "' on " + server +
+                         " is not a single name; its files are neither sent nor deleted.")) {
+        return false;
+      }
+      continue;
+    }
     connection.createFolder(folder);
     if (!enterFolder(connection, folder)) return false;
     for (CFileEntry& entry : list.entries) {
@@ -189,6 +197,12 @@ bool UploadRun::transfer(FtpConnection& connection, CFileEntry& entry,
   const bool changed = entry.isChanged(home);
   const bool to_delete = entry.isToDelete();
   if (!changed && !to_delete) return true;
+  // A remote name stays inside its remote folder: one that would lead
+  // elsewhere on the server is refused, never sent or deleted.
+  if (!isSingleFileName(entry.remoteName)) {
+    return askToContinue("The file name '" + entry.remoteName + "' on " + server +
+                         " is not a single name; it is neither sent nor deleted.");
+  }
   bool uploaded = false;
   bool removed = false;
   std::string error;

@@ -94,6 +94,29 @@ TEST_F(AddOnSiteTest, CancelEndsTheSetUpAndAConfirmedLocationIsNotAskedAgain) {
   EXPECT_FALSE(fs::exists(home_.path() / "escape.html"));
 }
 
+TEST_F(AddOnSiteTest, AStoredLocationThatLeavesItsFolderIsAskedForAgain) {
+  home_.write("mysite/canary/secret.txt", "secret");
+  struct Case {
+    const char* indexName;
+    const char* keptName;
+  };
+  for (const Case& stored : {Case{"canary/secret.txt", "home.html"},
+                             Case{"canary\\secret.txt", "home.html"},
+                             Case{"index.html", "canary/secret.txt"},
+                             Case{"index.html", "../escape.html"}}) {
+    site_.existingSiteFolder = folder_;
+    site_.existingIndexName = stored.indexName;
+    site_.oldIndexName = stored.keptName;
+    site_.locationConfirmed = 1;
+    site_.indexInstalled = 1;
+    dialog_.asked.clear();
+    EXPECT_FALSE(runSetup()) << stored.indexName << " " << stored.keptName;
+    EXPECT_EQ(dialog_.asked.size(), 1u);
+  }
+  EXPECT_EQ(readFile(home_.path() / "mysite/canary/secret.txt"), "secret");
+  EXPECT_FALSE(fs::exists(home_.path() / "escape.html"));
+}
+
 TEST_F(AddOnSiteTest, AnInstalledIndexThatIsNotOursIsBackedUp) {
   site_.existingSiteFolder = folder_;
   site_.existingIndexName = "index.html";

@@ -292,6 +292,33 @@ TEST_F(SaveSiteRunTest, AnAddOnSiteGoesBesideTheExistingSite) {
 namespace quorvex::testing {
 namespace {
 
+TEST_F(SaveSiteRunTest, OnlyPicturesAndTheProgramsOwnFilesReachTheSite) {
+  TempDir outside;
+  const std::vector<std::string> privateTexts = {"root:x:0:0", "not a picture", "private notes"};
+  outside.write("passwd", privateTexts[0]);
+  outside.write("secret.gif", privateTexts[1]);
+  outside.write("notes.txt", privateTexts[2]);
+  outside.write("Images/passwd.gif", privateTexts[0]);
+  writeFile("Style Templates/Plain/TempConfig.cfg",
+            "template_path=" + outside.path().string() + "/\r\n");
+  auto& home = dynamic_cast<CFullPage&>(doc_.m_pPageData->at(0));
+  home.imageFiles = {(outside.path() / "passwd").string(),
+                     (outside.path() / "secret.gif").string()};
+  home.imageResize = {0, 0};
+  home.imageCount = 2;
+  ASSERT_EQ(build(), WorkerState::kFinished) << status_.errorText();
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(home_.path() / "Acme")) {
+    if (!entry.is_regular_file()) continue;
+    const std::string content = readFile(entry.path());
+    for (const std::string& text : privateTexts) EXPECT_NE(content, text) << entry.path();
+  }
+  const std::vector<std::string> texts = prompter_.texts();
+  EXPECT_NE(std::find(texts.begin(), texts.end(),
+                      "WARNING: File \"" + (outside.path() / "secret.gif").string() +
+                          "\" does not seem to be a valid image."),
+            texts.end());
+}
+
 TEST_F(SaveSiteRunTest, NamesFromTheDocumentNeverLeadOutOfTheSiteFolder) {
   CPage& home = doc_.m_pPageData->at(0);
   home.setLabel("../../escape");

@@ -128,18 +128,26 @@ TEST_F(FileListTest, RemoveUnusedDropsWhatWasNeverUploaded) {
   EXPECT_FALSE(fs::exists(home_.path() / "Acme/published.html"));
 }
 
-TEST_F(FileListTest, RemoveUnusedDeletesNothingOutsideTheSiteFolder) {
+TEST_F(FileListTest, RemoveUnusedDeletesOnlyWhatItProduced) {
   home_.write("Other.qvx", "another company");
   home_.write("outside/notes.txt", "notes");
-  for (const fs::path& local : {fs::path("Acme\\..\\Other.qvx"), home_.path() / "outside/notes.txt"}) {
+  home_.write("Acme/secret.txt", "the user's own file");
+  addPage("edited.html", "generated");
+  home_.write("Acme/edited.html", "changed by hand since");
+  for (const fs::path& local : {fs::path("Acme\\..\\Other.qvx"), home_.path() / "outside/notes.txt",
+                                fs::path("Acme\\secret.txt")}) {
     CFileEntry& crafted = list_.entries.emplace_back();
     crafted.sourceFile = "x";
     crafted.localFile = local.string();
+    crafted.generatedCrc = *fileCrc32(home_.path() / "Other.qvx");
   }
+  list_.markAllUnused();
   list_.removeUnused(home_.path(), home_.path() / "Acme");
   EXPECT_TRUE(list_.entries.empty());
-  EXPECT_TRUE(fs::exists(home_.path() / "Other.qvx"));
-  EXPECT_TRUE(fs::exists(home_.path() / "outside/notes.txt"));
+  for (const char* kept :
+       {"Other.qvx", "outside/notes.txt", "Acme/secret.txt", "Acme/edited.html"}) {
+    EXPECT_TRUE(fs::exists(home_.path() / kept)) << kept;
+  }
 }
 
 TEST_F(FileListTest, RemoveUnusedNeverDeletesAFolder) {

@@ -129,6 +129,19 @@ TEST_F(PublishCliTest, PublishBuildsTheSiteAndUploadsWhatChanged) {
   EXPECT_NE(readFile(onWebServer("shop.html")).find("179.00"), std::string::npos);
 }
 
+TEST_F(PublishCliTest, AnythingLeftUndoneFailsThePublishAfterYesToo) {
+  const fs::path document = installSample();
+  // The server refuses to store shop.html: a folder holds its place.
+  fs::create_directories(onWebServer("shop.html"));
+  testing::CliResult result = testing::runCli(
+      {"--home", home_.path().string(), "--yes", "publish", document.string()});
+  EXPECT_EQ(result.exit_status, 1) << result.err;
+  EXPECT_NE(result.err.find("1 file was not uploaded or deleted as the site needs: shop.html"),
+            std::string::npos)
+      << result.err;
+  EXPECT_TRUE(fs::exists(onWebServer("index.html")));
+}
+
 TEST_F(PublishCliTest, PublishStopsWhereTheBuildOrTheServerRefuses) {
   // A company without pages cannot be built, so nothing is uploaded.
   saveDocument();

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <fstream>
 #include <mutex>
 #include <thread>
 
@@ -314,6 +315,39 @@ TEST_F(UploadRunTest, AFailedUploadAsksAndIsNotRecordedAsSent) {
   EXPECT_EQ(prompter_.prompts()[0].text, error + "\nDo you want to continue?");
   EXPECT_EQ(prompter_.prompts()[1].text, error);
   EXPECT_EQ(prompter_.prompts()[1].icon, PromptIcon::kWarning);
+}
+
+TEST_F(UploadRunTest, RemoteNamesNeverLeaveTheirFolder) {
+  addShop();
+  ASSERT_EQ(publish(), "Finished");
+  std::ofstream(onWebServer("top.txt")) << "not ours";
+  struct Crafted {
+    const char* name;
+    const char* folder;
+    int32_t inUse;
+  };
+  for (const Crafted& crafted : {Crafted{"../top.txt", "Images", 0},
+                                 Crafted{"../top.txt", "Images", 1},
+                                 Crafted{"top.txt", "Images/..", 0}}) {
+    CFileEntry& entry = web_files_.entries.emplace_back();
+    entry.remoteName = crafted.name;
+    entry.remoteFolder = crafted.folder;
+    entry.sourceFile = entry.localFile = "Shop\\index.html";
+    entry.inUse = crafted.inUse;
+    entry.publishedCrc = 1;
+  }
+  prompter_.queueAnswers({true, true, true});
+  EXPECT_EQ(publish(), "Finished");
+  EXPECT_EQ(readFile(onWebServer("top.txt")), "not ours");
+  std::vector<std::string> texts;
+  for (const auto& prompt : prompter_.prompts()) texts.push_back(prompt.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{
+                       "The file name '../top.txt' on 127.0.0.1 is not a single name; it is "
+                       "neither sent nor deleted.\nDo you want to continue?",
+                       "The file name '../top.txt' on 127.0.0.1 is not a single name; it is "
+                       "neither sent nor deleted.\nDo you want to continue?",
+                       "The folder name 'Images/..' on 127.0.0.1 is not a single name; its "
+                       "files are neither sent nor deleted.\nDo you want to continue?"}));
 }
 
 TEST_F(UploadRunTest, AddOnSiteKeepsItsFilesUnderQuorvex) {

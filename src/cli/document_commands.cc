@@ -1,14 +1,13 @@
 // The commands that create, show and convert company documents.
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
+#include "app/company_name.h"
 #include "cli/cli_command.h"
 #include "company/brenquil_doc.h"
 #include "company/document_json.h"
-#include "platform/atomic_file.h"
+#include "platform/regular_file.h"
 #include "platform/text_encoding.h"
 
 namespace quorvex::cli {
@@ -16,11 +15,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The largest JSON form load reads: a document's largest file in its longer
+// text form.
+constexpr size_t kMaxJsonBytes = 4 * CBrenquilDoc::kMaxFileBytes;
+
 int runNew(CliContext& context) {
   std::string file, company;
+  bool force = false;
   for (size_t i = 0; i < context.args.size(); ++i) {
     if (context.args[i] == "--company" && i + 1 < context.args.size()) {
       company = context.args[++i];
+    } else if (context.args[i] == "--force") {
+      force = true;
     } else if (file.empty() && context.args[i][0] != '-') {
       file = context.args[i];
     } else {
@@ -30,7 +36,15 @@ int runNew(CliContext& context) {
   if (file.empty()) return usageError(context, "missing FILE.qvx");
   std::optional<std::string> name = utf8ToCp1252(company);
   if (!name) return failure("the company name holds characters a document cannot store");
+  if (!name->empty()) {
+    Status check = checkCompanyName(*name);
+    if (!check.ok()) return failure(check.message());
+  }
 
+  std::error_code error;
+  if (!force && fs::exists(fs::symlink_status(file, error))) {
+    return failure(file + " already exists; --force replaces it.");
+  }
   CBrenquilDoc doc(context.env);
   doc.m_strCompanyName = *name;
   doc.m_pExtraFields->companyName = *name;
@@ -55,10 +69,10 @@ int runDump(CliContext& context) {
 
 int runLoad(CliContext& context) {
   if (context.args.size() != 2) return usageError(context, "expected FILE.json and OUT.qvx");
-  std::ifstream in(context.args[0], std::ios::binary);
-  if (!in) return failure("Cannot open " + context.args[0]);
-  Json json = Json::parse(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>(),
-                          nullptr, /*allow_exceptions=*/false);
+  std::string text;
+  Status read = readRegularFile(context.args[0], kMaxJsonBytes, &text);
+  if (!read.ok()) return failure(read.message());
+  Json json = Json::parse(text, nullptr, /*allow_exceptions=*/false);
   if (json.is_discarded()) return failure(context.args[0] + " is not valid JSON");
   CBrenquilDoc doc(context.env);
   Status status = documentFromJson(json, doc);
@@ -87,8 +101,9 @@ int runSummary(CliContext& context) {
 }  // namespace
 
 void addDocumentCommands(std::vector<CliCommand>& commands) {
-  commands.push_back({"new", "FILE.qvx [--company NAME]", "Write a new company document.",
-                      "The document holds the values of a new company; --company sets its name.\n",
+  commands.push_back({"new", "FILE.qvx [--company NAME] [--force]", "Write a new company document.",
+                      "The document holds the values of a new company; --company sets its name.\n"
+                      "An existing FILE is kept unless --force is given.\n",
                       runNew});
   commands.push_back({"dump", "FILE.qvx", "Print a company document as JSON.",
                       "Every member of the document, each record an object with its \"class\".\n"

@@ -1,7 +1,5 @@
 #include "company/brenquil_doc.h"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "company/class_table.h"
@@ -10,6 +8,7 @@
 #include "document/field_visitor.h"
 #include "document/string_array.h"
 #include "platform/atomic_file.h"
+#include "platform/regular_file.h"
 #include "site/site_template_folder.h"
 #include "site/style_applier.h"
 
@@ -210,21 +209,9 @@ void CBrenquilDoc::repairAfterReading() {
   labelSiteWidePages();
 }
 
-static Status readWholeFile(const fs::path& file, std::string* bytes) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    std::error_code ec;
-    std::string message = "Cannot open " + file.string();
-    return fs::exists(file, ec) ? Status::ioError(message) : Status::notFound(message);
-  }
-  bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) return Status::ioError("Cannot read " + file.string());
-  return Status::success();
-}
-
 Status CBrenquilDoc::open(const fs::path& file) {
   std::string bytes;
-  Status status = readWholeFile(file, &bytes);
+  Status status = readRegularFile(file, kMaxFileBytes, &bytes);
   if (status.ok()) {
     status = read(bytes).prefixed(file.string() + " is not a valid Quorvex document: ");
   } else {

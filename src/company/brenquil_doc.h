@@ -1,6 +1,7 @@
 #ifndef QUORVEX_COMPANY_BRENQUIL_DOC_H_
 #define QUORVEX_COMPANY_BRENQUIL_DOC_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -38,6 +39,9 @@ class CBrenquilDoc {
  public:
   // The format version every save writes.
   static constexpr int32_t kFormatVersion = 7;
+  // The largest document file open() reads: far above what a company's
+  // records take, low enough that a wrong file cannot exhaust memory.
+  static constexpr size_t kMaxFileBytes = size_t{64} << 20;
   // The title of a document that has no company yet.
   static constexpr const char* kNewTitle = "New Company";
 

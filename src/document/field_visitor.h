@@ -52,6 +52,14 @@ class FieldVisitor {
   virtual void field(const char* name, Record& nested) = 0;
   // A list of records; `single` marks an object member (null or one record).
   virtual void field(const char* name, RecordSequence& records, bool single) = 0;
+  // The count of a group of parallel arrays, which are made that long when
+  // the record is stored: a reader takes at most kMaxCountedEntries, so that
+  // a hostile count cannot exhaust memory. Visited as an int32 field.
+  virtual void countField(const char* name, int32_t& count) { field(name, count); }
+
+  // The most entries a counted group may hold (far more than any page has
+  // links or pictures).
+  static constexpr int32_t kMaxCountedEntries = 10000;
 
   template <size_t N>
   void field(const char* name, std::array<std::string, N>& values) {

@@ -98,6 +98,14 @@ class JsonReader : public FieldVisitor {
 
   void field(const char* name, int32_t& value) override { readInteger(name, value); }
   void field(const char* name, uint32_t& value) override { readInteger(name, value); }
+  void countField(const char* name, int32_t& count) override {
+    int32_t read = count;
+    readInteger(name, read);
+    if (read > kMaxCountedEntries) {
+      return fail(name, "a count of at most " + std::to_string(kMaxCountedEntries));
+    }
+    count = read;
+  }
   void field(const char* name, uint8_t& value) override { readInteger(name, value); }
   void field(const char* name, char& value) override {
     const Json* json = take(name);

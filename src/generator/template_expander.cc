@@ -14,7 +14,15 @@ std::string TemplateExpander::expand(std::string_view text, std::string_view cur
                                      std::string_view fileName) {
   std::string out;
   out.reserve(text.size());
+  overBudget_ = false;
   expandInto(text, current, fileName, out);
+  if (overBudget_) {
+    prompter_.showMessage("Template Error: The page \"" + std::string(fileName) +
+                              "\" grows beyond " + std::to_string(kMaxExpandedBytes >> 20) +
+                              " MB; its fields were not expanded.",
+                          PromptIcon::kWarning);
+    return std::string(text);
+  }
   return out;
 }
 
@@ -35,6 +43,8 @@ void TemplateExpander::expandInto(std::string_view text, std::string_view curren
   size_t copied = 0;
   size_t dollar;
   while ((dollar = text.find('$', copied)) != std::string_view::npos) {
+    if (out.size() > kMaxExpandedBytes) overBudget_ = true;
+    if (overBudget_) return;
     if (dollar + 1 >= text.size()) break;
     if (text[dollar + 1] != '[') {
       out.append(text.substr(copied, dollar + 2 - copied));

@@ -1,6 +1,7 @@
 #ifndef QUORVEX_GENERATOR_TEMPLATE_EXPANDER_H_
 #define QUORVEX_GENERATOR_TEMPLATE_EXPANDER_H_
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,10 +23,18 @@ class Prompter;
 // level the current identifier is "", so an empty field "$[]" there counts
 // as referring to itself.
 //
+// Fields whose values refer to each other in layers can grow a text
+// exponentially, so one expansion stops once its output passes
+// kMaxExpandedBytes: a template error names the file and the text is given
+// unchanged.
+//
 // Messages go to the prompter given at construction; both the table and the
 // prompter must outlive the expander. Not thread-safe.
 class TemplateExpander {
  public:
+  // The most one expansion may produce: far more than any page needs.
+  static constexpr size_t kMaxExpandedBytes = size_t{64} << 20;
+
   TemplateExpander(const FieldTable& fields, Prompter& prompter);
 
   // Returns `text` expanded. `current` is the identifier whose value `text`
@@ -46,6 +55,8 @@ class TemplateExpander {
   Prompter& prompter_;
   // The fields whose values are being expanded, outermost first.
   std::vector<std::string_view> active_;
+  // Set once the output of the current expansion passed kMaxExpandedBytes.
+  bool overBudget_ = false;
 };
 
 }  // namespace quorvex

@@ -99,7 +99,7 @@ void CFullPage::visitFields(FieldVisitor& visitor) {
   visitor.field("resizePageImage", resizePageImage);
   visitor.field("pageImageWidth", pageImageWidth);
   visitAppearance(visitor);
-  visitor.field("imageCount", imageCount);
+  visitor.countField("imageCount", imageCount);
   visitor.field("imageFiles", imageFiles);
   visitor.field("imageResize", imageResize);
   visitor.field("imageWidths", imageWidths);

@@ -118,7 +118,7 @@ void CPage::visitFields(FieldVisitor& visitor) {
   visitor.field("pageType", pageType);
   visitor.field("displayedLinks", displayedLinks);
   visitor.field("unstyled", unstyled);
-  visitor.field("linkCount", linkCount);
+  visitor.countField("linkCount", linkCount);
   visitor.field("linkTargets", linkTargets);
   visitor.field("linkFonts", linkFonts);
   visitor.field("linkPressedFonts", linkPressedFonts);

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
@@ -9,6 +12,7 @@ namespace {
 using testing::readFile;
 using testing::runCli;
 using testing::TempDir;
+namespace fs = std::filesystem;
 
 class DocumentCommandsTest : public ::testing::Test {
  protected:
@@ -53,6 +57,45 @@ TEST_F(DocumentCommandsTest, LoadRefusesUnknownFieldsAndBadJson) {
       << unknown.err;
   dir_.write("broken.json", "{ not json");
   EXPECT_EQ(runCli({"--home", home(), "load", file("broken.json"), file("Out.qvx")}).exit_status, 1);
+}
+
+TEST_F(DocumentCommandsTest, FoldersPipesAndDevicesAreRefusedAsInput) {
+  const std::string folder = file("folder.qvx");
+  fs::create_directories(folder);
+  const std::string fifo = file("fifo.qvx");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  struct Case {
+    std::string input;
+    std::string message;
+  };
+  for (const Case& c :
+       {Case{folder, folder + " is a folder, not a file."},
+        Case{fifo, fifo + " is not a regular file (a device or a pipe)."},
+        Case{"/dev/zero", "/dev/zero is not a regular file (a device or a pipe)."}}) {
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"dump", c.input},
+                                                    {"summary", c.input},
+                                                    {"build", c.input},
+                                                    {"rename", c.input, "Bolt"},
+                                                    {"load", c.input, file("out.qvx")}}) {
+      std::vector<std::string> args = {"--home", home()};
+      args.insert(args.end(), command.begin(), command.end());
+      auto result = runCli(args);
+      EXPECT_EQ(result.exit_status, 1) << command[0] << " " << c.input << ": " << result.err;
+      EXPECT_NE(result.err.find(c.message), std::string::npos) << command[0] << ": " << result.err;
+    }
+  }
+}
+
+TEST_F(DocumentCommandsTest, LoadRefusesCountsBeyondWhatAPageHolds) {
+  for (const char* count : {"2147483647", "100000000", "10001"}) {
+    dir_.write(
+        "count.json",
+        std::string(R"({"m_pGlobalPage": {"class": "CFullPage", "imageCount": )") + count + "}}");
+    auto result = runCli({"--home", home(), "load", file("count.json"), file("Out.qvx")});
+    EXPECT_EQ(result.exit_status, 1) << count;
+    EXPECT_NE(result.err.find("imageCount: expected a count of at most 10000"), std::string::npos)
+        << result.err;
+  }
 }
 
 TEST_F(DocumentCommandsTest, UsageErrorsExitWithTwo) {

@@ -87,5 +87,23 @@ TEST_F(TemplateExpanderTest, ExpandsALargeValueInLinearTime) {
   EXPECT_EQ(expanded.size(), 2u * 200000u * std::string("item 7;").size());
 }
 
+TEST_F(TemplateExpanderTest, LayeredFieldsStopAtTheOutputBudget) {
+  // Each layer refers to the one below sixteen times: 16^8 copies of a line
+  // unless the expansion stops.
+  fields_.set("layer0", std::string(64, 'x'));
+  std::string sixteen;
+  for (int layer = 1; layer <= 8; ++layer) {
+    sixteen.clear();
+    for (int i = 0; i < 16; ++i) sixteen += "$[layer" + std::to_string(layer - 1) + "]";
+    fields_.set("layer" + std::to_string(layer), sixteen);
+  }
+  EXPECT_EQ(expand("<p>$[layer8]</p>"), "<p>$[layer8]</p>");
+  EXPECT_EQ(prompter_.texts(),
+            std::vector<std::string>{"Template Error: The page \"page.html\" grows beyond 64 MB; "
+                                     "its fields were not expanded."});
+  // The next expansion starts with a fresh budget.
+  EXPECT_EQ(expand("$[layer1]").size(), 16u * 64u);
+}
+
 }  // namespace
 }  // namespace quorvex

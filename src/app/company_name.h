@@ -1,6 +1,7 @@
 #ifndef QUORVEX_APP_COMPANY_NAME_H_
 #define QUORVEX_APP_COMPANY_NAME_H_
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -15,10 +16,24 @@ class CBrenquilDoc;
 // file and the site folder.
 inline constexpr std::string_view kCompanyNameForbidden = "\\/:*?\"<>|#%";
 
+// The longest company name: with ".qvx" it must still be a file name.
+inline constexpr size_t kMaxCompanyNameLength = 200;
+
 // Checks a company name as typed: fails with the Location Information
 // step's message when it is empty or only white space, or holds one of the
-// forbidden characters.
+// forbidden characters; and, since the name names a file and a folder, when
+// it holds a control character, is longer than kMaxCompanyNameLength or is
+// "." or "..".
 Status checkCompanyName(std::string_view typed);
+
+// Fails when the trimmed name `typed` is taken by another company of `home`:
+// a document <name>.qvx or a folder <name> exists (names compared without
+// regard to case) that is not the one of the document titled `title` at
+// `documentPath`. Renaming onto them would overwrite that company's document
+// and share its site folder.
+Status checkCompanyNameFree(std::string_view typed, const std::filesystem::path& home,
+                            const std::string& title,
+                            const std::filesystem::path& documentPath);
 
 // Ties the company's files to its new name `newName`, which the caller has
 // already made the document's company name. When the document's title

@@ -36,6 +36,10 @@ void LocationStep::removeAddress() {
 
 bool LocationStep::accept() {
   Status status = checkCompanyName(companyName);
+  if (status.ok()) {
+    status = checkCompanyNameFree(companyName, app_.env.home(), app_.doc.title(),
+                                  app_.lifecycle.path());
+  }
   if (status.ok()) return true;
   app_.env.prompter().showMessage(status.message());
   return false;

@@ -58,6 +58,41 @@ TEST_F(AppCommandsTest, RenameMovesTheCompanysFiles) {
   EXPECT_TRUE(fs::exists(home() / "Bolt Co.qvx"));
 }
 
+TEST_F(AppCommandsTest, RenameAndNewNeverReplaceAnotherCompany) {
+  makeCompany(home() / "Acme.qvx", "Acme");
+  makeCompany(home() / "Beta.qvx", "Beta");
+  dir_.write("home/Beta/PriceList.txt", "Beta's rows");
+  dir_.write("home/Gamma/PriceList.txt", "a folder left by Gamma");
+  const std::string beta = readFile(home() / "Beta.qvx");
+  struct Case {
+    std::string name;
+    std::string message;
+  };
+  const std::string taken = "already exists.  Please, choose another Company Name.";
+  for (const Case& c : {Case{"Beta", taken}, Case{"beta", taken}, Case{"Gamma", taken},
+                        Case{".", "cannot be a Company Name."},
+                        Case{"..", "cannot be a Company Name."},
+                        Case{"Tab\there", "may not include control characters"},
+                        Case{std::string(201, 'x'), "at most 200 characters long."}}) {
+    CliResult refused = cli({"rename", (home() / "Acme.qvx").string(), c.name});
+    EXPECT_EQ(refused.exit_status, 1) << c.name;
+    EXPECT_NE(refused.err.find(c.message), std::string::npos) << c.name << ": " << refused.err;
+  }
+  EXPECT_EQ(companyOf(home() / "Acme.qvx").first, "Acme");
+  EXPECT_EQ(readFile(home() / "Beta.qvx"), beta);
+  EXPECT_EQ(readFile(home() / "Beta/PriceList.txt"), "Beta's rows");
+  // Renaming to the same name in another case is the company's own.
+  EXPECT_EQ(cli({"rename", (home() / "Acme.qvx").string(), "ACME"}).exit_status, 0);
+
+  CliResult kept = cli({"new", (home() / "Beta.qvx").string()});
+  EXPECT_EQ(kept.exit_status, 1);
+  EXPECT_NE(kept.err.find("Beta.qvx already exists; --force replaces it."), std::string::npos)
+      << kept.err;
+  EXPECT_EQ(readFile(home() / "Beta.qvx"), beta);
+  EXPECT_EQ(cli({"new", (home() / "Beta.qvx").string(), "--force"}).exit_status, 0);
+  EXPECT_EQ(companyOf(home() / "Beta.qvx").first, "");
+}
+
 TEST_F(AppCommandsTest, RenameBringsADocumentSavedElsewhereIntoTheHome) {
   const fs::path outside = dir_.path() / "outside" / "shop.qvx";
   fs::create_directories(outside.parent_path());

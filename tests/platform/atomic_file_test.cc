@@ -33,6 +33,29 @@ TEST(AtomicFile, FailsInAFolderThatDoesNotExist) {
   EXPECT_NE(status.message().find("missing"), std::string::npos);
 }
 
+TEST(AtomicFile, KeepsLinksAndPermissionsAndRefusesReadOnlyFiles) {
+  TempDir dir;
+  const fs::path real = dir.write("real/doc.qvx", "old");
+  const fs::path link = dir.path() / "doc.qvx";
+  fs::create_symlink(real, link);
+  dir.write("real/.doc.qvx.xY34zW", "left by a killed save");
+  dir.write(".other.qvx.Ab12Cd", "another file's save in progress");
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(replaceFileAtomically(link, "new").ok());
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(readFile(real), "new");
+  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_FALSE(fs::exists(dir.path() / "real/.doc.qvx.xY34zW"));
+  EXPECT_TRUE(fs::exists(dir.path() / ".other.qvx.Ab12Cd"));
+
+  fs::permissions(real, fs::perms::owner_read);
+  Status status = replaceFileAtomically(link, "newer");
+  EXPECT_EQ(status.message(), fs::canonical(real).string() + " is read-only; it was not changed.");
+  EXPECT_EQ(readFile(real), "new");
+  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read);
+}
+
 // A process killed while it writes a large replacement leaves the previous
 // file complete: the new bytes only ever reach a temporary file.
 TEST(AtomicFile, AKilledSaveLeavesThePreviousFileIntact) {

@@ -77,6 +77,8 @@ std::string parseGlobalOptions(int argc, char** argv, GlobalOptions& options) {
       if (!parseAnswers(argv[++i], options.answers)) return "--answers takes a list such as y,n,y";
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--home" || arg == "--answers") {
+      return arg + " needs a value";
     } else {
       return "unknown option " + arg;
     }

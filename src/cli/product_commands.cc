@@ -188,7 +188,12 @@ int runImport(CliContext& context) {
   CBrenquilDoc doc(context.env);
   if (int result = openCompany(options.document, doc)) return result;
   ImportWizard wizard(context.env, *doc.m_pExtraFields);
-  if (!wizard.start(options.file)) return failure("The import was not started.");
+  // FILE is named on the command line, so a relative name is relative to the
+  // current folder (the wizard resolves stored paths against the home).
+  std::error_code absoluteError;
+  const fs::path file = fs::absolute(options.file, absoluteError);
+  if (absoluteError) return failure("Cannot find " + options.file + ": " + absoluteError.message());
+  if (!wizard.start(file.string())) return failure("The import was not started.");
   wizard.setStartRow(options.startRow);
   wizard.setDelimiter(options.delimiter);
   wizard.setQualifier(options.qualifier);

@@ -1,12 +1,33 @@
 #include "document/archive_reader.h"
 
 #include <cstring>
+#include <string>
 
 #include "document/archive_format.h"
 
 namespace quorvex {
 
 using namespace archive_format;
+
+namespace {
+// `name` as a message may show it: a control byte (a NUL among them, which
+// would end the message early) is written as \xNN.
+std::string printable(std::string_view name) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  for (char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      shown += "\\x";
+      shown += kHex[byte >> 4];
+      shown += kHex[byte & 0xF];
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+}  // namespace
 
 ArchiveReader::ArchiveReader(std::string_view bytes, const ClassRegistry& registry)
     : registry_(registry), bytes_(bytes), entries_(1) {}
@@ -125,7 +146,7 @@ const ArchiveReader::IndexEntry* ArchiveReader::readNewClass() {
   std::string_view name = bytes_.substr(position_, name_length);
   const ClassInfo* info = registry_.find(name);
   if (info == nullptr) {
-    fail("a known class name, not \"" + std::string(name) + "\"");
+    fail("a known class name, not \"" + printable(name) + "\"");
     return nullptr;
   }
   position_ += name_length;

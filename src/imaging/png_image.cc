@@ -32,6 +32,10 @@ void flushNothing(png_structp) {}
 
 void ignoreWarning(png_structp, png_const_charp) {}
 
+// A fatal codec error ends the decoding or encoding without a word of its
+// own on stderr: the caller reports the failure, naming the file.
+[[noreturn]] void quietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+
 // Palette of the file as stored, before any transformation touches it.
 Palette storedPalette(png_structp png, png_infop info) {
   png_colorp colours;
@@ -87,7 +91,8 @@ bool decodeRows(png_structp png, png_infop info, Palette& palette, CImageImpl& i
 bool decodePng(std::string_view bytes, CImageImpl& image) {
   image.clear();
   MemoryInput input{bytes};
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, ignoreWarning);
+  png_structp png =
+      png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, ignoreWarning);
   if (png == nullptr) return false;
   png_infop info = png_create_info_struct(png);
   Palette palette;
@@ -142,7 +147,8 @@ std::optional<std::string> encodePng(const CImageImpl& image) {
     rows[k] = const_cast<png_bytep>(image.row(image.height() - 1 - k));
   }
   std::string bytes;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, ignoreWarning);
+  png_structp png =
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, ignoreWarning);
   if (png == nullptr) return std::nullopt;
   png_infop info = png_create_info_struct(png);
   if (info == nullptr || setjmp(png_jmpbuf(png))) {

@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "products/field_splitter.h"
 #include "products/line_cursor.h"
+#include "products/product_file_text.h"
 #include "products/product_column.h"
 #include "products/product_files.h"
 
@@ -69,9 +70,15 @@ bool ImportWizard::start(const std::string& file) {
 
 bool ImportWizard::readFile() {
   std::string error;
-  switch (readWholeFile(resolveStoredPath(env_.home(), file_), &bytes_, &error)) {
-    case FileReadResult::kRead:
+  const std::filesystem::path file = resolveStoredPath(env_.home(), file_);
+  switch (readWholeFile(file, &bytes_, &error)) {
+    case FileReadResult::kRead: {
+      const ProductFileText text(&bytes_);
+      if (std::string warning = text.warning(file.string()); !warning.empty()) {
+        env_.prompter().showMessage(warning);
+      }
       return true;
+    }
     case FileReadResult::kNotOpened:
       env_.prompter().showMessage("I'm sorry, that file does not exist.");
       return false;

@@ -7,6 +7,7 @@
 #include "platform/strings.h"
 #include "products/field_splitter.h"
 #include "products/product_column.h"
+#include "products/product_file_text.h"
 #include "products/product_files.h"
 #include "products/product_text.h"
 
@@ -50,6 +51,10 @@ Status ProductFileReader::openLines(bool ownFile, std::string* bytes, LineCursor
     }
     case FileReadResult::kRead:
       break;
+  }
+  const ProductFileText text(bytes);
+  if (std::string warning = text.warning(file.string()); !warning.empty()) {
+    env_.prompter().showMessage(warning);
   }
   *lines = LineCursor(*bytes);
   const int32_t headerCount = ownFile ? 2 : table_.headerLines;

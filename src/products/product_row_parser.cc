@@ -1,6 +1,7 @@
 #include "products/product_row_parser.h"
 
 #include <array>
+#include <cctype>
 #include <limits>
 #include <string_view>
 
@@ -40,6 +41,19 @@ std::string priceDigits(std::string_view text) {
     if ((c >= '0' && c <= '9') || c == '.') price.push_back(c);
   }
   return price;
+}
+
+// True when a price as the file gives it is a number of 0 or more: besides
+// digits, one decimal point, blanks, thousands commas and currency signs, it
+// holds nothing (no minus sign, no letter such as an exponent).
+bool isPriceText(std::string_view text) {
+  int points = 0;
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '.') ++points;
+    if (c == '-' || std::isalpha(byte) || points > 1) return false;
+  }
+  return true;
 }
 
 // The usual decimal conversion: leading blanks, an optional sign, then
@@ -127,6 +141,16 @@ bool ProductRowParser::parse(const std::vector<std::string>& fields, ParsedRow* 
     }
   }
   readFeaturesAndTax(fields, row);
+  const int32_t priceAt = position(kPriceColumn);
+  if (priceAt >= 0 && priceAt < count && !isPriceText(fields[priceAt])) {
+    if (!priceMessageShown_) {
+      priceMessageShown_ = true;
+      prompter_.showMessage("The price \"" + fields[priceAt] + "\" of the product \"" +
+                            item.partNumber +
+                            "\" is not a number of 0 or more; that row was left out.");
+    }
+    return false;
+  }
   return table_.inProgram != 0 || categoryPublished(item.category);
 }
 

@@ -43,8 +43,10 @@ class ProductRowParser {
   static std::string missingFieldMessage(int32_t column);
 
   // Parses `fields` into `row`. Returns false when the row is rejected: every
-  // field is blank, or, for an imported table, its category is not listed or
-  // its category's description is "DO NOT PUBLISH".
+  // field is blank; its price is negative or not a number (the first such row
+  // of a read is named in a message); or, for an imported table, its
+  // category is not listed or its category's description is "DO NOT
+  // PUBLISH".
   [[nodiscard]] bool parse(const std::vector<std::string>& fields, ParsedRow* row);
 
  private:
@@ -57,6 +59,7 @@ class ProductRowParser {
   const bool ownFile_;
   Prompter& prompter_;
   bool messageShown_ = false;
+  bool priceMessageShown_ = false;
   // For an imported table: each listed category and whether it is published.
   std::unordered_map<std::string, bool> categoryPublished_;
 };

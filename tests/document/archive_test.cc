@@ -136,6 +136,14 @@ TEST(ArchiveObjects, HostileReferencesAreRefused) {
     EXPECT_FALSE(reader.ok()) << c.what;
     EXPECT_FALSE(object) << c.what;
   }
+
+  // A class name with control bytes is shown escaped, with its offset after.
+  using namespace std::string_literals;
+  ArchiveReader reader(ArchiveBytes().newClass("CPa\0ge\x1B[2J"s, 1).bytes(), documentClasses());
+  Owned<CStringArray> object;
+  reader.ioObject(object);
+  EXPECT_EQ(reader.error(),
+            "expected a known class name, not \"CPa\\x00ge\\x1B[2J\" at byte offset 6");
 }
 
 }  // namespace

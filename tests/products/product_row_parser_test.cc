@@ -65,6 +65,27 @@ TEST(ProductRowParser, FlagsConvertLikeTheUsualDecimalConversion) {
   EXPECT_EQ(row.item.taxFlag, 1);
 }
 
+TEST(ProductRowParser, NegativeAndNonNumericPricesLeaveTheirRowOut) {
+  ScriptedPrompter prompter;
+  CExtraFields table;
+  table.inProgram = 1;
+  ProductRowParser parser(table, true, prompter);
+  struct Case {
+    const char* price;
+    bool taken;
+  } cases[] = {{"-5", false}, {"1e400", false}, {"12.5.1", false}, {"ten", false},
+               {"$1,234.50", true}, {" 7 ", true}, {"", true}, {"\x80 3.20", true}};
+  for (const Case& c : cases) {
+    Fields fields = ownLine();
+    fields[kPriceColumn] = c.price;
+    ParsedRow row;
+    EXPECT_EQ(parser.parse(fields, &row), c.taken) << c.price;
+  }
+  EXPECT_EQ(prompter.texts(),
+            std::vector<std::string>{"The price \"-5\" of the product \"P-1\" is not a number "
+                                     "of 0 or more; that row was left out."});
+}
+
 TEST(ProductRowParser, EveryMissingFieldHasItsMessage) {
   const char* names[] = {"Part Number",   "Description",   "Price",
                          "Weight",        "Category",      "Sales Description",

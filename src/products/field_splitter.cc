@@ -84,7 +84,8 @@ class FieldSink {
 }  // namespace
 
 void splitFields(std::string_view line, char delimiter, char quote,
-                 std::vector<std::string>* fields) {
+                 std::vector<std::string>* fields, bool* unclosedQuote) {
+  if (unclosedQuote != nullptr) *unclosedQuote = false;
   const Blanks blanks(delimiter, quote);
   FieldSink sink(fields);
   size_t start = 0;
@@ -103,6 +104,7 @@ void splitFields(std::string_view line, char delimiter, char quote,
     if (nextQuote != std::string_view::npos && nextQuote < end) {
       const size_t close = closingQuote(line, nextQuote, quote);
       end = close == std::string_view::npos ? close : line.find(delimiter, close + 1);
+      if (close == std::string_view::npos && unclosedQuote != nullptr) *unclosedQuote = true;
     }
     if (end == std::string_view::npos) {
       std::string* last = sink.nextField();

@@ -26,9 +26,10 @@ namespace quorvex {
 // tab-delimited line keeps its empty fields.
 //
 // Replaces the content of `fields` (reusing its strings' storage). Runs in
-// time linear in the length of the line.
+// time linear in the length of the line. When `unclosedQuote` is given, it
+// is set to whether a quoted section ran to the end of the line unclosed.
 void splitFields(std::string_view line, char delimiter, char quote,
-                 std::vector<std::string>* fields);
+                 std::vector<std::string>* fields, bool* unclosedQuote = nullptr);
 
 }  // namespace quorvex
 

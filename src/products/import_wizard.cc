@@ -97,8 +97,17 @@ bool ImportWizard::preview(Preview* preview) {
   LineCursor lines = linesFrom(bytes_, startRow_);
   std::string_view line;
   std::vector<std::string> fields;
+  bool unclosedQuote = false;
+  bool unclosedQuoteShown = false;
   while (static_cast<int32_t>(preview->lines.size()) < kPreviewLines && lines.next(&line)) {
-    splitFields(line, delimiter_, qualifier_, &fields);
+    splitFields(line, delimiter_, qualifier_, &fields, &unclosedQuote);
+    if (unclosedQuote && !unclosedQuoteShown) {
+      unclosedQuoteShown = true;
+      env_.prompter().showMessage(
+          "WARNING: Row " + std::to_string(startRow_ + preview->lines.size()) +
+          " opens a quote (" + std::string(1, qualifier_) +
+          ") that is never closed; the rest of that row is read as one field.");
+    }
     if (preview->lines.empty()) {
       if (fields.empty()) {
         env_.prompter().showMessage("Unable to parse database.");

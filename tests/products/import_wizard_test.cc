@@ -128,6 +128,19 @@ TEST_F(ImportWizardTest, StartingAndPreviewMessages) {
                                       "You have not yet chosen a valid database."}));
 }
 
+TEST_F(ImportWizardTest, UnclosedQuotesAreNamedAndUtf8IsConverted) {
+  ImportWizard wizard(env_, table_);
+  ASSERT_TRUE(wizard.start(writeExternal("c.csv", "P-1,Cr\xC3\xA8me,4\rP-2,\"Mug,3\r")));
+  ImportWizard::Preview preview;
+  ASSERT_TRUE(wizard.preview(&preview));
+  ASSERT_EQ(preview.lines.size(), 2u);
+  EXPECT_EQ(preview.lines[0], (std::vector<std::string>{"P-1", "Cr\xE8me", "4"}));
+  EXPECT_EQ(preview.lines[1], (std::vector<std::string>{"P-2", "\"Mug,3", ""}));
+  EXPECT_EQ(prompter_.texts(),
+            std::vector<std::string>{"WARNING: Row 2 opens a quote (\") that is never closed; the "
+                                     "rest of that row is read as one field."});
+}
+
 TEST_F(ImportWizardTest, LabelRulesAndMessages) {
   ImportWizard wizard(env_, table_);
   ASSERT_TRUE(wizard.start(writeExternal("c.csv", "1,2,3,4\n")));

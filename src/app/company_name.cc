@@ -23,15 +23,6 @@ void moveIfFree(const fs::path& from, const fs::path& to) {
   fs::rename(from, to, error);
 }
 
-void renameSiteFolder(const fs::path& home, const std::string& oldTitle,
-                      const std::string& newName) {
-  std::optional<fs::path> oldFolder = findCaseInsensitive(home, oldTitle);
-  std::optional<fs::path> newFolder = joinInside(home, newName);
-  std::error_code error;
-  if (!oldFolder || !newFolder || !fs::is_directory(*oldFolder, error)) return;
-  moveIfFree(*oldFolder, *newFolder);
-}
-
 void moveDocumentFile(fs::path& documentPath, const fs::path& newPath) {
   const fs::path oldPath = documentPath;
   documentPath = newPath;
@@ -48,6 +39,15 @@ void setHomePageHeaders(CPageData& pages, const std::string& name) {
 }
 
 }  // namespace
+
+void moveSiteFolder(const fs::path& home, const std::string& oldTitle,
+                    const std::string& newName) {
+  std::optional<fs::path> oldFolder = findCaseInsensitive(home, oldTitle);
+  std::optional<fs::path> newFolder = joinInside(home, newName);
+  std::error_code error;
+  if (!oldFolder || !newFolder || !fs::is_directory(*oldFolder, error)) return;
+  moveIfFree(*oldFolder, *newFolder);
+}
 
 Status checkCompanyName(std::string_view typed) {
   if (trim(typed).empty()) {
@@ -93,13 +93,9 @@ Status checkCompanyNameFree(std::string_view typed, const fs::path& home, const 
   return Status::success();
 }
 
-void renameCompany(CBrenquilDoc& doc, fs::path& documentPath, const fs::path& home,
-                   const std::string& newName, int year) {
+void applyCompanyName(CBrenquilDoc& doc, const fs::path& home, const std::string& newName,
+                      int year) {
   if (doc.title() != newName) {
-    renameSiteFolder(home, doc.title(), newName);
-    if (std::optional<fs::path> newPath = joinInside(home, newName + ".qvx")) {
-      moveDocumentFile(documentPath, *newPath);
-    }
     CExtraFields& table = *doc.m_pExtraFields;
     // An imported table's sourcePath names the external file, which does not
     // move with the company; only the in-program PriceList.txt does.
@@ -110,6 +106,17 @@ void renameCompany(CBrenquilDoc& doc, fs::path& documentPath, const fs::path& ho
     doc.m_pBusiness->copyrightText = "Copyright " + std::to_string(year) + " " + newName;
   }
   setHomePageHeaders(*doc.m_pPageData, newName);
+}
+
+void renameCompany(CBrenquilDoc& doc, fs::path& documentPath, const fs::path& home,
+                   const std::string& newName, int year) {
+  if (doc.title() != newName) {
+    moveSiteFolder(home, doc.title(), newName);
+    if (std::optional<fs::path> newPath = joinInside(home, newName + ".qvx")) {
+      moveDocumentFile(documentPath, *newPath);
+    }
+  }
+  applyCompanyName(doc, home, newName, year);
 }
 
 }  // namespace quorvex

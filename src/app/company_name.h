@@ -35,6 +35,19 @@ Status checkCompanyNameFree(std::string_view typed, const std::filesystem::path&
                             const std::string& title,
                             const std::filesystem::path& documentPath);
 
+// Renames the site folder <home>/<old title> (found without regard to case)
+// to <home>/<new name>, unless the old one is missing or the new one exists.
+void moveSiteFolder(const std::filesystem::path& home, const std::string& oldTitle,
+                    const std::string& newName);
+
+// The part of a rename that changes the document only: when its title
+// differs from `newName`, an in-program product table's sourcePath follows
+// the site folder, the title becomes the new name and the copyright text
+// "Copyright <year> <name>"; in every case each home page gets the new name
+// as its header.
+void applyCompanyName(CBrenquilDoc& doc, const std::filesystem::path& home,
+                      const std::string& newName, int year);
+
 // Ties the company's files to its new name `newName`, which the caller has
 // already made the document's company name. When the document's title
 // differs from it (byte for byte): the site folder <home>/<old title> is

@@ -6,13 +6,20 @@
 #include "app/company_name.h"
 #include "app/dialog_host.h"
 #include "company/brenquil_doc.h"
+#include "platform/atomic_file.h"
 #include "platform/env.h"
+#include "platform/regular_file.h"
 #include "platform/strings.h"
 #include "products/product_text.h"
 
 namespace quorvex {
 
 namespace fs = std::filesystem;
+
+namespace {
+// A rename journal holds one path.
+constexpr size_t kMaxJournalBytes = 64 << 10;
+}  // namespace
 
 DocumentLifecycle::DocumentLifecycle(CBrenquilDoc& doc, const Env& env, DialogHost& host,
                                      const Clock& clock)
@@ -99,6 +106,34 @@ bool DocumentLifecycle::writeTo(const fs::path& file) {
   path_ = file;
   recentFiles_.add(file);
   modified_ = false;
+  return true;
+}
+
+bool DocumentLifecycle::renameAndSave(const std::string& typed) {
+  const std::string name(trim(typed));
+  const fs::path& home = env_.home();
+  const fs::path journal = home / ("." + name + ".rename");
+  std::string journalled;
+  const bool resuming = readRegularFile(journal, kMaxJournalBytes, &journalled).ok() &&
+                        journalled == path_.string();
+  Status status = checkCompanyName(typed);
+  if (status.ok() && !resuming) status = checkCompanyNameFree(name, home, doc_.title(), path_);
+  const fs::path oldPath = path_;
+  const std::string oldTitle = doc_.title();
+  if (status.ok() && oldTitle != name) status = replaceFileAtomically(journal, oldPath.string());
+  if (!status.ok()) {
+    env_.prompter().showMessage(status.message(), PromptIcon::kWarning);
+    return false;
+  }
+  doc_.m_strCompanyName = name;
+  doc_.m_pExtraFields->companyName = name;
+  applyCompanyName(doc_, home, name, clock_.currentYear());
+  if (oldTitle == name) return writeTo(path_);
+  if (!writeTo(home / (name + kExtension))) return false;
+  moveSiteFolder(home, oldTitle, name);
+  std::error_code ignored;
+  if (!oldPath.empty() && oldPath != path_) fs::remove(oldPath, ignored);
+  fs::remove(journal, ignored);
   return true;
 }
 

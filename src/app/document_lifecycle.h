@@ -82,6 +82,17 @@ class DocumentLifecycle {
   // folders, path and texts follow it (renameCompany).
   void renameCompany(const std::string& typed);
 
+  // The company of a saved document renamed to `typed` (trimmed) and saved,
+  // in an order an interruption cannot break: a journal beside the documents
+  // names the old file; the document is written under its new name while
+  // the old file and folder stay; the site folder is renamed; the old file
+  // and the journal are removed. Running the same rename again after an
+  // interruption finishes it (the journal lets it write over the half-made
+  // new document). Returns false, changing nothing, after showing why when
+  // the name is not valid or another company bears it, or after a failed
+  // save has been shown.
+  bool renameAndSave(const std::string& typed);
+
  private:
   [[nodiscard]] bool writeTo(const std::filesystem::path& file);
 

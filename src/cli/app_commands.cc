@@ -95,12 +95,7 @@ int runRename(CliContext& context) {
   if (!check.ok()) return failure(check.message());
   OpenDocument document(context.env);
   if (!document.open(context.args[0])) return kExitFailure;
-  DocumentLifecycle& lifecycle = document.lifecycle();
-  check = checkCompanyNameFree(*name, context.env.home(), lifecycle.title(), lifecycle.path());
-  if (!check.ok()) return failure(check.message());
-  lifecycle.renameCompany(*name);
-  if (!lifecycle.save()) return kExitFailure;
-  return kExitSuccess;
+  return document.lifecycle().renameAndSave(*name) ? kExitSuccess : kExitFailure;
 }
 
 int runBackup(CliContext& context) {

@@ -93,6 +93,23 @@ TEST_F(AppCommandsTest, RenameAndNewNeverReplaceAnotherCompany) {
   EXPECT_EQ(companyOf(home() / "Beta.qvx").first, "");
 }
 
+TEST_F(AppCommandsTest, AnInterruptedRenameIsFinishedByRunningItAgain) {
+  makeCompany(home() / "Acme.qvx", "Acme");
+  dir_.write("home/Acme/PriceList.txt", "rows");
+  ASSERT_EQ(cli({"rename", (home() / "Acme.qvx").string(), "Bolt"}).exit_status, 0);
+  EXPECT_FALSE(fs::exists(home() / ".Bolt.rename"));
+  // Killed after the new document and the folder were in place, before the
+  // old document went: the journal names the old document.
+  makeCompany(home() / "Acme.qvx", "Acme");
+  dir_.write("home/.Bolt.rename", (home() / "Acme.qvx").string());
+  CliResult resumed = cli({"rename", (home() / "Acme.qvx").string(), "Bolt"});
+  ASSERT_EQ(resumed.exit_status, 0) << resumed.err;
+  EXPECT_FALSE(fs::exists(home() / "Acme.qvx"));
+  EXPECT_FALSE(fs::exists(home() / ".Bolt.rename"));
+  EXPECT_EQ(companyOf(home() / "Bolt.qvx").first, "Bolt");
+  EXPECT_EQ(readFile(home() / "Bolt/PriceList.txt"), "rows");
+}
+
 TEST_F(AppCommandsTest, RenameBringsADocumentSavedElsewhereIntoTheHome) {
   const fs::path outside = dir_.path() / "outside" / "shop.qvx";
   fs::create_directories(outside.parent_path());

@@ -54,7 +54,8 @@ bool AddOnSiteSetup::confirmLocation() {
       continue;
     }
     const fs::path kept = native(folder + site_.oldIndexName);
-    const bool keptNameUsable = isSingleFileName(site_.oldIndexName);
+    const bool keptNameUsable =
+        isSingleFileName(site_.oldIndexName) && site_.oldIndexName != indexName;
     const bool copied = keptNameUsable && !copyFile(native(folder + indexName), kept, false);
     std::error_code ec;
     if (!copied && (site_.indexInstalled == 0 || !keptNameUsable || !fs::exists(kept, ec))) {
@@ -94,7 +95,9 @@ bool AddOnSiteSetup::run() {
   // existing site's folder, kept under a name of that folder first.
   site_.locationConfirmed = site_.locationConfirmed != 0 &&
                                     isSingleFileName(site_.existingIndexName) &&
-                                    isSingleFileName(site_.oldIndexName) && canOpen(native(index))
+                                    isSingleFileName(site_.oldIndexName) &&
+                                    site_.oldIndexName != site_.existingIndexName &&
+                                    canOpen(native(index))
                                 ? 1
                                 : 0;
   if (!confirmLocation()) return false;

@@ -103,7 +103,8 @@ TEST_F(AddOnSiteTest, AStoredLocationThatLeavesItsFolderIsAskedForAgain) {
   for (const Case& stored : {Case{"canary/secret.txt", "home.html"},
                              Case{"canary\\secret.txt", "home.html"},
                              Case{"index.html", "canary/secret.txt"},
-                             Case{"index.html", "../escape.html"}}) {
+                             Case{"index.html", "../escape.html"},
+                             Case{"index.html", "index.html"}}) {
     site_.existingSiteFolder = folder_;
     site_.existingIndexName = stored.indexName;
     site_.oldIndexName = stored.keptName;

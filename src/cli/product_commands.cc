@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -191,7 +193,7 @@ int runImport(CliContext& context) {
   // FILE is named on the command line, so a relative name is relative to the
   // current folder (the wizard resolves stored paths against the home).
   std::error_code absoluteError;
-  const fs::path file = fs::absolute(options.file, absoluteError);
+  const std::filesystem::path file = std::filesystem::absolute(options.file, absoluteError);
   if (absoluteError) return failure("Cannot find " + options.file + ": " + absoluteError.message());
   if (!wizard.start(file.string())) return failure("The import was not started.");
   wizard.setStartRow(options.startRow);

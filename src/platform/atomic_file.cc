@@ -45,12 +45,16 @@ static void removeStaleTemporaries(const fs::path& dir, const std::string& prefi
 }
 
 Status replaceFileAtomically(const fs::path& requested, std::string_view bytes) {
-  std::error_code ec;
   // A link is saved through: the file it leads to is replaced, the link stays.
-  const fs::path target =
-      fs::is_symlink(requested, ec) ? fs::weakly_canonical(requested, ec) : requested;
-  if (ec)
-    return Status::failure("Cannot follow the link " + requested.string() + ": " + ec.message());
+  std::error_code ec;
+  fs::path target = requested;
+  if (fs::is_symlink(fs::symlink_status(requested, ec))) {
+    target = fs::weakly_canonical(requested, ec);
+    if (ec) {
+      return Status::failure("Cannot follow the link " + requested.string() + ": " +
+                             ec.message());
+    }
+  }
   struct stat existing {};
   const bool exists = ::stat(target.c_str(), &existing) == 0;
   // Checked on the permission bits too: they count even where access()

@@ -139,7 +139,8 @@ TEST(ArchiveObjects, HostileReferencesAreRefused) {
 
   // A class name with control bytes is shown escaped, with its offset after.
   using namespace std::string_literals;
-  ArchiveReader reader(ArchiveBytes().newClass("CPa\0ge\x1B[2J"s, 1).bytes(), documentClasses());
+  const std::string bytes = ArchiveBytes().newClass("CPa\0ge\x1B[2J"s, 1).bytes();
+  ArchiveReader reader(bytes, documentClasses());
   Owned<CStringArray> object;
   reader.ioObject(object);
   EXPECT_EQ(reader.error(),

@@ -65,7 +65,11 @@ bool ImagePlacer::writeResized(const std::string& source, const std::string& nam
 
 bool ImagePlacer::isReadableNonPicture(std::string_view source) const {
   std::error_code ec;
-  return fs::exists(context_.folders.native(source), ec) && !sizeOf(source).known();
+  const fs::file_status status = fs::status(context_.folders.native(source), ec);
+  // A folder is left to the copy, which reports it; a pipe or device is
+  // never read.
+  if (!fs::exists(status) || fs::is_directory(status)) return false;
+  return !fs::is_regular_file(status) || !sizeOf(source).known();
 }
 
 void ImagePlacer::warnNotAPicture(const std::string& source) {

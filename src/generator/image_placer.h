@@ -66,8 +66,9 @@ class ImagePlacer {
   bool writeResized(const std::string& source, const std::string& name, int width, int height);
 
  private:
-  // True when the file at the stored path `source` exists but is not a
-  // picture whose size can be read.
+  // True when the file at the stored path `source` exists and is not a
+  // folder, but is not a picture whose size can be read (a pipe or device
+  // counts as none without being read).
   bool isReadableNonPicture(std::string_view source) const;
   void warnNotAPicture(const std::string& source);
   // Renders `canvas` and saves it as `name` in the images folder; false after

@@ -60,24 +60,25 @@ Status checkCompanyName(std::string_view typed) {
   }
   for (unsigned char c : typed) {
     if (c < 0x20 || c == 0x7F) {
-      return Status::failure("Sorry, Company Name may not include control characters such as "
-                             "tabs or line breaks.");
+      return Status::invalidArgument(
+          "Sorry, Company Name may not include control characters such as tabs or line breaks.");
     }
   }
-  const std::string name = trimWhiteSpace(typed);
+  const std::string name(trim(typed));
   if (name == "." || name == "..") {
-    return Status::failure("Sorry, \"" + name + "\" cannot be a Company Name.");
+    return Status::invalidArgument("Sorry, \"" + name + "\" cannot be a Company Name.");
   }
   if (name.size() > kMaxCompanyNameLength) {
-    return Status::failure("Sorry, Company Name may be at most " +
-                           std::to_string(kMaxCompanyNameLength) + " characters long.");
+    return Status::invalidArgument("Sorry, Company Name may be at most " +
+                                   std::to_string(kMaxCompanyNameLength) +
+                                   " characters long.");
   }
   return Status::success();
 }
 
 Status checkCompanyNameFree(std::string_view typed, const fs::path& home, const std::string& title,
                             const fs::path& documentPath) {
-  const std::string name = trimWhiteSpace(typed);
+  const std::string name(trim(typed));
   if (name == title) return Status::success();
   std::error_code error;
   const std::optional<fs::path> ownFolder = findCaseInsensitive(home, title);
@@ -87,7 +88,7 @@ Status checkCompanyNameFree(std::string_view typed, const fs::path& home, const 
       document && !(!documentPath.empty() && fs::equivalent(*document, documentPath, error));
   const bool takenFolder = folder && !(ownFolder && *folder == *ownFolder);
   if (takenDocument || takenFolder) {
-    return Status::failure("Sorry, the company \"" + name +
+    return Status::refused("Sorry, the company \"" + name +
                            "\" already exists.  Please, choose another Company Name.");
   }
   return Status::success();

@@ -9,6 +9,7 @@
 #include "app/front_end.h"
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
+#include "platform/strings.h"
 
 namespace quorvex {
 
@@ -36,7 +37,10 @@ void LocationStep::removeAddress() {
 
 bool LocationStep::accept() {
   Status status = checkCompanyName(companyName);
-  if (status.ok()) {
+  // Only a new name can collide with another company: the folder a later
+  // step made for an unsaved company under its current name is its own.
+  const bool renamed = trim(companyName) != app_.doc.m_strCompanyName;
+  if (status.ok() && renamed) {
     status = checkCompanyNameFree(companyName, app_.env.home(), app_.doc.title(),
                                   app_.lifecycle.path());
   }

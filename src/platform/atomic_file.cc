@@ -51,7 +51,7 @@ Status replaceFileAtomically(const fs::path& requested, std::string_view bytes) 
   if (fs::is_symlink(fs::symlink_status(requested, ec))) {
     target = fs::weakly_canonical(requested, ec);
     if (ec) {
-      return Status::failure("Cannot follow the link " + requested.string() + ": " +
+      return Status::ioError("Cannot follow the link " + requested.string() + ": " +
                              ec.message());
     }
   }
@@ -60,7 +60,7 @@ Status replaceFileAtomically(const fs::path& requested, std::string_view bytes) 
   // Checked on the permission bits too: they count even where access()
   // would let a privileged user write.
   if (exists && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-    return Status::failure(target.string() + " is read-only; it was not changed.");
+    return Status::refused(target.string() + " is read-only; it was not changed.");
   }
   fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
   const std::string prefix = "." + target.filename().string() + ".";

@@ -76,14 +76,18 @@ TEST_F(ImportWizardTest, TabExportWithHeaderLine) {
   EXPECT_TRUE(prompter_.texts().empty());
 }
 
-TEST_F(ImportWizardTest, StartRowOneReadsTheHeaderAsAProduct) {
+TEST_F(ImportWizardTest, StartRowOneRefusesTheHeaderRowByItsPrice) {
   const std::string file = writeExternal("export.txt", kTabExport);
   ImportWizard wizard(env_, table_);
   startTabImport(wizard, file, 1);
   EXPECT_EQ(wizard.categoryNames(), (std::vector<std::string>{"Group", "Tools", "Toys"}));
   ASSERT_TRUE(wizard.finish());
+  prompter_.clear();
   load();
-  EXPECT_EQ(partNumbers(), (std::vector<std::string>{"Code", "H-1", "S-1", "B-1"}));
+  EXPECT_EQ(partNumbers(), (std::vector<std::string>{"H-1", "S-1", "B-1"}));
+  EXPECT_EQ(prompter_.texts(), std::vector<std::string>{
+                                   "The price \"Cost\" of the product \"Code\" is not a number "
+                                   "of 0 or more; that row was left out."});
 }
 
 TEST_F(ImportWizardTest, StartingAndPreviewMessages) {

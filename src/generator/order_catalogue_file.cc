@@ -9,6 +9,7 @@
 #include "generator/download_location.h"
 #include "generator/generation_context.h"
 #include "generator/web_address.h"
+#include "platform/paths.h"
 #include "products/product_text.h"
 #include "site/order_form_page.h"
 

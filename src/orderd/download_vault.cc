@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "platform/atomic_file.h"
+#include "platform/paths.h"
 #include "platform/text_file.h"
 #include "publish/order_catalogue.h"
 

@@ -43,8 +43,12 @@ std::optional<fs::path> joinInside(const fs::path& dir, std::string_view name) {
 }
 
 bool isSingleFileName(std::string_view name) {
-  return !name.empty() && name != "." && name != ".." &&
-         name.find_first_of(std::string_view("/\\:\0", 4)) == std::string_view::npos;
+  if (name.empty() || name == "." || name == "..") return false;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '/' || c == '\\' || c == ':' || byte < 0x20 || byte == 0x7F) return false;
+  }
+  return true;
 }
 
 fs::path resolveStoredPath(const fs::path& home, std::string_view stored) {

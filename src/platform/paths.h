@@ -28,9 +28,10 @@ std::optional<std::filesystem::path> joinInside(const std::filesystem::path& dir
                                                 std::string_view name);
 
 // True when `name` is one file name and nothing more: not empty, not "." or
-// "..", and free of path separators (slash and backslash), drive letters and
-// NUL bytes. A name from a document that must stay in one given folder (an
-// index page, a remote file name) is checked with it.
+// "..", and free of path separators (slash and backslash), drive letters
+// (colons) and control characters (NUL among them). A name from a document
+// or the order data that must stay in one given folder (an index page, a
+// remote file name, a downloaded item's file) is checked with it.
 bool isSingleFileName(std::string_view name);
 
 // Returns the file a stored path names: backslashes read as folder

@@ -4,6 +4,7 @@
 #include <optional>
 #include <type_traits>
 
+#include "platform/paths.h"
 #include "platform/text_encoding.h"
 
 namespace quorvex {
@@ -181,14 +182,6 @@ void readExtraField(ObjectReader& reader, CatalogueExtraField& field) {
 }
 
 }  // namespace
-
-bool isSingleFileName(std::string_view name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  for (const char c : name) {
-    if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return false;
-  }
-  return true;
-}
 
 const CatalogueProduct* OrderCatalogue::findProduct(std::string_view partNumber) const {
   for (const CatalogueProduct& product : products) {

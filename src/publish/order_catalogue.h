@@ -25,10 +25,6 @@ inline constexpr Cents kMaxCatalogueCents = 999'999'999'999;
 // The most days downloads may stay available after an order (a century).
 inline constexpr int kMaxDownloadExpiryDays = 36500;
 
-// True when `name` names a file inside a folder and nothing else: not
-// empty, not "." or "..", without "/", "\\" or control characters.
-bool isSingleFileName(std::string_view name);
-
 // A feature a product offers (size, colour) with the options the customer
 // chooses from.
 struct CatalogueFeature {
@@ -50,7 +46,7 @@ struct CatalogueProduct {
   // Where a downloaded item is fetched: the web address the customer
   // fetches it from, or else the name of its file in the "softgoods" folder
   // of the merchant's folder on the order server (a single file name,
-  // isSingleFileName()); both empty when the merchant delivers it otherwise.
+  // isSingleFileName() of platform/paths.h); both empty when the merchant delivers it otherwise.
   std::string downloadUrl;
   std::string downloadFile;
 };

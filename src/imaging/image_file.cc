@@ -45,7 +45,8 @@ void CImageFile::load(const std::filesystem::path& path, ImageFormat format) {
     if (!makeImpl(fileName_, format)) return;
   }
   impl_->setPreview(preview_);
-  impl_->read(path);
+  // A picture that cannot be read leaves no pixels, which every caller checks.
+  (void)impl_->read(path);
 }
 
 bool CImageFile::save(const std::filesystem::path& path, ImageFormat format) {

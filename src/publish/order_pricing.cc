@@ -12,7 +12,9 @@ namespace {
 // returns them in the features' order.
 Status checkOptions(const OrderItem& item, const CatalogueProduct& product,
                     std::vector<std::pair<std::string, std::string>>& options) {
-  for (const auto& [feature, option] : item.options) {
+  for (const auto& choice : item.options) {
+    const std::string& feature = choice.first;
+    const std::string& option = choice.second;
     auto offered = std::find_if(product.features.begin(), product.features.end(),
                                 [&](const CatalogueFeature& f) { return f.name == feature; });
     if (offered == product.features.end()) {
@@ -117,7 +119,9 @@ Status checkChoices(const OrderRequest& request, const OrderCatalogue& catalogue
   if (std::find(methods.begin(), methods.end(), request.paymentMethod) == methods.end()) {
     return Status::invalidArgument("Please choose one of the payment methods offered.");
   }
-  for (const auto& [name, value] : request.extraFields) {
+  for (const auto& entry : request.extraFields) {
+    const std::string& name = entry.first;
+    const std::string& value = entry.second;
     auto field = std::find_if(catalogue.extraFields.begin(), catalogue.extraFields.end(),
                               [&](const CatalogueExtraField& f) { return f.name == name; });
     if (field == catalogue.extraFields.end()) {

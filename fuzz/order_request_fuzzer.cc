@@ -21,8 +21,9 @@ using namespace quorvex;
 
 OrderCatalogue catalogue() {
   OrderCatalogue catalogue;
-  catalogue.products = {{"TENT", "Tent", 24900, 2.1, true, false, {{"Colour", {"Green", "Red"}}}},
-                        {"MAP", "Map", 950, 0, false, true, {}}};
+  catalogue.products = {
+      {"TENT", "Tent", 24900, 2.1, true, false, {{"Colour", {"Green", "Red"}}}, "", ""},
+      {"MAP", "Map", 950, 0, false, true, {}, "", "map.pdf"}};
   catalogue.taxes = {{"WA", 0.065}};
   catalogue.shippingBasis = OrderCatalogue::ShippingBasis::kWeight;
   catalogue.shippingTypes = {{"Ground", 0, {1, 5}, {500, 900, 1500}}};
@@ -55,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       holdsControl(request.billing.street) || holdsControl(request.paymentMethod)) {
     std::abort();
   }
-  PlacedOrder order{request, {}, "100001", "123456789012", "2026-01-01 00:00:00 UTC", "", "", ""};
+  PlacedOrder order{request, {}, "100001", "123456789012", "2026-01-01 00:00:00 UTC", "", {}, "",
+                    ""};
   if (!priceOrder(order.request, shop, order.priced).ok()) return 0;
   OrderTextFields(order, shop).fill("[FNAME] [THE_SHOPPING_LIST] [gift] [",
                                     OrderTextFields::Escape::kHtml);

@@ -58,6 +58,11 @@ class ViewFinder : public ViewsNotYetAvailable {
     result = view.run();
   }
 
+  // The company, site type, style and page layout steps and their dialogs.
+
+  // The product, coupon, tax, shipping, order and server steps and their
+  // dialogs.
+
  private:
   CommandDispatcher& dispatcher_;
   QWidget* parent_;

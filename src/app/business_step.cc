@@ -24,6 +24,7 @@ void BusinessStep::editKeywords() {
   if (app_.frontEnd.runDialog(dialog) == DialogResult::kCancel) return;
   business.description = dialog.description;
   business.keywords = dialog.keywords;
+  notifyChanged();
 }
 
 void BusinessStep::editTerms() {
@@ -31,6 +32,7 @@ void BusinessStep::editTerms() {
   if (app_.frontEnd.runDialog(dialog) == DialogResult::kCancel) return;
   business.termsText = dialog.text;
   business.makeTermsPage = 1;
+  notifyChanged();
 }
 
 void BusinessStep::browseLogo() {
@@ -45,10 +47,16 @@ void BusinessStep::browseLogo() {
     if (fs::is_regular_file(*file, error) && std::ifstream(*file, std::ios::binary)) {
       business.logoPath = file->string();
       app_.lastImageFolder = file->parent_path();
+      notifyChanged();
       return;
     }
     app_.env.prompter().showMessage("I'm sorry, that file does not exist.");
   }
+}
+
+fs::path BusinessStep::logoFile() const {
+  if (business.logoPath.empty()) return {};
+  return resolveStoredPath(app_.env.home(), business.logoPath);
 }
 
 std::string BusinessStep::previewCaption(std::optional<int> shownWidth) {

@@ -1,6 +1,7 @@
 #ifndef QUORVEX_APP_BUSINESS_STEP_H_
 #define QUORVEX_APP_BUSINESS_STEP_H_
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,9 @@ class BusinessStep : public StepModel {
 
   CBusiness business;
 
+  // The three operations below notify the listeners when they changed the
+  // record.
+
   // Opens "Keywords For Search Engines" and takes its texts on OK.
   void editKeywords();
   // Opens "Terms and Conditions"; OK stores the text and asks for a terms
@@ -32,6 +36,10 @@ class BusinessStep : public StepModel {
   // is refused and the dialog opens again. A good choice becomes the logo
   // and its folder the one last used.
   void browseLogo();
+
+  // Returns the logo's file (a relative logo path taken relative to the
+  // program folder), or an empty path when there is no logo.
+  std::filesystem::path logoFile() const;
 
   // Returns the caption of the logo preview: "Image shown here is <width>
   // pixels" for a logo shown `shownWidth` pixels wide, "No Image" without.

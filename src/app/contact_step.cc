@@ -33,7 +33,9 @@ void ContactStep::deletePhone() { remove(contact.phones, selectedPhone, kPhoneTe
 
 void ContactStep::add(std::vector<CLabelValue>& list, const ListTexts& texts) {
   LabelValueDialog dialog(texts.dialogTitle, CLabelValue());
-  if (app_.frontEnd.runDialog(dialog) != DialogResult::kCancel) list.push_back(dialog.entry);
+  if (app_.frontEnd.runDialog(dialog) == DialogResult::kCancel) return;
+  list.push_back(dialog.entry);
+  notifyChanged();
 }
 
 void ContactStep::edit(std::vector<CLabelValue>& list, std::optional<size_t>& selected,
@@ -43,7 +45,9 @@ void ContactStep::edit(std::vector<CLabelValue>& list, std::optional<size_t>& se
     return;
   }
   LabelValueDialog dialog(texts.dialogTitle, list[*selected]);
-  if (app_.frontEnd.runDialog(dialog) != DialogResult::kCancel) list[*selected] = dialog.entry;
+  if (app_.frontEnd.runDialog(dialog) == DialogResult::kCancel) return;
+  list[*selected] = dialog.entry;
+  notifyChanged();
 }
 
 void ContactStep::remove(std::vector<CLabelValue>& list, std::optional<size_t>& selected,
@@ -54,6 +58,7 @@ void ContactStep::remove(std::vector<CLabelValue>& list, std::optional<size_t>& 
   }
   list.erase(list.begin() + static_cast<std::ptrdiff_t>(*selected));
   selected.reset();
+  notifyChanged();
 }
 
 void ContactStep::apply() {

@@ -31,7 +31,7 @@ class ContactStep : public StepModel {
   // Add opens "Add Email" / "Add Phone" and appends the entry on OK. Edit
   // opens the same dialog on the selected entry and replaces it on OK;
   // Delete removes the selected entry. Edit and Delete ask for a selection
-  // when there is none.
+  // when there is none. Each notifies the listeners when it changed a list.
   void addEmail();
   void editEmail();
   void deleteEmail();

@@ -25,6 +25,7 @@ void LocationStep::addAddress() {
   if (app_.frontEnd.runDialog(dialog) == DialogResult::kCancel) return;
   contact.addAddress(dialog.address);
   selectedAddress = contact.addresses.size() - 1;
+  notifyChanged();
 }
 
 void LocationStep::removeAddress() {
@@ -33,6 +34,7 @@ void LocationStep::removeAddress() {
     return;
   }
   selectedAddress.reset();
+  notifyChanged();
 }
 
 bool LocationStep::accept() {

@@ -29,6 +29,7 @@ class LocationStep : public StepModel {
   std::optional<size_t> selectedAddress;
 
   // Opens "Add Address"; on OK the new address is appended and selected.
+  // Both operations notify the listeners when they changed the list.
   void addAddress();
   // Removes the selected address; asks for a selection when there is none.
   void removeAddress();

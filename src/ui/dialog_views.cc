@@ -3,11 +3,25 @@
 #include <string>
 #include <utility>
 
+#include "app/address_dialog.h"
+#include "app/business_step.h"
 #include "app/command_dispatcher.h"
+#include "app/contact_step.h"
+#include "app/keywords_dialog.h"
+#include "app/label_value_dialog.h"
+#include "app/location_step.h"
+#include "app/terms_dialog.h"
 #include "app/dialog_model_visitor.h"
 #include "app/save_site_dialog.h"
 #include "platform/prompter.h"
+#include "ui/address_view.h"
+#include "ui/business_step_view.h"
+#include "ui/contact_step_view.h"
+#include "ui/keywords_view.h"
+#include "ui/label_value_view.h"
+#include "ui/location_step_view.h"
 #include "ui/save_site_choice_dialog.h"
+#include "ui/terms_view.h"
 
 namespace quorvex::ui {
 
@@ -59,11 +73,25 @@ class ViewFinder : public ViewsNotYetAvailable {
   }
 
   // The company, site type, style and page layout steps and their dialogs.
+  void visit(LocationStep& model) override { show<LocationStepView>(model); }
+  void visit(ContactStep& model) override { show<ContactStepView>(model); }
+  void visit(BusinessStep& model) override { show<BusinessStepView>(model); }
+  void visit(AddressDialog& model) override { show<AddressView>(model); }
+  void visit(LabelValueDialog& model) override { show<LabelValueView>(model); }
+  void visit(KeywordsDialog& model) override { show<KeywordsView>(model); }
+  void visit(TermsDialog& model) override { show<TermsView>(model); }
 
   // The product, coupon, tax, shipping, order and server steps and their
   // dialogs.
 
  private:
+  // Shows `model` in a View (a ModelDialog) with the model's help.
+  template <class View, class Model>
+  void show(Model& model) {
+    View view(model, [this, &model] { dispatcher_.showHelpFor(model); }, parent_);
+    result = view.run();
+  }
+
   CommandDispatcher& dispatcher_;
   QWidget* parent_;
 };

@@ -47,6 +47,8 @@ TEST_F(CompanyStepsTest, LocationRequiresAUsableCompanyName) {
 
 TEST_F(CompanyStepsTest, LocationAddressesNeedAFirstLineAndASelectionToRemove) {
   LocationStep step(app_);
+  int changes = 0;
+  step.subscribe([&changes] { ++changes; });
   frontEnd_.queueDialogs({press(DialogResult::kOk), edit<AddressDialog>([](AddressDialog& d) {
                             d.address.line1 = "1 Main St";
                             d.address.city = "Springfield";
@@ -68,6 +70,7 @@ TEST_F(CompanyStepsTest, LocationAddressesNeedAFirstLineAndASelectionToRemove) {
   step.selectedAddress = 0;
   step.removeAddress();
   EXPECT_TRUE(step.contact.addresses.empty());
+  EXPECT_EQ(changes, 2) << "one change for the added and one for the removed address";
 }
 
 TEST_F(CompanyStepsTest, LocationOkNamesTheCompanyAndFollowsTheAddresses) {
@@ -102,6 +105,8 @@ TEST_F(CompanyStepsTest, ContactListsNeedSelectionsAndTheirChecksFollowOnOk) {
   page.contactChecks.emailChecks[0].checked = 0;
 
   ContactStep step(app_);
+  int changes = 0;
+  step.subscribe([&changes] { ++changes; });
   EXPECT_EQ(ContactStep::entryText(step.contact.emails[0]), "Sales: sales@acme.example");
   step.editEmail();
   step.deleteEmail();
@@ -128,6 +133,7 @@ TEST_F(CompanyStepsTest, ContactListsNeedSelectionsAndTheirChecksFollowOnOk) {
   EXPECT_EQ(step.contact.emails[1].value, "support@acme.example");
   step.selectedEmail = 0;
   step.deleteEmail();
+  EXPECT_EQ(changes, 3) << "the refusals changed nothing";
   step.apply();
 
   // Deleting Sales dropped its check; re-adding it later makes a shown one.
@@ -147,6 +153,8 @@ TEST_F(CompanyStepsTest, ContactListsNeedSelectionsAndTheirChecksFollowOnOk) {
 
 TEST_F(CompanyStepsTest, BusinessKeywordsTermsAndLogo) {
   BusinessStep step(app_);
+  int changes = 0;
+  step.subscribe([&changes] { ++changes; });
   frontEnd_.queueDialogs({edit<KeywordsDialog>([](KeywordsDialog& d) {
     d.description = "Best \"tools\"";
     d.keywords = "<tools>";
@@ -178,10 +186,14 @@ TEST_F(CompanyStepsTest, BusinessKeywordsTermsAndLogo) {
   EXPECT_EQ(frontEnd_.fileRequests[0].title, "Company Logo...");
   EXPECT_EQ(frontEnd_.fileRequests[0].folder, home() / "Pictures");
   EXPECT_EQ(step.business.logoPath, logo.string());
+  step.business.logoPath = "Art\\LOGO.gif";
+  EXPECT_EQ(step.logoFile(), logo) << "relative to the program folder, any case";
+  step.business.logoPath = logo.string();
   EXPECT_EQ(app_.lastImageFolder, home() / "Art");
   frontEnd_.queueFiles({std::nullopt});
   step.browseLogo();
   EXPECT_EQ(frontEnd_.fileRequests.back().folder, home() / "Art") << "the logo's own folder";
+  EXPECT_EQ(changes, 3) << "keywords, terms and logo; not the cancelled choice";
 
   EXPECT_EQ(BusinessStep::previewCaption(120), "Image shown here is 120 pixels");
   EXPECT_EQ(BusinessStep::previewCaption(std::nullopt), "No Image");

@@ -196,10 +196,15 @@ TEST_F(DesktopFlowTest, TheBuildStepRoutesAndNewAsksToSave) {
   EXPECT_FALSE(app.lifecycle().modified());
 
   // Building a company without a name sends the user to Location Information.
+  bool locationShown = false;
+  driver_.on("Location Information", [&](QWidget& dialog) {
+    locationShown = true;
+    static_cast<QDialog&>(dialog).reject();
+  });
   run(app, kCmdSaveSiteLocally);
-  ASSERT_TRUE(waitUntil([&] { return driver_.messages.size() == 4; }));
+  ASSERT_TRUE(waitUntil([&] { return locationShown; }));
+  ASSERT_EQ(driver_.messages.size(), 3u);
   EXPECT_EQ(driver_.messages[2], "Please, specify a company name to continue.");
-  EXPECT_NE(driver_.messages[3].find("\"Location Information\""), std::string::npos);
   EXPECT_EQ(window.navigator()->currentPage(), 0);
 }
 

@@ -29,6 +29,7 @@
 #include "ui/publish_dialog.h"
 #include "ui/sales_log_viewer.h"
 #include "ui/save_site_choice_dialog.h"
+#include "screenshots/steps_one_shots.h"
 
 namespace fs = std::filesystem;
 using namespace quorvex;
@@ -213,6 +214,11 @@ int main(int argc, char** argv) {
   saver.expect("Download Sales Logs", "Download Sales Logs", false);
   saver.expect("Quorvex", "Message - sales logs not downloaded", true);
   window.runCommand(kCmdDownloadSalesLogs);
+
+  captureStepsOne(
+      window, app.env(),
+      [&saver](const QString& title, const QString& name) { saver.expect(title, name, true); },
+      capture);
 
   // The About box and a message, as the commands show them.
   saver.expect("About Quorvex", "About Quorvex", true);

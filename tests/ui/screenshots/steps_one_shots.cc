@@ -1,0 +1,49 @@
+#include "screenshots/steps_one_shots.h"
+
+#include "app/address_dialog.h"
+#include "app/command_ids.h"
+#include "app/keywords_dialog.h"
+#include "app/label_value_dialog.h"
+#include "app/terms_dialog.h"
+#include "platform/env.h"
+#include "ui/address_view.h"
+#include "ui/keywords_view.h"
+#include "ui/label_value_view.h"
+#include "ui/main_window.h"
+#include "ui/terms_view.h"
+
+namespace quorvex::ui {
+
+void captureStepsOne(MainWindow& window, const Env& env,
+                     const std::function<void(const QString&, const QString&)>& expectShown,
+                     const std::function<void(QWidget&, const QString&)>& capture) {
+  for (const auto& [command, title] : {std::pair{kCmdLocation, "Location Information"},
+                                       std::pair{kCmdContact, "Contact Information"},
+                                       std::pair{kCmdBusiness, "Business Information"}}) {
+    expectShown(title, title);
+    window.runCommand(command);
+  }
+  const auto noHelp = [] {};
+
+  AddressDialog address(env.prompter());
+  address.address.line1 = "1200 Pearl Street";
+  address.address.city = "Boulder";
+  AddressView addressView(address, noHelp, &window);
+  capture(addressView, "Add Address");
+
+  LabelValueDialog email("Add Email", CLabelValue("Orders", "orders@acme-outdoor.example"));
+  LabelValueView emailView(email, noHelp, &window);
+  capture(emailView, "Add Email");
+  LabelValueDialog phone("Add Phone", CLabelValue());
+  LabelValueView phoneView(phone, noHelp, &window);
+  capture(phoneView, "Add Phone");
+
+  KeywordsDialog keywords(env.prompter(), "Tents, packs and trail gear.", "camping, hiking");
+  KeywordsView keywordsView(keywords, noHelp, &window);
+  capture(keywordsView, "Keywords For Search Engines");
+  TermsDialog terms("Orders ship within two working days.");
+  TermsView termsView(terms, noHelp, &window);
+  capture(termsView, "Terms and Conditions");
+}
+
+}  // namespace quorvex::ui

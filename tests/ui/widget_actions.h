@@ -1,0 +1,36 @@
+#ifndef QUORVEX_TESTS_UI_WIDGET_ACTIONS_H_
+#define QUORVEX_TESTS_UI_WIDGET_ACTIONS_H_
+
+#include <QString>
+#include <vector>
+
+#include "ui/modal_driver.h"
+
+class QWidget;
+
+namespace quorvex::testing {
+
+// What a user does in a window, for the actions of a ModalDriver.
+
+// Clicks the enabled button of `window` whose text is `text` (mnemonic
+// included), once the current event has been handled, so that a modal
+// window the click opens does not block the caller. Fails the test when
+// there is no such button.
+void click(QWidget& window, const QString& text);
+
+// Types `text` over the contents of the field that the label `label` of
+// `window` names (its buddy), as a user would. Fails the test when there is
+// no such field.
+void typeInto(QWidget& window, const QString& label, const QString& text);
+
+// True when `window` shows a label whose text is `text`.
+bool hasLabel(QWidget& window, const QString& text);
+
+// An action that performs `steps` one per call, in order, and then nothing:
+// each step runs at a tick at which its window is the active modal one, so
+// a step that opens another window waits for it to close.
+ModalDriver::Action inOrder(std::vector<ModalDriver::Action> steps);
+
+}  // namespace quorvex::testing
+
+#endif  // QUORVEX_TESTS_UI_WIDGET_ACTIONS_H_

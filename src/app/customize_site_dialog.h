@@ -1,6 +1,8 @@
 #ifndef QUORVEX_APP_CUSTOMIZE_SITE_DIALOG_H_
 #define QUORVEX_APP_CUSTOMIZE_SITE_DIALOG_H_
 
+#include <cstdint>
+
 #include "app/dialog_model.h"
 #include "site/site_customization.h"
 
@@ -18,6 +20,11 @@ class CustomizeSiteDialog : public DialogModel {
   CustomizeSiteDialog(SiteCustomization start, Prompter& prompter);
 
   SiteCustomization customization;
+
+  // Add and Remove of the page lists: SiteCustomization::add() and remove()
+  // with the dialog's prompter; each notifies the listeners when it is done.
+  void addPage(int32_t index);
+  void removePage(int32_t index);
 
   // The checks of SiteCustomization::accept().
   bool accept() override;

@@ -7,9 +7,12 @@
 #include "app/business_step.h"
 #include "app/command_dispatcher.h"
 #include "app/contact_step.h"
+#include "app/customize_site_dialog.h"
 #include "app/keywords_dialog.h"
 #include "app/label_value_dialog.h"
 #include "app/location_step.h"
+#include "app/site_location_dialog.h"
+#include "app/site_type_step.h"
 #include "app/terms_dialog.h"
 #include "app/dialog_model_visitor.h"
 #include "app/save_site_dialog.h"
@@ -17,10 +20,13 @@
 #include "ui/address_view.h"
 #include "ui/business_step_view.h"
 #include "ui/contact_step_view.h"
+#include "ui/customize_site_view.h"
 #include "ui/keywords_view.h"
 #include "ui/label_value_view.h"
 #include "ui/location_step_view.h"
 #include "ui/save_site_choice_dialog.h"
+#include "ui/site_location_view.h"
+#include "ui/site_type_step_view.h"
 #include "ui/terms_view.h"
 
 namespace quorvex::ui {
@@ -80,6 +86,9 @@ class ViewFinder : public ViewsNotYetAvailable {
   void visit(LabelValueDialog& model) override { show<LabelValueView>(model); }
   void visit(KeywordsDialog& model) override { show<KeywordsView>(model); }
   void visit(TermsDialog& model) override { show<TermsView>(model); }
+  void visit(SiteTypeStep& model) override { show<SiteTypeStepView>(model); }
+  void visit(CustomizeSiteDialog& model) override { show<CustomizeSiteView>(model); }
+  void visit(SiteLocationDialog& model) override { show<SiteLocationView>(model); }
 
   // The product, coupon, tax, shipping, order and server steps and their
   // dialogs.

@@ -1,5 +1,6 @@
 #include "app/app_fixture.h"
 #include "app/command_ids.h"
+#include "app/customize_site_dialog.h"
 #include "app/extra_fields_dialog.h"
 #include "app/page_layout_step.h"
 #include "app/site_type_step.h"
@@ -98,6 +99,20 @@ TEST_F(SiteStepsTest, StyleIsAppliedAtOnceTheFirstTimeAndAfterwardsOnlyWhenAgree
             Texts(2,
                   "Do you wish to overwrite all of your current page customization to match "
                   "the template you've chosen?"));
+}
+
+TEST_F(SiteStepsTest, CustomizeSiteAnnouncesEveryAddAndRemove) {
+  CustomizeSiteDialog dialog(SiteCustomization("Mine", {"Home Page"}), prompter_);
+  int changes = 0;
+  dialog.subscribe([&changes] { ++changes; });
+  dialog.addPage(-1);
+  dialog.addPage(0);
+  dialog.removePage(0);
+  EXPECT_EQ(prompter_.texts(),
+            Texts{"Please, select the page you would like to add from the list on the left "
+                  "hand side."});
+  EXPECT_EQ(dialog.customization.includedPages(), Texts{"Home Page"});
+  EXPECT_EQ(changes, 3);
 }
 
 TEST_F(SiteStepsTest, PageLayoutEditsTheOrderFormsExtraFieldsOnItsCopy) {

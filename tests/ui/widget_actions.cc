@@ -2,9 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 #include <memory>
@@ -39,6 +42,42 @@ void typeInto(QWidget& window, const QString& label, const QString& text) {
   }
   ADD_FAILURE() << "no field " << label.toStdString() << " in "
                 << window.windowTitle().toStdString();
+}
+
+void cancel(QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); }
+
+QListWidget* listNamed(QWidget& window, const QString& name) {
+  for (QLabel* label : window.findChildren<QLabel*>()) {
+    auto* list = qobject_cast<QListWidget*>(label->buddy());
+    if (label->text() == name && list != nullptr) return list;
+  }
+  for (QGroupBox* box : window.findChildren<QGroupBox*>()) {
+    if (box->title() == name) return box->findChild<QListWidget*>();
+  }
+  ADD_FAILURE() << "no list " << name.toStdString() << " in "
+                << window.windowTitle().toStdString();
+  return nullptr;
+}
+
+void selectIn(QWidget& window, const QString& name, const QString& text) {
+  QListWidget* list = listNamed(window, name);
+  if (list == nullptr) return;
+  const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+  if (found.isEmpty()) {
+    ADD_FAILURE() << "no entry " << text.toStdString() << " in " << name.toStdString();
+    return;
+  }
+  list->setCurrentItem(found.front());
+}
+
+std::vector<std::string> entriesOf(QWidget& window, const QString& name) {
+  std::vector<std::string> entries;
+  if (QListWidget* list = listNamed(window, name)) {
+    for (int row = 0; row < list->count(); ++row) {
+      entries.push_back(list->item(row)->text().toStdString());
+    }
+  }
+  return entries;
 }
 
 bool hasLabel(QWidget& window, const QString& text) {

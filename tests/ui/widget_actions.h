@@ -2,10 +2,12 @@
 #define QUORVEX_TESTS_UI_WIDGET_ACTIONS_H_
 
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "ui/modal_driver.h"
 
+class QListWidget;
 class QWidget;
 
 namespace quorvex::testing {
@@ -22,6 +24,21 @@ void click(QWidget& window, const QString& text);
 // `window` names (its buddy), as a user would. Fails the test when there is
 // no such field.
 void typeInto(QWidget& window, const QString& label, const QString& text);
+
+// Closes `dialog` as Escape would (Cancel).
+void cancel(QWidget& dialog);
+
+// Returns the list of `window` that the label `name` names (its buddy), or
+// the one in the group box titled `name`. Fails the test and returns nullptr
+// when there is none.
+QListWidget* listNamed(QWidget& window, const QString& name);
+
+// Makes the entry `text` of the list listNamed(`window`, `name`) current, as
+// a click on it would.
+void selectIn(QWidget& window, const QString& name, const QString& text);
+
+// The texts of the list listNamed(`window`, `name`).
+std::vector<std::string> entriesOf(QWidget& window, const QString& name);
 
 // True when `window` shows a label whose text is `text`.
 bool hasLabel(QWidget& window, const QString& text);

@@ -2,14 +2,19 @@
 
 #include "app/address_dialog.h"
 #include "app/command_ids.h"
+#include "app/customize_site_dialog.h"
 #include "app/keywords_dialog.h"
 #include "app/label_value_dialog.h"
+#include "app/site_location_dialog.h"
 #include "app/terms_dialog.h"
 #include "platform/env.h"
+#include "site/site_template.h"
 #include "ui/address_view.h"
+#include "ui/customize_site_view.h"
 #include "ui/keywords_view.h"
 #include "ui/label_value_view.h"
 #include "ui/main_window.h"
+#include "ui/site_location_view.h"
 #include "ui/terms_view.h"
 
 namespace quorvex::ui {
@@ -19,7 +24,8 @@ void captureStepsOne(MainWindow& window, const Env& env,
                      const std::function<void(QWidget&, const QString&)>& capture) {
   for (const auto& [command, title] : {std::pair{kCmdLocation, "Location Information"},
                                        std::pair{kCmdContact, "Contact Information"},
-                                       std::pair{kCmdBusiness, "Business Information"}}) {
+                                       std::pair{kCmdBusiness, "Business Information"},
+                                       std::pair{kCmdSiteType, "Select Type Of Site"}}) {
     expectShown(title, title);
     window.runCommand(command);
   }
@@ -44,6 +50,17 @@ void captureStepsOne(MainWindow& window, const Env& env,
   TermsDialog terms("Orders ship within two working days.");
   TermsView termsView(terms, noHelp, &window);
   capture(termsView, "Terms and Conditions");
+
+  CustomizeSiteDialog customize(
+      SiteCustomization("Trail Shop", {"Home Page", "Quorvex Pages", "Contact Page"}),
+      env.prompter());
+  CustomizeSiteView customizeView(customize, noHelp, &window);
+  capture(customizeView, "Customize Site Template");
+  CSiteTemplate addOn;
+  SiteLocationDialog location(addOn, env.prompter());
+  location.location.indexPath = "/home/jane/www/index.html";
+  SiteLocationView locationView(location, noHelp, &window);
+  capture(locationView, "Current Site Location");
 }
 
 }  // namespace quorvex::ui

@@ -1,0 +1,68 @@
+// The site type and style steps' dialogs, driven through their widgets
+// from the menus.
+#include <gtest/gtest.h>
+
+#include "app/command_ids.h"
+#include "app/document_lifecycle.h"
+#include "site/page_data.h"
+#include "ui/sample_app_fixture.h"
+#include "ui/widget_actions.h"
+
+namespace quorvex::testing {
+namespace {
+
+class SiteStepViewsTest : public SampleAppFixture {};
+
+TEST_F(SiteStepViewsTest, SiteTypeChoosesAndCustomizesTemplates) {
+  const std::string before = doc().m_pSiteTemplate->currentName;
+  const size_t pages = doc().m_pPageData->pages.size();
+  driver_.on("Select Type Of Site", inOrder({[](QWidget& w) {
+                                               selectIn(w, "&Type of Site:",
+                                                        "Informative web site");
+                                             },
+                                             cancel}));
+  run(kCmdSiteType);
+  EXPECT_EQ(doc().m_pSiteTemplate->currentName, before);
+  EXPECT_EQ(doc().m_pPageData->pages.size(), pages);
+  EXPECT_FALSE(app_->lifecycle().modified());
+
+  // A permanent template is copied before it is customised; the copy gets
+  // the name and pages typed, and OK takes it with its pages.
+  std::vector<std::string> shownPages;
+  driver_.on("Select Type Of Site",
+             inOrder({[](QWidget& w) {
+                        selectIn(w, "&Type of Site:", "Site without commerce");
+                        click(w, "C&ustomize...");
+                      },
+                      [&shownPages](QWidget& w) {
+                        shownPages = entriesOf(w, "Pages Included");
+                        click(w, "&Close");
+                      }}));
+  driver_.on("Customize Site Template",
+             inOrder({[](QWidget& w) {
+                        typeInto(w, "Site &Name:", "Trail/Shop");
+                        selectIn(w, "A&vailable Pages", "Coupon Page");
+                        click(w, "&Add >>");
+                      },
+                      [](QWidget& w) { click(w, "OK"); },
+                      [](QWidget& w) {
+                        typeInto(w, "Site &Name:", "Trail Shop");
+                        click(w, "OK");
+                      }}));
+  run(kCmdSiteType);
+  ASSERT_EQ(driver_.messages.size(), 3u);
+  EXPECT_EQ(driver_.messages[0],
+            "The site you have selected cannot be directly edited,\nBut it has been copied to "
+            "a new site so that you may edit it.");
+  EXPECT_EQ(driver_.messages[1],
+            "Sorry, Site Name may not include any of these characters:\n\\/:*?\"<>|");
+  EXPECT_NE(driver_.messages[2].find("reset the displayed links"), std::string::npos);
+  EXPECT_EQ(doc().m_pSiteTemplate->currentName, "Trail Shop");
+  ASSERT_FALSE(shownPages.empty());
+  EXPECT_EQ(shownPages.back(), "Coupon Page");
+  EXPECT_TRUE(doc().m_pPageData->hasCouponPage());
+  EXPECT_TRUE(std::filesystem::exists(home() / "Site Templates" / "Trail Shop"));
+}
+
+}  // namespace
+}  // namespace quorvex::testing

@@ -8,18 +8,22 @@
 
 namespace quorvex {
 
-StyleAttributesDialog::StyleAttributesDialog(const CTemplate& current, Prompter& prompter)
+StyleAttributesDialog::StyleAttributesDialog(const CTemplate& current, const Env& env)
     : DialogModel("New Style Attributes"),
       style(current),
       name(current.currentName),
-      prompter_(prompter) {}
+      prompter_(env.prompter()),
+      preview_(env) {}
 
 bool StyleAttributesDialog::accept() {
   return StyleChoice::acceptAttributes(name, buttonSize, pressedSize, prompter_);
 }
 
 StyleStep::StyleStep(AppServices& app)
-    : StepModel(kCmdStyle), app_(app), choice_(app.env, *app.doc.m_pTemplate) {
+    : StepModel(kCmdStyle),
+      app_(app),
+      choice_(app.env, *app.doc.m_pTemplate),
+      preview_(app.env) {
   choice_.subscribe([this] { notifyChanged(); });
 }
 
@@ -30,7 +34,7 @@ bool StyleStep::prepare() {
 
 void StyleStep::customize() {
   if (!choice_.beginCustomize()) return;
-  StyleAttributesDialog dialog(choice_.style(), app_.env.prompter());
+  StyleAttributesDialog dialog(choice_.style(), app_.env);
   while (app_.frontEnd.runDialog(dialog) != DialogResult::kCancel) {
     if (choice_.finishCustomize(dialog.style, dialog.name)) return;
   }

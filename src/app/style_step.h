@@ -3,7 +3,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/button_preview.h"
 #include "app/dialog_model.h"
 #include "app/step_model.h"
 #include "app/style_choice.h"
@@ -12,6 +14,7 @@
 namespace quorvex {
 
 struct AppServices;
+class Env;
 
 // "New Style Attributes": the settings and name of the style being
 // customised. The view fills in the sizes of the two link button pictures
@@ -20,19 +23,23 @@ class StyleAttributesDialog : public DialogModel {
  public:
   void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
 
-  // Starts from `style` and its name. `prompter` must outlive the dialog.
-  StyleAttributesDialog(const CTemplate& style, Prompter& prompter);
+  // Starts from `style` and its name. `env` must outlive the dialog.
+  StyleAttributesDialog(const CTemplate& style, const Env& env);
 
   CTemplate style;
   std::string name;
   std::optional<PictureSize> buttonSize;
   std::optional<PictureSize> pressedSize;
 
+  // The sample buttons of `style` as it now stands (see ButtonPreview).
+  std::vector<ButtonPreview::Sample> buttonSamples() { return preview_.draw(style); }
+
   // Requires a usable name; warns about link pictures of different sizes.
   bool accept() override;
 
  private:
   Prompter& prompter_;
+  ButtonPreview preview_;
 };
 
 // "Choose A Style For Site": the style template of the pages. The rules of
@@ -47,6 +54,9 @@ class StyleStep : public StepModel {
   explicit StyleStep(AppServices& app);
 
   StyleChoice& choice() { return choice_; }
+
+  // The sample buttons of the selected style (see ButtonPreview).
+  std::vector<ButtonPreview::Sample> buttonSamples() { return preview_.draw(choice_.style()); }
 
   // Lists the styles and loads the document's.
   bool prepare() override;
@@ -66,6 +76,7 @@ class StyleStep : public StepModel {
  private:
   AppServices& app_;
   StyleChoice choice_;
+  ButtonPreview preview_;
 };
 
 }  // namespace quorvex

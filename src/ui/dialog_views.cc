@@ -13,6 +13,7 @@
 #include "app/location_step.h"
 #include "app/site_location_dialog.h"
 #include "app/site_type_step.h"
+#include "app/style_step.h"
 #include "app/terms_dialog.h"
 #include "app/dialog_model_visitor.h"
 #include "app/save_site_dialog.h"
@@ -27,6 +28,8 @@
 #include "ui/save_site_choice_dialog.h"
 #include "ui/site_location_view.h"
 #include "ui/site_type_step_view.h"
+#include "ui/style_attributes_view.h"
+#include "ui/style_step_view.h"
 #include "ui/terms_view.h"
 
 namespace quorvex::ui {
@@ -89,6 +92,8 @@ class ViewFinder : public ViewsNotYetAvailable {
   void visit(SiteTypeStep& model) override { show<SiteTypeStepView>(model); }
   void visit(CustomizeSiteDialog& model) override { show<CustomizeSiteView>(model); }
   void visit(SiteLocationDialog& model) override { show<SiteLocationView>(model); }
+  void visit(StyleStep& model) override { show<StyleStepView>(model); }
+  void visit(StyleAttributesDialog& model) override { show<StyleAttributesView>(model); }
 
   // The product, coupon, tax, shipping, order and server steps and their
   // dialogs.

@@ -1,5 +1,7 @@
 // The site type and style steps' dialogs, driven through their widgets
 // from the menus.
+#include <QLabel>
+#include <QSpinBox>
 #include <gtest/gtest.h>
 
 #include "app/command_ids.h"
@@ -62,6 +64,46 @@ TEST_F(SiteStepViewsTest, SiteTypeChoosesAndCustomizesTemplates) {
   EXPECT_EQ(shownPages.back(), "Coupon Page");
   EXPECT_TRUE(doc().m_pPageData->hasCouponPage());
   EXPECT_TRUE(std::filesystem::exists(home() / "Site Templates" / "Trail Shop"));
+}
+
+TEST_F(SiteStepViewsTest, StyleChoosesCustomizesAndPreviewsStyles) {
+  driver_.on("Choose A Style For Site",
+             inOrder({[](QWidget& w) { selectIn(w, "&Styles:", "Harbour"); }, cancel}));
+  run(kCmdStyle);
+  EXPECT_EQ(doc().m_pTemplate->currentName, "LeftImg");
+  EXPECT_FALSE(app_->lifecycle().modified());
+
+  // A permanent style is copied before it is customised; the attributes'
+  // OK refuses a bad name, then saves the style under the good one.
+  bool drewSamples = false;
+  driver_.on("Choose A Style For Site", inOrder({[](QWidget& w) { click(w, "C&ustomize..."); },
+                                                 [](QWidget& w) { click(w, "&Close"); }}));
+  driver_.on("New Style Attributes",
+             inOrder({[](QWidget& w) {
+                        typeInto(w, "Style &Name:", "Acme/Style");
+                        click(w, "OK");
+                      },
+                      [&drewSamples](QWidget& w) {
+                        for (QLabel* label : w.findChildren<QLabel*>()) {
+                          if (!label->pixmap().isNull()) drewSamples = true;
+                        }
+                        typeInto(w, "Style &Name:", "Acme Style");
+                        w.findChildren<QSpinBox*>().front()->setValue(3);
+                        click(w, "OK");
+                      }}));
+  run(kCmdStyle);
+  ASSERT_EQ(driver_.messages.size(), 3u);
+  EXPECT_EQ(driver_.messages[0],
+            "The style you have selected cannot be directly edited,\nbut it has been copied to "
+            "a new style so that you may edit it.");
+  EXPECT_EQ(driver_.messages[1],
+            "Sorry, Style Name may not include any of these characters:\n\\/:*?\"<>|");
+  EXPECT_NE(driver_.messages[2].find("overwrite all of your current page customization"),
+            std::string::npos);
+  EXPECT_TRUE(drewSamples);
+  EXPECT_EQ(doc().m_pTemplate->currentName, "Acme Style");
+  EXPECT_EQ(doc().m_pTemplate->linkFont.shadowDepth, 3);
+  EXPECT_TRUE(std::filesystem::exists(home() / "Style Templates" / "Acme Style.cfg"));
 }
 
 }  // namespace

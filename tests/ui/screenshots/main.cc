@@ -216,7 +216,7 @@ int main(int argc, char** argv) {
   window.runCommand(kCmdDownloadSalesLogs);
 
   captureStepsOne(
-      window, app.env(),
+      window, app.env(), app.document(),
       [&saver](const QString& title, const QString& name) { saver.expect(title, name, true); },
       capture);
 

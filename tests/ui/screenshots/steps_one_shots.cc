@@ -6,6 +6,8 @@
 #include "app/keywords_dialog.h"
 #include "app/label_value_dialog.h"
 #include "app/site_location_dialog.h"
+#include "app/style_step.h"
+#include "company/brenquil_doc.h"
 #include "app/terms_dialog.h"
 #include "platform/env.h"
 #include "site/site_template.h"
@@ -15,17 +17,19 @@
 #include "ui/label_value_view.h"
 #include "ui/main_window.h"
 #include "ui/site_location_view.h"
+#include "ui/style_attributes_view.h"
 #include "ui/terms_view.h"
 
 namespace quorvex::ui {
 
-void captureStepsOne(MainWindow& window, const Env& env,
+void captureStepsOne(MainWindow& window, const Env& env, const CBrenquilDoc& doc,
                      const std::function<void(const QString&, const QString&)>& expectShown,
                      const std::function<void(QWidget&, const QString&)>& capture) {
   for (const auto& [command, title] : {std::pair{kCmdLocation, "Location Information"},
                                        std::pair{kCmdContact, "Contact Information"},
                                        std::pair{kCmdBusiness, "Business Information"},
-                                       std::pair{kCmdSiteType, "Select Type Of Site"}}) {
+                                       std::pair{kCmdSiteType, "Select Type Of Site"},
+                                       std::pair{kCmdStyle, "Choose A Style For Site"}}) {
     expectShown(title, title);
     window.runCommand(command);
   }
@@ -61,6 +65,10 @@ void captureStepsOne(MainWindow& window, const Env& env,
   location.location.indexPath = "/home/jane/www/index.html";
   SiteLocationView locationView(location, noHelp, &window);
   capture(locationView, "Current Site Location");
+
+  StyleAttributesDialog attributes(*doc.m_pTemplate, env);
+  StyleAttributesView attributesView(attributes, noHelp, &window);
+  capture(attributesView, "New Style Attributes");
 }
 
 }  // namespace quorvex::ui

@@ -7,19 +7,21 @@
 class QWidget;
 
 namespace quorvex {
+class CBrenquilDoc;
 class Env;
-}
+}  // namespace quorvex
 
 namespace quorvex::ui {
 
 class MainWindow;
 
 // Saves the company, site type, style and page layout steps, opened through
-// `window`'s commands, and the dialogs they open, made here on `env`.
+// `window`'s commands, and the dialogs they open, made here on `env` and the
+// records of `doc`.
 // `expectShown(title, name)` arranges that the next window titled `title` is
 // saved as `name` the moment it is shown and then closed (cancelled);
 // `capture(widget, name)` shows a window made here and saves it.
-void captureStepsOne(MainWindow& window, const Env& env,
+void captureStepsOne(MainWindow& window, const Env& env, const CBrenquilDoc& doc,
                      const std::function<void(const QString&, const QString&)>& expectShown,
                      const std::function<void(QWidget&, const QString&)>& capture);
 

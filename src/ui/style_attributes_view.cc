@@ -1,0 +1,250 @@
+#include "ui/style_attributes_view.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/style_step.h"
+#include "ui/button_samples_view.h"
+#include "ui/field_binding.h"
+#include "ui/qt_font_colour.h"
+#include "ui/qt_text.h"
+
+namespace quorvex::ui {
+
+namespace {
+
+// A number field for pixel counts and offsets, bound to `value`.
+QSpinBox* pixelBox(int32_t& value) {
+  auto* box = new QSpinBox;
+  box->setRange(-100, 100);
+  bind(*box, value);
+  return box;
+}
+
+void showColour(QPushButton& button, int32_t value) {
+  QPixmap swatch(16, 16);
+  swatch.fill(toQColor(value));
+  button.setIcon(swatch);
+}
+
+}  // namespace
+
+StyleAttributesView::StyleAttributesView(StyleAttributesDialog& model,
+                                         std::function<void()> help, QWidget* parent)
+    : ModelDialog(model, Buttons::kOkCancel, std::move(help), parent),
+      model_(model),
+      samples_(new ButtonSamplesView) {
+  auto* tabs = new QTabWidget;
+  tabs->addTab(generalPage(), "&General");
+  tabs->addTab(linkPage(), "&Link Buttons");
+  tabs->addTab(shoppingPage(), "Sho&pping Buttons");
+  auto* preview = new QGroupBox("Sample Buttons");
+  (new QVBoxLayout(preview))->addWidget(samples_);
+  body()->addWidget(tabs, 1);
+  body()->addWidget(preview);
+
+  // Every edit, once bound values have taken it, redraws the samples.
+  const auto redraw = [this] { showSamples(); };
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+    connect(edit, &QLineEdit::textEdited, this, redraw);
+  }
+  for (QAbstractButton* box : findChildren<QAbstractButton*>()) {
+    if (box->isCheckable()) connect(box, &QAbstractButton::toggled, this, redraw);
+  }
+  for (QSpinBox* box : findChildren<QSpinBox*>()) {
+    connect(box, &QSpinBox::valueChanged, this, redraw);
+  }
+  showSamples();
+}
+
+QWidget* StyleAttributesView::generalPage() {
+  CTemplate& style = model_.style;
+  auto* form = new QFormLayout;
+  addTextRow(*form, "Style &Name:", model_.name)->setMinimumWidth(300);
+  addTextRow(*form, "&HTML Location:", style.templatePath);
+  addTextRow(*form, "&Background Image:", style.backImage);
+
+  auto* margin = new QLineEdit(toQt(style.getOffsetNumber()));
+  margin->setMaximumWidth(80);
+  auto* percent = new QCheckBox("Per&cent of the window");
+  percent->setChecked(style.isOffsetPercent());
+  const auto storeMargin = [this, margin, percent] {
+    model_.style.setOffset(fromQt(margin->text()), percent->isChecked());
+  };
+  connect(margin, &QLineEdit::textEdited, this, storeMargin);
+  connect(percent, &QCheckBox::toggled, this, storeMargin);
+  auto* marginRow = new QHBoxLayout;
+  marginRow->addWidget(margin);
+  marginRow->addWidget(percent);
+  marginRow->addStretch();
+  auto* marginLabel = new QLabel("Left &Margin:");
+  marginLabel->setBuddy(margin);
+  form->addRow(marginLabel, marginRow);
+
+  auto* colours = new QGridLayout;
+  const struct {
+    const char* text;
+    int32_t (CTemplate::*get)() const;
+    void (CTemplate::*set)(int32_t);
+  } kColours[] = {{"Backg&round...", &CTemplate::getBackColorValue, &CTemplate::setBackColor},
+                  {"&Text...", &CTemplate::getTextColorValue, &CTemplate::setTextColor},
+                  {"Lin&k...", &CTemplate::getLinkColorValue, &CTemplate::setLinkColor},
+                  {"&Visited Link...", &CTemplate::getVisitedColorValue,
+                   &CTemplate::setVisitedColor}};
+  int column = 0;
+  for (const auto& colour : kColours) {
+    const auto get = colour.get;
+    const auto set = colour.set;
+    colours->addWidget(colourButton(
+                           colour.text, [this, get] { return (model_.style.*get)(); },
+                           [this, set](int32_t value) { (model_.style.*set)(value); }),
+                       0, column++);
+  }
+  form->addRow("Colours:", colours);
+
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(form);
+  layout->addStretch();
+  return page;
+}
+
+QWidget* StyleAttributesView::linkPage() {
+  CTemplate& style = model_.style;
+  auto* text = new QRadioButton("&Text links");
+  auto* pictures = new QRadioButton("B&utton pictures with drawn text");
+  pictures->setChecked(style.buttonLinks != 0);
+  text->setChecked(style.buttonLinks == 0);
+  connect(pictures, &QRadioButton::toggled, this,
+          [this](bool on) { model_.style.buttonLinks = on ? 1 : 0; });
+  auto* kind = new QHBoxLayout;
+  kind->addWidget(text);
+  kind->addWidget(pictures);
+  kind->addStretch();
+
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(linkGroup("Normal Link", style.linkImage, style.linkFont));
+  groups->addWidget(linkGroup("Pressed Link", style.linkPressedImage, style.pressedLinkFont));
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(kind);
+  layout->addLayout(groups);
+  layout->addStretch();
+  return page;
+}
+
+QWidget* StyleAttributesView::linkGroup(const QString& title, std::string& image,
+                                        CTemplateFont& font) {
+  auto* form = new QFormLayout;
+  addTextRow(*form, "Picture:", image);
+  auto* fontButton = new QPushButton("Font...");
+  connect(fontButton, &QPushButton::clicked, this, [this, title, &font] {
+    bool chosen = false;
+    const QFont picked =
+        QFontDialog::getFont(&chosen, toQFont(font.logFont), this, title + " Font");
+    if (!chosen) return;
+    storeQFont(picked, font.logFont);
+    showSamples();
+  });
+  auto* fontRow = new QHBoxLayout;
+  fontRow->addWidget(fontButton);
+  fontRow->addWidget(colourButton(
+      "Colour...", [&font] { return font.color; }, [&font](int32_t value) { font.color = value; }));
+  fontRow->addStretch();
+  form->addRow("Text:", fontRow);
+  auto* shadow = new QCheckBox("Shadow");
+  bind(*shadow, font.shadow);
+  form->addRow("", shadow);
+  form->addRow("Shadow depth:", pixelBox(font.shadowDepth));
+  form->addRow("Horizontal offset:", pixelBox(font.offsetX));
+  form->addRow("Vertical offset:", pixelBox(font.offsetY));
+  auto* group = new QGroupBox(title);
+  group->setLayout(form);
+  return group;
+}
+
+QWidget* StyleAttributesView::shoppingPage() {
+  CTemplate& style = model_.style;
+  auto* grid = new QGridLayout;
+  grid->addWidget(new QLabel("Picture"), 0, 1);
+  grid->addWidget(new QLabel("Text"), 0, 2);
+  const struct {
+    const char* label;
+    std::string CTemplate::*picture;
+    std::string CTemplate::*text;
+    int32_t CTemplate::*drawText;
+  } kButtons[] = {
+      {"Buy:", &CTemplate::def_buy_img, &CTemplate::buy_text, &CTemplate::buy_drawtext},
+      {"Continue:", &CTemplate::def_continue_img, &CTemplate::continue_text,
+       &CTemplate::continue_drawtext},
+      {"Submit:", &CTemplate::def_submit_img, &CTemplate::submit_text,
+       &CTemplate::submit_drawtext},
+      {"View cart:", &CTemplate::def_view_img, &CTemplate::view_text, &CTemplate::view_drawtext},
+  };
+  int row = 1;
+  for (const auto& button : kButtons) {
+    auto* picture = new QLineEdit;
+    bind(*picture, style.*button.picture);
+    picture->setMinimumWidth(260);
+    auto* text = new QLineEdit;
+    bind(*text, style.*button.text);
+    auto* draw = new QCheckBox("Draw text");
+    bind(*draw, style.*button.drawText);
+    grid->addWidget(new QLabel(button.label), row, 0);
+    grid->addWidget(picture, row, 1);
+    grid->addWidget(text, row, 2);
+    grid->addWidget(draw, row, 3);
+    ++row;
+  }
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(grid);
+  layout->addStretch();
+  return page;
+}
+
+QPushButton* StyleAttributesView::colourButton(const QString& text,
+                                               std::function<int32_t()> get,
+                                               std::function<void(int32_t)> set) {
+  auto* button = new QPushButton(text);
+  showColour(*button, get());
+  connect(button, &QPushButton::clicked, this, [this, button, text, get, set] {
+    const QColor picked = QColorDialog::getColor(toQColor(get()), this, QString(text).remove('&').remove("..."));
+    if (!picked.isValid()) return;
+    set(fromQColor(picked));
+    showColour(*button, get());
+    showSamples();
+  });
+  return button;
+}
+
+void StyleAttributesView::showSamples() {
+  const std::vector<ButtonPreview::Sample> samples = model_.buttonSamples();
+  model_.buttonSize.reset();
+  model_.pressedSize.reset();
+  for (const ButtonPreview::Sample& sample : samples) {
+    if (sample.kind == ButtonPreview::Sample::Kind::kShopping) continue;
+    const QSize size = QImageReader(QString::fromStdString(sample.picture.string())).size();
+    if (!size.isValid()) continue;
+    (sample.kind == ButtonPreview::Sample::Kind::kLink ? model_.buttonSize : model_.pressedSize) =
+        PictureSize{size.width(), size.height()};
+  }
+  samples_->showSamples(samples);
+}
+
+}  // namespace quorvex::ui

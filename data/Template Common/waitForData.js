@@ -28,10 +28,16 @@ function withShopData(show, missing, tries) {
 function showCatalogue(select) {
   var box = document.getElementById('catalogue');
   if (!box) return;
-  withShopData(function (s) { box.innerHTML = s.catalogueHtml(select(s)); },
+  withShopData(function (s) {
+                 box.innerHTML = s.catalogueHtml(select(s), 0, '');
+                 s.lastCataloguePage = location.href;
+                 s.portaCart();
+               },
                function () {
                  box.innerHTML = '<P CLASS="note">Our catalogue appears here when you visit ' +
                                  'the shop from its start page.</P>';
                });
 }
+// Shows the cart's item count in the page's header.
+withShopData(function (s) { s.portaCart(); }, function () {});
 // --></SCRIPT>

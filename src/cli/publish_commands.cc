@@ -86,7 +86,7 @@ int runPublish(CliContext& context) {
   // describes now.
   SiteBuild site(context.env);
   if (int result = site.open(file)) return result;
-  if (int result = site.build(/*view=*/false)) return result;
+  if (int result = site.build()) return result;
   CBrenquilDoc& doc = site.doc();
   UploadSettings settings = UploadSettings::fromPreferences(
       *doc.m_pFtp, orderServerHost(context.env.settings()), doc.m_pSiteTemplate->isAddOn());

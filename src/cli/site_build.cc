@@ -1,7 +1,5 @@
 #include "cli/site_build.h"
 
-#include <spawn.h>
-
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -12,27 +10,12 @@
 #include "cli/cli_command.h"
 #include "generator/save_site_worker.h"
 
-extern char** environ;
-
 namespace quorvex::cli {
 namespace {
-
-namespace fs = std::filesystem;
 
 std::atomic<bool> interrupted{false};
 
 void onInterrupt(int) { interrupted = true; }
-
-// Opens `page` with the desktop's default handler (xdg-open) without waiting
-// for it; prints the page when there is none.
-void openInBrowser(const fs::path& page) {
-  std::string file = page.string();
-  char* argv[] = {const_cast<char*>("xdg-open"), file.data(), nullptr};
-  pid_t child = 0;
-  if (::posix_spawnp(&child, "xdg-open", nullptr, nullptr, argv, environ) != 0) {
-    std::fprintf(stderr, "Open %s in your browser.\n", file.c_str());
-  }
-}
 
 }  // namespace
 
@@ -50,11 +33,9 @@ int SiteBuild::open(const std::string& file) {
   return kExitSuccess;
 }
 
-int SiteBuild::build(bool view) {
+int SiteBuild::build() {
   SaveSiteOptions options;
-  options.viewAfterSaving = view;
   options.version = QUORVEX_VERSION;
-  options.openInBrowser = openInBrowser;
   interrupted = false;
   auto previous = std::signal(SIGINT, onInterrupt);
   SaveSiteWorker worker(doc_, env_, options);

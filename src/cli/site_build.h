@@ -30,11 +30,10 @@ class SiteBuild {
   int open(const std::string& file);
 
   // Runs the save-site run on a worker thread, Ctrl-C requesting a stop at
-  // its next stop point; `view` opens the index page in the browser
-  // afterwards. After a success the document (whose published-file lists
+  // its next stop point. After a success the document (whose published-file lists
   // changed) is saved. Returns kExitSuccess, kExitStopped, or kExitFailure
   // after printing the run's error text.
-  int build(bool view);
+  int build();
 
   CBrenquilDoc& doc() { return doc_; }
   // The services with the progress line as prompter.

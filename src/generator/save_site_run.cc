@@ -29,6 +29,9 @@ constexpr char kLocalIndexName[] = "QvxIndex.html";
 constexpr char kAddOnSiteFolder[] = "Quorvex\\";
 // A shop template of the current kind hands this argument list to the
 // display style's script; older ones do not.
+// The stylesheet that every page links to, copied from Template Common.
+constexpr char kStylesheetName[] = "site.css";
+
 constexpr char kNewStyleShopMarker[] = "featuredItem,vendor,moreInfo,selectedInfo";
 
 // The template kind of a page of the page list ("" for a type without one).
@@ -364,7 +367,20 @@ bool SaveSiteRun::writeStyleFiles() {
   }
   if (!goOn()) return false;
   generate("jserror", "jserror", "jserror.html", "jserror.html", FileLists::kWeb);
+  copyStylesheet();
   return true;
+}
+
+void SaveSiteRun::copyStylesheet() {
+  const SiteFolders& folders = context_.folders;
+  const std::string source = std::string(kTemplateCommonFolder) + "\\" + kStylesheetName;
+  const std::string local = folders.siteFile(kStylesheetName);
+  if (std::error_code error = copyFile(folders.native(source), folders.native(local), true)) {
+    showFileError(context_.prompter(), error, folders.native(source));
+    return;
+  }
+  // The order server's pages use it too.
+  context_.enterFile(FileLists::kBoth, source, local, kStylesheetName, "", 0, 0);
 }
 
 void SaveSiteRun::writePage(CPage& page) {

@@ -2,6 +2,7 @@
 
 #include "company/brenquil_doc.h"
 #include "generator/text_helpers.h"
+#include "publish/order_server.h"
 #include "site/page_type.h"
 #include "site/product_page.h"
 
@@ -48,6 +49,7 @@ void ShopSettingsFields::setOrderSettings(bool addOnSite) {
   fields.set("qvx_user", scriptEscape(server.publishingVendorId()));
   fields.set("order_email", server.orderEmail);
   fields.set("order_title", doc.m_strCompanyName + " Order");
+  fields.set("order_url", orderPostAddress(orderServerHost(context_.env.settings())));
   fields.set("pgpuserid", whenOn(server.usePgp, server.pgpId));
   fields.set("icheckid", whenOn(server.allowICheck, server.iCheckId));
   fields.set("cc_user", whenOn(server.realTimeCards, server.cardUserId));

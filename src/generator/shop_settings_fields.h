@@ -28,7 +28,8 @@ class ShopSettingsFields {
   void setCommands(bool addOnSite);
 
   // From the server preferences, the payment methods and the business
-  // information: qvx_user, order_email, order_title, pgpuserid, icheckid,
+  // information: qvx_user, order_email, order_title, order_url (where the
+  // shop posts its orders, after the order server's host), pgpuserid, icheckid,
   // cc_user, reject, capture, timeout, avsCode, checkppos, ppos_id,
   // ppos_email, ftpExpires, methods, useCookies, keywords, description,
   // shop_file and terms_blurb. An identity whose option is off is empty.

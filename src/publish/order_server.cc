@@ -12,6 +12,13 @@ std::string orderServerHost(SettingsStore& settings) {
   return settings.getString(kOrderServerSection, kOrderServerKey, kDefaultOrderServerHost);
 }
 
+std::string orderPostAddress(const std::string& host) {
+  std::optional<ServerUrl> url = parseHostSetting(host);
+  if (!url || url->serverName.empty()) return "";
+  if (url->port == 0) return "https://" + url->serverName + "/order";
+  return "http://" + url->serverName + ":" + std::to_string(url->port + 1) + "/order";
+}
+
 ServerConnection connectToOrderServer(FtpSession& session, const std::string& host,
                                       const std::string& account, const std::string& password,
                                       bool passive) {

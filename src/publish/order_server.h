@@ -23,6 +23,13 @@ inline constexpr char kDefaultOrderServerHost[] = "orders.quorvex.com";
 // store's entry, else kDefaultOrderServerHost.
 std::string orderServerHost(SettingsStore& settings);
 
+// Returns the address the shops post their orders to for the order server
+// `host` (as orderServerHost gives it): "https://SERVER/order" for a server
+// without a port, the service behind the HTTPS proxy; for a server with a
+// port, a local order server that takes the orders over plain HTTP on the
+// next port, "http://SERVER:PORT+1/order". Empty when `host` names no server.
+std::string orderPostAddress(const std::string& host);
+
 // A connection to a server, or the message that says why there is none.
 struct ServerConnection {
   std::unique_ptr<FtpConnection> connection;

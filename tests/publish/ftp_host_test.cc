@@ -45,5 +45,12 @@ TEST(OrderServer, HostComesFromEnvironmentSettingsOrDefault) {
   ::unsetenv("QUORVEX_ORDER_SERVER");
 }
 
+TEST(OrderServer, OrdersArePostedBesideTheFtpService) {
+  EXPECT_EQ(orderPostAddress("orders.test"), "https://orders.test/order");
+  EXPECT_EQ(orderPostAddress("ftp://orders.test"), "https://orders.test/order");
+  EXPECT_EQ(orderPostAddress("127.0.0.1:2121"), "http://127.0.0.1:2122/order");
+  EXPECT_EQ(orderPostAddress(""), "");
+}
+
 }  // namespace
 }  // namespace quorvex

@@ -15,10 +15,10 @@ namespace fs = std::filesystem;
 // Publishing logs in with the account and password cut to eight characters
 // and lowered, the sales-log download with them as entered: these are the
 // same either way.
-OrderLoop::OrderLoop()
+OrderLoop::OrderLoop(bool besideFtp, const std::string& allowedOrigin)
     : ftp_(serverRoot_.path(), {{"web", "webpass", "web"}, {kVendor, "orderpw1", kVendor}}),
       smtp_(mail_.path()),
-      orders_(serverRoot_.path(), smtp_.url()) {
+      orders_(serverRoot_.path(), smtp_.url(), besideFtp ? ftp_.port() + 1 : 0, allowedOrigin) {
   ::setenv("QUORVEX_ORDER_SERVER", ftp_.host().c_str(), 1);
   // Keeps the user's own settings out.
   ::setenv("XDG_CONFIG_HOME", home_.path().c_str(), 1);

@@ -30,7 +30,11 @@ class OrderLoop {
   static constexpr char kGuidePart[] = "GUIDE-WEB";
   static constexpr char kGuideUrl[] = "https://files.acme-outdoor.example/guide.pdf";
 
-  OrderLoop();
+  // The order server listens on a free port; or, `besideFtp`, on the port
+  // after the FTP server's, as a local order server does (where the shop's
+  // order address points), letting `allowedOrigin` read its answers.
+  OrderLoop() : OrderLoop(false, "") {}
+  OrderLoop(bool besideFtp, const std::string& allowedOrigin);
   ~OrderLoop();
   OrderLoop(const OrderLoop&) = delete;
   OrderLoop& operator=(const OrderLoop&) = delete;
@@ -41,6 +45,9 @@ class OrderLoop {
   CliResult cli(const std::string& command) const;
 
   int orderPort() const { return orders_.port(); }
+  // The sample company's document.
+  const std::filesystem::path& document() const { return document_; }
+  const std::filesystem::path& home() const { return home_.path(); }
   // The merchant's folder that the FTP account and the order server share.
   std::filesystem::path merchantFolder() const { return serverRoot_.path() / kVendor; }
   // Where the SMTP sink keeps the messages.

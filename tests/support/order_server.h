@@ -24,12 +24,15 @@ class SmtpSink {
   int port_ = 0;
 };
 
-// quorvex-orderd on 127.0.0.1 and a free port, serving the merchant folders
+// quorvex-orderd on 127.0.0.1, serving the merchant folders
 // below `data` and sending mail to `smtpUrl`, for as long as the object
 // lives.
 class OrderServer {
  public:
-  OrderServer(const std::filesystem::path& data, const std::string& smtpUrl);
+  // Listens on 127.0.0.1:`port` (0: a free port); `allowedOrigin`, when not
+  // empty, may read the answers besides the shops' own origins.
+  OrderServer(const std::filesystem::path& data, const std::string& smtpUrl, int port = 0,
+              const std::string& allowedOrigin = "");
   // 0 when the server did not start.
   int port() const { return port_; }
 

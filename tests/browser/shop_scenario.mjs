@@ -1,0 +1,256 @@
+// A visitor's whole visit to the sample shop in headless Chromium: buying,
+// the cart and its totals, a reload and a second tab, the coupons, the phone
+// layout, a refused and an accepted checkout.
+//
+//   node shop_scenario.mjs SHOP_URL SAMPLE_FOLDER [SCREENSHOT_FOLDER]
+//
+// SHOP_URL serves the sample shop (quorvex-cli serve) with a local order
+// server taking its orders; SAMPLE_FOLDER is data/Sample, from which the
+// expected totals are computed. Prints "ORDER <number> <grand total>" for the
+// accepted order and exits 0, or prints what failed and exits 1. With a
+// screenshot folder, pictures of the main pages at desktop and phone widths
+// are saved there.
+
+import { execFileSync } from 'node:child_process';
+import { readFileSync, mkdirSync } from 'node:fs';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const [shopUrl, sampleFolder, shots] = process.argv.slice(2);
+const PHONE = { width: 375, height: 740 };
+const DESKTOP = { width: 1280, height: 900 };
+
+// ---- What the sample's data says the totals are. ----
+const company = JSON.parse(readFileSync(join(sampleFolder, 'acme.json'), 'utf8'));
+const prices = {};
+const taxed = {};
+for (const line of readFileSync(join(sampleFolder, 'Acme Outdoor Supply', 'PriceList.txt'), 'latin1')
+         .split(/\r?\n/).filter(Boolean)) {
+  // Part number, description and price lead; the tax flag ends the line.
+  const row = line.match(/^"([^"]*)","[^"]*","([^"]*)"/);
+  if (!row) continue;
+  prices[row[1]] = Math.round(parseFloat(row[2]) * 100);
+  taxed[row[1]] = line.slice(line.lastIndexOf(',') + 1) == '1';
+}
+const cents = (text) => Math.round(parseFloat(text) * 100);
+const money = (amount) => '$' + (amount / 100).toFixed(2);
+function expectedTotals(lines) {
+  const subtotal = lines.reduce((sum, [part, quantity]) => sum + prices[part] * quantity, 0);
+  const taxable = lines.reduce((sum, [part, quantity]) => sum + (taxed[part] ? prices[part] * quantity : 0), 0);
+  const tax = Math.round(taxable * parseFloat(company.m_pTax.stateRates[0]));
+  const ground = company.m_pShipping.shippingTypes[0];
+  const handling = cents(company.m_pShipping.handlingCharge);
+  const range = ground.upperLimits.findIndex((limit) => subtotal / 100 <= parseFloat(limit));
+  const shipping = cents(ground.charges[range]) + handling;
+  return { subtotal: money(subtotal), tax: money(tax), shipping: money(shipping),
+           total: money(subtotal + tax + shipping) };
+}
+// The coupons whose schedule (weekly or by months, as the sample's are)
+// includes today.
+function couponsToday() {
+  const now = new Date();
+  const within = (value, from, to) => (from <= to ? value >= from && value <= to : value >= from || value <= to);
+  return company.m_pCouponData.coupons.filter((c) =>
+    c.scheduleFormat == 1 ? within(now.getDay(), c.beginWeekday, c.endWeekday)
+                          : within(now.getMonth(), c.beginMonth, c.endMonth)).map((c) => c.couponName);
+}
+
+// ---- Checks. ----
+let failures = 0;
+function check(condition, what) {
+  if (!condition) {
+    failures++;
+    console.log('FAILED: ' + what);
+  }
+}
+function equal(actual, expected, what) {
+  check(JSON.stringify(actual) == JSON.stringify(expected),
+        what + ': ' + JSON.stringify(actual) + ', expected ' + JSON.stringify(expected));
+}
+
+// ---- The visitor. ----
+function chromium() {
+  return execFileSync('sh', ['-c', 'command -v chromium'], { encoding: 'utf8' }).trim();
+}
+const browser = await puppeteer.launch({
+  executablePath: chromium(),
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu'],
+});
+const messages = [];
+async function openTab() {
+  const tab = await browser.newPage();
+  await tab.setViewport(DESKTOP);
+  tab.on('pageerror', (error) => messages.push('page error: ' + error.message));
+  tab.on('console', (message) => {
+    // The refused order below is answered 422, which the console reports.
+    if (message.type() == 'error' && !message.text().includes('status of 422')) {
+      messages.push('console: ' + message.text());
+    }
+  });
+  return tab;
+}
+// The main frame of the shop in `tab` once it shows `file` (and `selector`).
+async function show(tab, file, selector) {
+  await tab.goto(shopUrl + '#' + file, { waitUntil: 'load' });
+  return mainFrame(tab, file, selector);
+}
+async function mainFrame(tab, file, selector) {
+  await tab.waitForFunction((f) => {
+    const main = document.getElementById('main');
+    return main && main.contentWindow.location.pathname.endsWith('/' + f) &&
+           main.contentDocument.readyState == 'complete';
+  }, { timeout: 10000 }, file);
+  const frame = tab.frames().find((f) => f.name() == 'main');
+  if (selector) await frame.waitForSelector(selector, { timeout: 10000 });
+  return frame;
+}
+async function screenshot(tab, name) {
+  if (!shots) return;
+  mkdirSync(shots, { recursive: true });
+  for (const [width, viewport] of [['desktop', DESKTOP], ['phone', PHONE]]) {
+    await tab.setViewport(viewport);
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    await tab.screenshot({ path: join(shots, `${name}-${width}.png`) });
+  }
+  await tab.setViewport(DESKTOP);
+}
+const cartLines = (frame) => frame.$$eval('#cart tr.line', (rows) => rows.map((row) => [
+  row.querySelector('small').textContent.replace('Item ', ''),
+  parseInt(row.querySelector('.count').textContent, 10)]));
+const totals = (frame) => frame.evaluate(() => {
+  const text = (id) => (document.getElementById(id) || {}).textContent;
+  return { subtotal: text('subtotal'), tax: text('tax'), shipping: text('shipping'), total: text('grandTotal') };
+});
+async function buy(frame, part) {
+  await frame.evaluate((p) => {
+    const link = [...document.querySelectorAll('#catalogue a')]
+        .find((a) => a.getAttribute('href') == `javascript:shop.buy('${p}')`);
+    setTimeout(() => link.click(), 0);  // the click may open the cart page
+  }, part);
+}
+
+try {
+  const tab = await openTab();
+  const home = await show(tab, 'Home.html');
+  await screenshot(tab, 'home');
+  equal(tab.url(), shopUrl + '#Home.html', 'the address names the page shown');
+
+  // Buy two products, then the first again.
+  let catalogue = await show(tab, 'Product.html', '#catalogue .item');
+  await screenshot(tab, 'catalogue');
+  // A page of items at a time; Next shows the following ones.
+  const firstPage = await catalogue.$$eval('#catalogue .item small', (items) => items.map((e) => e.textContent));
+  equal(firstPage.length, 10, 'items on the first page');
+  await catalogue.click('#catalogue a[href^="javascript:shop.show("]');
+  await catalogue.waitForFunction(
+      (first) => document.querySelector('#catalogue .item small').textContent != first, {}, firstPage[0]);
+  const secondPage = await catalogue.$$eval('#catalogue .item small', (items) => items.map((e) => e.textContent));
+  check(secondPage.length > 0 && !firstPage.includes(secondPage[0]), 'Next shows the next items');
+  await catalogue.click('#catalogue a[href^="javascript:shop.show("]');
+  await catalogue.waitForFunction(
+      (first) => document.querySelector('#catalogue .item small').textContent == first, {}, firstPage[0]);
+  // The sample's Buy This opens the cart; Continue Shopping returns.
+  let cart;
+  for (const part of ['STOVE-GAS', 'POT-1', 'STOVE-GAS', 'MUG']) {
+    await buy(catalogue, part);
+    cart = await mainFrame(tab, 'view.html', '#cart tr.line');
+    await cart.click('button[onclick="shop.cart.continueShopping()"]');
+    catalogue = await mainFrame(tab, 'Product.html', '#catalogue .item');
+  }
+  equal(await catalogue.$eval('#cartCount', (e) => e.textContent), '4', 'the header counts the items');
+
+  // The cart: plus, minus, delete.
+  await catalogue.click('.cartlink');
+  cart = await mainFrame(tab, 'view.html', '#cart tr.line');
+  equal(await cartLines(cart), [['STOVE-GAS', 2], ['POT-1', 1], ['MUG', 1]], 'the cart rows');
+  await cart.click('#cart tr.line:nth-child(2) button[aria-label^="One more"]');
+  await cart.click('#cart tr.line:nth-child(1) button[aria-label^="One less"]');
+  await cart.click('#cart tr.line:nth-child(3) button.remove');
+  equal(await cartLines(cart), [['STOVE-GAS', 1], ['POT-1', 2]], 'the cart after plus, minus, delete');
+  const lines = [['STOVE-GAS', 1], ['POT-1', 2]];
+
+  // Tax for Washington, shipping by Ground.
+  await cart.select('#taxRegion', 'WA');
+  await cart.select('#shippingType', 'Ground');
+  const expected = expectedTotals(lines);
+  equal(await totals(cart), expected, 'the totals');
+  await screenshot(tab, 'cart');
+
+  // A reload keeps the cart, a second tab sees it and shares changes.
+  await tab.reload({ waitUntil: 'load' });
+  cart = await mainFrame(tab, 'view.html', '#cart tr.line');
+  equal(await cartLines(cart), lines, 'the cart after a reload');
+  equal(await totals(cart), expected, 'the totals after a reload');
+  const second = await openTab();
+  const otherCart = await show(second, 'view.html', '#cart tr.line');
+  equal(await cartLines(otherCart), lines, 'the cart in a second tab');
+  await otherCart.click('#cart tr.line:nth-child(1) button[aria-label^="One more"]');
+  await cart.waitForFunction(() => document.querySelector('#cart tr.line .count').textContent == '2');
+  await otherCart.click('#cart tr.line:nth-child(1) button[aria-label^="One less"]');
+  await cart.waitForFunction(() => document.querySelector('#cart tr.line .count').textContent == '1');
+  await second.close();
+
+  // Today's coupons.
+  const coupons = await show(tab, 'Coupons.html', '#coupons *');
+  equal(await coupons.$$eval('#coupons li a', (links) => links.map((a) => a.textContent)), couponsToday(),
+        "today's coupons");
+  for (const href of await coupons.$$eval('#coupons li a', (links) => links.map((a) => a.href))) {
+    equal((await fetch(href)).status, 200, 'the coupon page ' + href);
+  }
+
+  // No page scrolls sideways at phone width.
+  await tab.setViewport(PHONE);
+  for (const file of ['Home.html', 'Product.html', 'view.html', 'shipto.html', 'Coupons.html']) {
+    const frame = await show(tab, file, file == 'Product.html' ? '#catalogue .item' : null);
+    const [width, viewport] = await frame.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
+    check(width <= viewport, `${file} is ${width} px wide at a ${viewport} px phone width`);
+  }
+  await tab.setViewport(DESKTOP);
+
+  // Checkout: a missing field is named at the field; nothing is sent.
+  let checkout = await show(tab, 'shipto.html', '#orderSummary tr.line');
+  await screenshot(tab, 'checkout');
+  const address = { firstName: 'Ann', lastName: 'Lee', street: '1 Pike St', city: 'Seattle', state: 'WA',
+                    zip: '98101', country: 'USA', email: 'ann@example.com', phone: '555 0100' };
+  for (const [name, value] of Object.entries(address)) {
+    if (name != 'firstName') await checkout.type('#' + name, value);
+  }
+  await checkout.select('#payment', 'Visa');
+  await checkout.click('button[name="send"]');
+  equal(await checkout.$eval('#error-firstName', (e) => e.textContent), 'Please enter your first name.',
+        'the message at the missing field');
+  equal(await checkout.$eval('#firstName', (e) => [e.getAttribute('aria-invalid'), e == document.activeElement]),
+        ['true', true], 'the missing field is marked and focused');
+
+  // A price the server does not know is refused, and the cart is kept.
+  const shop = tab.frames().find((f) => f.name() == 'shop');
+  await shop.evaluate(() => { product['STOVE-GAS'].pri = '1.00'; });
+  await checkout.type('#firstName', 'Ann');
+  await checkout.click('button[name="send"]');
+  await checkout.waitForFunction(() => /is now/.test(document.getElementById('orderNotice').textContent));
+  check((await checkout.$eval('#orderNotice', (e) => e.textContent)).includes('Your cart is unchanged'),
+        'the refusal keeps the cart');
+  equal(await shop.evaluate(() => cart.lines.length), 2, 'the cart after the refusal');
+
+  // The order goes through with the right price.
+  await tab.reload({ waitUntil: 'load' });
+  checkout = await mainFrame(tab, 'shipto.html', '#orderSummary tr.line');
+  equal(await totals(checkout), expected, 'the totals at checkout');
+  for (const [name, value] of Object.entries(address)) await checkout.type('#' + name, value);
+  await checkout.select('#payment', 'Visa');
+  await checkout.click('button[name="send"]');
+  await checkout.waitForSelector('#orderNumber', { timeout: 15000 });
+  const number = await checkout.$eval('#orderNumber', (e) => e.textContent);
+  check(/^\d{6}$/.test(number), 'the thank-you page shows the order number ' + number);
+  await screenshot(tab, 'thankyou');
+  equal(await checkout.$eval('#cartCount', (e) => e.textContent), '0', 'the cart is empty after the order');
+  console.log(`ORDER ${number} ${expected.total.slice(1)}`);
+} catch (error) {
+  failures++;
+  console.log('FAILED: ' + error.stack);
+} finally {
+  await browser.close();
+}
+for (const message of messages) console.log('FAILED: ' + message);
+process.exit(failures + messages.length == 0 ? 0 : 1);

@@ -35,8 +35,10 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-liberation2
   python3-pyftpdlib python3-openssl chromium ccache
   qt6-base-dev
-  libcpp-httplib-dev python3-aiosmtpd
+  libcpp-httplib-dev python3-aiosmtpd nodejs
 )
+# npm comes with some builds of nodejs and as its own package with Debian's.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -49,6 +51,9 @@ if ((${#missing[@]})); then
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+
+# The browser tests' npm packages, as tests/browser/package-lock.json pins them.
+[[ -d tests/browser/node_modules ]] || npm ci --prefix tests/browser --no-audit --no-fund --silent
 
 [[ $build == deps-only ]] && exit 0
 

@@ -51,10 +51,12 @@ function fillCatalogue(items, first, name) {
   box.scrollIntoView();
   portaCart();
 }
-// The display style's Previous and Next links: category `name` ('' for all
-// items) from item number `first`.
+// The category links and the display style's Previous and Next links:
+// category `name` ('' for all items, 'featured' for the featured ones) from
+// item number `first`.
 function show(name, first) {
-  fillCatalogue(name ? itemsInCategory(name) : allItems(), parseInt(first, 10) || 0, name);
+  var items = name == 'featured' ? featuredItems() : name ? itemsInCategory(name) : allItems();
+  fillCatalogue(items, parseInt(first, 10) || 0, name);
 }
 function search(words) {
   searched = 1;

@@ -375,6 +375,9 @@ void SaveSiteRun::copyStylesheet() {
   const SiteFolders& folders = context_.folders;
   const std::string source = std::string(kTemplateCommonFolder) + "\\" + kStylesheetName;
   const std::string local = folders.siteFile(kStylesheetName);
+  // A set of templates without a stylesheet has pages that name none.
+  std::error_code missing;
+  if (!fs::exists(folders.native(source), missing)) return;
   if (std::error_code error = copyFile(folders.native(source), folders.native(local), true)) {
     showFileError(context_.prompter(), error, folders.native(source));
     return;

@@ -87,8 +87,9 @@ class SaveSiteRun {
   [[nodiscard]] bool writeShop();
   bool writeIndex();
   [[nodiscard]] bool writeStyleFiles();
-  // Copies the pages' stylesheet into the site folder and enters it in both
-  // file lists; a file error is shown and the run goes on.
+  // Copies the pages' stylesheet, when the templates have one, into the site
+  // folder and enters it in both file lists; a file error is shown and the
+  // run goes on.
   void copyStylesheet();
   bool writePages();
   [[nodiscard]] bool writeProductPages();

@@ -46,9 +46,8 @@ function expectedTotals(lines) {
            total: money(subtotal + tax + shipping) };
 }
 // The coupons whose schedule (weekly or by months, as the sample's are)
-// includes today.
-function couponsToday() {
-  const now = new Date();
+// includes the day `now`.
+function couponsOn(now) {
   const within = (value, from, to) => (from <= to ? value >= from && value <= to : value >= from || value <= to);
   return company.m_pCouponData.coupons.filter((c) =>
     c.scheduleFormat == 1 ? within(now.getDay(), c.beginWeekday, c.endWeekday)
@@ -191,13 +190,28 @@ try {
   await cart.waitForFunction(() => document.querySelector('#cart tr.line .count').textContent == '1');
   await second.close();
 
-  // Today's coupons.
-  const coupons = await show(tab, 'Coupons.html', '#coupons *');
-  equal(await coupons.$$eval('#coupons li a', (links) => links.map((a) => a.textContent)), couponsToday(),
-        "today's coupons");
+  // Today's coupons, and those of a Saturday in April, when both of the
+  // sample's are valid (the browser's clock set to that day).
+  let coupons = await show(tab, 'Coupons.html', '#coupons *');
+  equal(await coupons.$$eval('#coupons li a', (links) => links.map((a) => a.textContent)),
+        couponsOn(new Date()), "today's coupons");
+  const saturday = new Date(2026, 3, 11, 12, 0, 0);
+  const springTab = await openTab();
+  await springTab.evaluateOnNewDocument((fixed) => {
+    const RealDate = Date;
+    Date = class extends RealDate {
+      constructor(...args) { super(...(args.length ? args : [fixed])); }
+      static now() { return fixed; }
+    };
+  }, saturday.getTime());
+  coupons = await show(springTab, 'Coupons.html', '#coupons li');
+  const names = await coupons.$$eval('#coupons li a', (links) => links.map((a) => a.textContent));
+  equal(names, couponsOn(saturday), 'the coupons of a Saturday in April');
+  equal(names.length, 2, 'coupons listed on a Saturday in April');
   for (const href of await coupons.$$eval('#coupons li a', (links) => links.map((a) => a.href))) {
     equal((await fetch(href)).status, 200, 'the coupon page ' + href);
   }
+  await springTab.close();
 
   // No page scrolls sideways at phone width.
   await tab.setViewport(PHONE);

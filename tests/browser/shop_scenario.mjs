@@ -222,6 +222,14 @@ try {
   }
   await tab.setViewport(DESKTOP);
 
+  // Without JavaScript the catalogue says what it needs.
+  const noScript = await openTab();
+  await noScript.setJavaScriptEnabled(false);
+  await noScript.goto(shopUrl + 'Product.html', { waitUntil: 'load' });
+  check((await noScript.$eval('body', (b) => b.innerText)).includes('need JavaScript'),
+        'the catalogue without JavaScript asks for it');
+  await noScript.close();
+
   // Checkout: a missing field is named at the field; nothing is sent.
   let checkout = await show(tab, 'shipto.html', '#orderSummary tr.line');
   await screenshot(tab, 'checkout');

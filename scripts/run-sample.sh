@@ -17,8 +17,8 @@ cp -r "$home/Sample/$company" "$home/"
 index="$("$cli" --home "$home" build "$home/$company.qvx")"
 echo "Sample document: $home/$company.qvx"
 echo "Sample site:     $index"
-echo "(The shop's frames share their catalogue over HTTP: for example"
-echo " python3 -m http.server -d \"$(dirname "$index")\" 8000, then open http://localhost:8000/)"
+echo "(The shop's frames share their catalogue over HTTP: see it with"
+echo " $cli --home \"$home\" serve \"$home/$company.qvx\")"
 app=build/bin/quorvex
 if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
   exec "$app" --home "$home" "$home/$company.qvx"

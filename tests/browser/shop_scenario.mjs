@@ -213,12 +213,14 @@ try {
   }
   await springTab.close();
 
-  // No page scrolls sideways at phone width.
-  await tab.setViewport(PHONE);
-  for (const file of ['Home.html', 'Product.html', 'view.html', 'shipto.html', 'Coupons.html']) {
-    const frame = await show(tab, file, file == 'Product.html' ? '#catalogue .item' : null);
-    const [width, viewport] = await frame.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
-    check(width <= viewport, `${file} is ${width} px wide at a ${viewport} px phone width`);
+  // No page scrolls sideways at phone widths.
+  for (const width of [360, 390]) {
+    await tab.setViewport({ width, height: 740 });
+    for (const file of ['Home.html', 'Product.html', 'view.html', 'shipto.html', 'Coupons.html']) {
+      const frame = await show(tab, file, file == 'Product.html' ? '#catalogue .item' : null);
+      const scroll = await frame.evaluate(() => document.documentElement.scrollWidth);
+      check(scroll <= width, `${file} is ${scroll} px wide at a ${width} px phone width`);
+    }
   }
   await tab.setViewport(DESKTOP);
 

@@ -8,6 +8,8 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <optional>
+#include <string>
 #include <thread>
 
 #include "cli/cli_command.h"

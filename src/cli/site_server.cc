@@ -9,11 +9,14 @@
 
 namespace quorvex::cli {
 
+namespace {
+
 namespace fs = std::filesystem;
 
 // The largest file served: far above any page or picture of a shop.
 constexpr size_t kMaxServedBytes = size_t{256} << 20;
 
+// The Content-Type of a file name, by its extension.
 std::string contentTypeOf(const std::string& name) {
   static const std::map<std::string, std::string> kTypes = {
       {"html", "text/html; charset=windows-1252"},
@@ -33,6 +36,8 @@ std::string contentTypeOf(const std::string& name) {
   auto type = kTypes.find(toLowerAscii(name.substr(dot + 1)));
   return type == kTypes.end() ? "application/octet-stream" : type->second;
 }
+
+}  // namespace
 
 SiteServer::SiteServer(const CFileList& webFiles, const fs::path& home, bool addOnSite)
     : server_(std::make_unique<httplib::Server>()) {

@@ -34,16 +34,11 @@ class SiteServer {
   void run();
   void stop();
 
-  // The address path ("Images/logo.jpg") of each served file.
-  const std::map<std::string, std::filesystem::path>& files() const { return files_; }
-
  private:
+  // The file of each address path ("Images/logo.jpg").
   std::map<std::string, std::filesystem::path> files_;
   std::unique_ptr<httplib::Server> server_;
 };
-
-// Returns the Content-Type for a file name, by its extension.
-std::string contentTypeOf(const std::string& name);
 
 }  // namespace quorvex::cli
 

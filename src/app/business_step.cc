@@ -1,11 +1,10 @@
 #include "app/business_step.h"
 
-#include <fstream>
-#include <system_error>
 
 #include "app/app_services.h"
 #include "app/command_ids.h"
 #include "app/front_end.h"
+#include "app/image_file_choice.h"
 #include "app/keywords_dialog.h"
 #include "app/terms_dialog.h"
 #include "company/brenquil_doc.h"
@@ -36,22 +35,10 @@ void BusinessStep::editTerms() {
 }
 
 void BusinessStep::browseLogo() {
-  FileDialogRequest request;
-  request.title = "Company Logo...";
-  fs::path logoFolder = nativePath(business.logoPath).parent_path();
-  request.folder = logoFolder.empty() ? app_.lastImageFolder : logoFolder;
-  request.filters = {{"Image Files (GIF, JPEG, BMP, PNG)", "*.gif;*.jpg;*.jpeg;*.bmp;*.png"},
-                     {"All Files (*.*)", "*.*"}};
-  while (std::optional<fs::path> file = app_.frontEnd.chooseFile(request)) {
-    std::error_code error;
-    if (fs::is_regular_file(*file, error) && std::ifstream(*file, std::ios::binary)) {
-      business.logoPath = file->string();
-      app_.lastImageFolder = file->parent_path();
-      notifyChanged();
-      return;
-    }
-    app_.env.prompter().showMessage("I'm sorry, that file does not exist.");
-  }
+  std::optional<fs::path> file = chooseImageFile(app_, "Company Logo...", business.logoPath);
+  if (!file) return;
+  business.logoPath = file->string();
+  notifyChanged();
 }
 
 fs::path BusinessStep::logoFile() const {

@@ -27,7 +27,7 @@ void ExtraFieldsDialog::editField() {
 
 void ExtraFieldsDialog::runFieldDialog(CExtraOrderField field, std::optional<size_t> edited) {
   ExtraFieldDialog dialog(prompter_, std::move(field));
-  runUntilTaken(host_, prompter_, dialog, [&] {
+  const bool taken = runUntilTaken(host_, prompter_, dialog, [&] {
     Status status =
         CExtraOrderField::checkIdentifierAvailable(fields, dialog.field.identifier, edited);
     if (!status.ok()) return status;
@@ -38,6 +38,7 @@ void ExtraFieldsDialog::runFieldDialog(CExtraOrderField field, std::optional<siz
     }
     return status;
   });
+  if (taken) notifyChanged();
 }
 
 void ExtraFieldsDialog::removeField() {
@@ -48,6 +49,7 @@ void ExtraFieldsDialog::removeField() {
   if (!prompter_.askYesNo("Are you sure you want to remove the selected field?")) return;
   fields.erase(fields.begin() + static_cast<std::ptrdiff_t>(*selectedField));
   selectedField.reset();
+  notifyChanged();
 }
 
 }  // namespace quorvex

@@ -32,6 +32,7 @@ class ExtraFieldsDialog : public DialogModel {
   // Edit: the selected field in the same way.
   void editField();
   // Remove: the selected field, after the user agreed.
+  // Each of the three notifies the listeners when it changed the list.
   void removeField();
 
  private:

@@ -2,16 +2,94 @@
 
 #include "app/app_services.h"
 #include "app/command_ids.h"
+#include "app/display_style_chooser.h"
 #include "app/extra_fields_dialog.h"
 #include "app/front_end.h"
+#include "app/image_file_choice.h"
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
+#include "platform/paths.h"
+#include "site/full_page.h"
 #include "site/order_form_page.h"
+#include "site/product_page.h"
 
 namespace quorvex {
 
 PageLayoutStep::PageLayoutStep(AppServices& app)
-    : StepModel(kCmdPageLayout), pages(*app.doc.m_pPageData), app_(app) {}
+    : StepModel(kCmdPageLayout), pages(*app.doc.m_pPageData), app_(app) {
+  if (pages.count() > 0) selectedPage = 0;
+}
+
+bool PageLayoutStep::selectPage(size_t index) {
+  if (selectedPage && *selectedPage != index) {
+    const Status unique = pages.checkUnique(*selectedPage);
+    if (!unique.ok()) {
+      app_.env.prompter().showMessage(unique.message());
+      return false;
+    }
+  }
+  selectedPage = index;
+  notifyChanged();
+  return true;
+}
+
+bool PageLayoutStep::setLabel(const std::string& text) {
+  if (!selectedPage || *selectedPage >= pages.count()) return false;
+  const Status valid = CPageData::validateLabel(text);
+  if (!valid.ok()) {
+    app_.env.prompter().showMessage(valid.message());
+    return false;
+  }
+  pages.at(*selectedPage).setLabel(text);
+  notifyChanged();
+  return true;
+}
+
+PageLayoutStep::PagePicture PageLayoutStep::pagePicture(const CFullPage& page) {
+  if (page.useDefaultImage != 0) return PagePicture::kStyleDefault;
+  return page.noImage != 0 ? PagePicture::kNone : PagePicture::kOwn;
+}
+
+void PageLayoutStep::setPagePicture(CFullPage& page, PagePicture picture) {
+  page.useDefaultImage = picture == PagePicture::kStyleDefault ? 1 : 0;
+  page.noImage = picture == PagePicture::kNone ? 1 : 0;
+}
+
+void PageLayoutStep::browsePageImage(CFullPage& page) {
+  std::optional<std::filesystem::path> file = chooseImageFile(app_, "Page Image...", page.pageImage);
+  if (!file) return;
+  page.pageImage = file->string();
+  setPagePicture(page, PagePicture::kOwn);
+  notifyChanged();
+}
+
+std::filesystem::path PageLayoutStep::pictureFile(const std::string& stored) const {
+  if (stored.empty() || stored == "NoImage") return {};
+  return resolveStoredPath(app_.env.home(), stored);
+}
+
+void PageLayoutStep::chooseDisplayStyle(CProductPage& page) {
+  DisplayStyleChooser chooser(app_.frontEnd, app_.env.prompter(), app_.env.home());
+  std::optional<std::string> chosen = chooser.choose(page.layoutFile);
+  if (!chosen) return;
+  page.layoutFile = *chosen;
+  notifyChanged();
+}
+
+bool PageLayoutStep::accept() {
+  if (selectedPage) {
+    const Status unique = pages.checkUnique(*selectedPage);
+    if (!unique.ok()) {
+      app_.env.prompter().showMessage(unique.message());
+      return false;
+    }
+  }
+  if (CProductPage* product = pages.productPage()) {
+    DisplayStyleChooser(app_.frontEnd, app_.env.prompter(), app_.env.home())
+        .confirm(product->layoutFile);
+  }
+  return true;
+}
 
 void PageLayoutStep::editExtraFields(COrderFormPage& page) {
   ExtraFieldsDialog dialog(app_.frontEnd, app_.env.prompter(), page.extraFields);

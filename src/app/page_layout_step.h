@@ -1,13 +1,20 @@
 #ifndef QUORVEX_APP_PAGE_LAYOUT_STEP_H_
 #define QUORVEX_APP_PAGE_LAYOUT_STEP_H_
 
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+
 #include "app/step_model.h"
 #include "site/page_data.h"
 
 namespace quorvex {
 
 struct AppServices;
+class CFullPage;
 class COrderFormPage;
+class CProductPage;
 
 // "Choose Page Layout": the page list and its pages, including the extra
 // fields of the order form page.
@@ -19,10 +26,49 @@ class PageLayoutStep : public StepModel {
   explicit PageLayoutStep(AppServices& app);
 
   CPageData pages;
+  // The page being edited; the first page when the dialog opens.
+  std::optional<size_t> selectedPage;
+
+  // Goes to the page at `index`. The page being left must bear a label no
+  // other page has: otherwise shows "Sorry, the Page Label "<label>" is being
+  // used by another page.\nPlease, choose another label before continuing."
+  // and returns false, staying on it. Notifies the listeners on success.
+  bool selectPage(size_t index);
+
+  // A label typed for the selected page: a reserved label, or one holding
+  // a forbidden character, is refused with its message and the page keeps
+  // its label (false); otherwise the page takes it and the listeners are
+  // notified.
+  bool setLabel(const std::string& text);
+
+  // How a page shows its own picture: the style's default picture for its
+  // kind, the picture it names, or none (useDefaultImage and noImage are
+  // never both set).
+  enum class PagePicture { kStyleDefault, kOwn, kNone };
+  static PagePicture pagePicture(const CFullPage& page);
+  static void setPagePicture(CFullPage& page, PagePicture picture);
+
+  // Lets the user pick `page`'s own picture ("Page Image...", as
+  // chooseImageFile()); a choice becomes the page's picture and is shown.
+  // Notifies the listeners when a picture was chosen.
+  void browsePageImage(CFullPage& page);
+
+  // Returns the file a stored picture path names (relative paths below the
+  // program folder), or an empty path for "" and "NoImage".
+  std::filesystem::path pictureFile(const std::string& stored) const;
 
   // Opens "Order Form Extra Fields" on `page`'s extra fields (a page of the
   // copy) and takes them back on OK.
   void editExtraFields(COrderFormPage& page);
+
+  // Lets the user choose `page`'s display style (DisplayStyleChooser);
+  // notifies the listeners when one was chosen.
+  void chooseDisplayStyle(CProductPage& page);
+
+  // Requires a label of its own for the selected page; a product page's
+  // display style that fails its check is offered for a new choice
+  // (DisplayStyleChooser::confirm()).
+  bool accept() override;
 
   // Stores the page list back.
   void apply() override;

@@ -8,9 +8,12 @@
 #include "app/command_dispatcher.h"
 #include "app/contact_step.h"
 #include "app/customize_site_dialog.h"
+#include "app/extra_field_dialog.h"
+#include "app/extra_fields_dialog.h"
 #include "app/keywords_dialog.h"
 #include "app/label_value_dialog.h"
 #include "app/location_step.h"
+#include "app/page_layout_step.h"
 #include "app/site_location_dialog.h"
 #include "app/site_type_step.h"
 #include "app/style_step.h"
@@ -22,9 +25,12 @@
 #include "ui/business_step_view.h"
 #include "ui/contact_step_view.h"
 #include "ui/customize_site_view.h"
+#include "ui/extra_field_view.h"
+#include "ui/extra_fields_view.h"
 #include "ui/keywords_view.h"
 #include "ui/label_value_view.h"
 #include "ui/location_step_view.h"
+#include "ui/page_layout_step_view.h"
 #include "ui/save_site_choice_dialog.h"
 #include "ui/site_location_view.h"
 #include "ui/site_type_step_view.h"
@@ -94,6 +100,9 @@ class ViewFinder : public ViewsNotYetAvailable {
   void visit(SiteLocationDialog& model) override { show<SiteLocationView>(model); }
   void visit(StyleStep& model) override { show<StyleStepView>(model); }
   void visit(StyleAttributesDialog& model) override { show<StyleAttributesView>(model); }
+  void visit(PageLayoutStep& model) override { show<PageLayoutStepView>(model); }
+  void visit(ExtraFieldsDialog& model) override { show<ExtraFieldsView>(model); }
+  void visit(ExtraFieldDialog& model) override { show<ExtraFieldView>(model); }
 
   // The product, coupon, tax, shipping, order and server steps and their
   // dialogs.

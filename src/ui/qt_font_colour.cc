@@ -44,4 +44,15 @@ void storeQFont(const QFont& font, LogFont& logFont) {
   logFont.lfStrikeOut = font.strikeOut() ? 1 : 0;
 }
 
+QFont toQFont(const CFontData& data) { return toQFont(data.logFont); }
+
+void storeQFont(const QFont& font, CFontData& data) {
+  storeQFont(font, data.logFont);
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF()
+                                              : font.pixelSize() / kPixelsPerPoint;
+  data.set(fromQt(font.family()), data.color, static_cast<int32_t>(std::lround(points * 10)),
+           font.underline() ? 1 : 0, font.bold() ? 1 : 0, font.italic() ? 1 : 0,
+           font.strikeOut() ? 1 : 0);
+}
+
 }  // namespace quorvex::ui

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <cstdint>
 
+#include "document/font_data.h"
 #include "document/log_font.h"
 
 namespace quorvex::ui {
@@ -26,6 +27,13 @@ QFont toQFont(const LogFont& logFont);
 // height as a negative character height in pixels, weight and the three
 // style flags; the other fields keep their values.
 void storeQFont(const QFont& font, LogFont& logFont);
+
+// Returns the font of the HTML font record `data` (its LOGFONT).
+QFont toQFont(const CFontData& data);
+// Stores `font` in `data`: its LOGFONT as above, and face, size and style
+// flags through CFontData::set(), which also gives the HTML size; the
+// colour stays.
+void storeQFont(const QFont& font, CFontData& data);
 
 }  // namespace quorvex::ui
 

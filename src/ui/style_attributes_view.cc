@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QFontDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -11,7 +10,6 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -20,6 +18,7 @@
 
 #include "app/style_step.h"
 #include "ui/button_samples_view.h"
+#include "ui/colour_button.h"
 #include "ui/field_binding.h"
 #include "ui/qt_font_colour.h"
 #include "ui/qt_text.h"
@@ -34,12 +33,6 @@ QSpinBox* pixelBox(int32_t& value) {
   box->setRange(-100, 100);
   bind(*box, value);
   return box;
-}
-
-void showColour(QPushButton& button, int32_t value) {
-  QPixmap swatch(16, 16);
-  swatch.fill(toQColor(value));
-  button.setIcon(swatch);
 }
 
 }  // namespace
@@ -221,15 +214,8 @@ QWidget* StyleAttributesView::shoppingPage() {
 QPushButton* StyleAttributesView::colourButton(const QString& text,
                                                std::function<int32_t()> get,
                                                std::function<void(int32_t)> set) {
-  auto* button = new QPushButton(text);
-  showColour(*button, get());
-  connect(button, &QPushButton::clicked, this, [this, button, text, get, set] {
-    const QColor picked = QColorDialog::getColor(toQColor(get()), this, QString(text).remove('&').remove("..."));
-    if (!picked.isValid()) return;
-    set(fromQColor(picked));
-    showColour(*button, get());
-    showSamples();
-  });
+  auto* button = new ColourButton(text, std::move(get), std::move(set));
+  connect(button, &ColourButton::changed, this, &StyleAttributesView::showSamples);
   return button;
 }
 

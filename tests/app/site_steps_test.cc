@@ -115,6 +115,40 @@ TEST_F(SiteStepsTest, CustomizeSiteAnnouncesEveryAddAndRemove) {
   EXPECT_EQ(changes, 3);
 }
 
+TEST_F(SiteStepsTest, PageLayoutChecksLabelsAndKeepsOnePictureChoice) {
+  doc_.m_pPageData->addPages(kHomePageType, 1);
+  doc_.m_pPageData->addPages(kInfoPageType, 2);
+  PageLayoutStep step(app_);
+  ASSERT_EQ(step.selectedPage, 0u);
+  int changes = 0;
+  step.subscribe([&changes] { ++changes; });
+  EXPECT_FALSE(step.setLabel("SHOP"));
+  EXPECT_FALSE(step.setLabel("Home#1"));
+  EXPECT_EQ(step.pages.at(0).getLabel(), "Home");
+  EXPECT_TRUE(step.setLabel("Info")) << "another page's label is refused only on leaving";
+  EXPECT_FALSE(step.selectPage(1));
+  EXPECT_FALSE(step.accept());
+  EXPECT_TRUE(step.setLabel("Welcome"));
+  EXPECT_TRUE(step.selectPage(1));
+  EXPECT_TRUE(step.accept());
+  EXPECT_EQ(changes, 3);
+  const std::string taken =
+      "Sorry, the Page Label \"Info\" is being used by another page.\nPlease, choose another "
+      "label before continuing.";
+  ASSERT_EQ(prompter_.texts().size(), 4u);
+  EXPECT_NE(prompter_.texts()[0].find("reserved labels"), std::string::npos);
+  EXPECT_NE(prompter_.texts()[1].find("may not include"), std::string::npos);
+  EXPECT_EQ(prompter_.texts()[2], taken);
+  EXPECT_EQ(prompter_.texts()[3], taken);
+
+  auto& page = dynamic_cast<CFullPage&>(step.pages.at(0));
+  PageLayoutStep::setPagePicture(page, PageLayoutStep::PagePicture::kNone);
+  EXPECT_EQ(page.useDefaultImage, 0);
+  EXPECT_EQ(PageLayoutStep::pagePicture(page), PageLayoutStep::PagePicture::kNone);
+  PageLayoutStep::setPagePicture(page, PageLayoutStep::PagePicture::kStyleDefault);
+  EXPECT_EQ(page.noImage, 0);
+}
+
 TEST_F(SiteStepsTest, PageLayoutEditsTheOrderFormsExtraFieldsOnItsCopy) {
   doc_.m_pPageData->addPages(kProductPagesGroup, 1);
   PageLayoutStep step(app_);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -88,9 +89,22 @@ bool hasLabel(QWidget& window, const QString& text) {
 }
 
 ModalDriver::Action inOrder(std::vector<ModalDriver::Action> steps) {
-  auto next = std::make_shared<size_t>(0);
-  return [steps = std::move(steps), next](QWidget& window) {
-    if (*next < steps.size()) steps[(*next)++](window);
+  struct Progress {
+    std::vector<ModalDriver::Action> steps;
+    size_t next = 0;
+    bool running = false;
+  };
+  auto progress = std::make_shared<Progress>();
+  progress->steps = std::move(steps);
+  return [progress](QWidget& window) {
+    if (progress->running || progress->next >= progress->steps.size()) return;
+    progress->running = true;
+    // Run outside the driver's tick: a message box the step opens waits in
+    // an event loop of its own, in which the driver must answer it.
+    QTimer::singleShot(0, &window, [progress, &window] {
+      progress->steps[progress->next++](window);
+      progress->running = false;
+    });
   };
 }
 

@@ -44,8 +44,9 @@ std::vector<std::string> entriesOf(QWidget& window, const QString& name);
 bool hasLabel(QWidget& window, const QString& text);
 
 // An action that performs `steps` one per call, in order, and then nothing:
-// each step runs at a tick at which its window is the active modal one, so
-// a step that opens another window waits for it to close.
+// each step starts at a tick at which its window is the active modal one
+// (so a step that opens another window waits for it to close) and runs
+// outside the tick, so that the driver answers a message box it opens.
 ModalDriver::Action inOrder(std::vector<ModalDriver::Action> steps);
 
 }  // namespace quorvex::testing

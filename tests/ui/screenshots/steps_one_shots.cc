@@ -3,6 +3,8 @@
 #include "app/address_dialog.h"
 #include "app/command_ids.h"
 #include "app/customize_site_dialog.h"
+#include "app/extra_field_dialog.h"
+#include "app/extra_fields_dialog.h"
 #include "app/keywords_dialog.h"
 #include "app/label_value_dialog.h"
 #include "app/site_location_dialog.h"
@@ -13,6 +15,8 @@
 #include "site/site_template.h"
 #include "ui/address_view.h"
 #include "ui/customize_site_view.h"
+#include "ui/extra_field_view.h"
+#include "ui/extra_fields_view.h"
 #include "ui/keywords_view.h"
 #include "ui/label_value_view.h"
 #include "ui/main_window.h"
@@ -29,7 +33,8 @@ void captureStepsOne(MainWindow& window, const Env& env, const CBrenquilDoc& doc
                                        std::pair{kCmdContact, "Contact Information"},
                                        std::pair{kCmdBusiness, "Business Information"},
                                        std::pair{kCmdSiteType, "Select Type Of Site"},
-                                       std::pair{kCmdStyle, "Choose A Style For Site"}}) {
+                                       std::pair{kCmdStyle, "Choose A Style For Site"},
+                                       std::pair{kCmdPageLayout, "Choose Page Layout"}}) {
     expectShown(title, title);
     window.runCommand(command);
   }
@@ -69,6 +74,18 @@ void captureStepsOne(MainWindow& window, const Env& env, const CBrenquilDoc& doc
   StyleAttributesDialog attributes(*doc.m_pTemplate, env);
   StyleAttributesView attributesView(attributes, noHelp, &window);
   capture(attributesView, "New Style Attributes");
+
+  CExtraOrderField giftNote;
+  giftNote.description = "Gift note";
+  giftNote.identifier = "giftnote";
+  giftNote.maxLength = "200";
+  giftNote.fieldSize = "40";
+  ExtraFieldsDialog extraFields(window, env.prompter(), {giftNote});
+  ExtraFieldsView extraFieldsView(extraFields, noHelp, &window);
+  capture(extraFieldsView, "Order Form Extra Fields");
+  ExtraFieldDialog extraField(env.prompter(), giftNote);
+  ExtraFieldView extraFieldView(extraField, noHelp, &window);
+  capture(extraFieldView, "Add-Edit Extra Field");
 }
 
 }  // namespace quorvex::ui

@@ -1,0 +1,24 @@
+#ifndef QUORVEX_APP_IMAGE_FILE_CHOICE_H_
+#define QUORVEX_APP_IMAGE_FILE_CHOICE_H_
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace quorvex {
+
+struct AppServices;
+
+// Lets the user pick a picture with an open-file dialog titled `title` and
+// the filters "Image Files (GIF, JPEG, BMP, PNG)" and "All Files (*.*)",
+// starting in the folder of the stored path `current` or, when that names
+// no folder, in the folder where an image was last picked in any step. A
+// file that cannot be read gives "I'm sorry, that file does not exist." and
+// the dialog opens again. Returns the chosen file, whose folder becomes the
+// one last used, or nullopt when the user cancelled.
+std::optional<std::filesystem::path> chooseImageFile(AppServices& app, const std::string& title,
+                                                     const std::string& current);
+
+}  // namespace quorvex
+
+#endif  // QUORVEX_APP_IMAGE_FILE_CHOICE_H_

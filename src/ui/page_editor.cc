@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -24,6 +25,7 @@
 #include "site/contact_page.h"
 #include "site/full_page.h"
 #include "site/order_form_page.h"
+#include "site/prod_half_pages.h"
 #include "site/product_page.h"
 #include "site/spec_category_page.h"
 #include "ui/colour_button.h"
@@ -75,36 +77,40 @@ PageEditor::PageEditor(PageLayoutStep& step, CPage& page, QWidget* parent)
 }
 
 void PageEditor::addTexts(QFormLayout& form, CFullPage& page) {
-  const auto lineRow = [&](const QString& label, std::string& text, CFontData& font) {
-    auto* edit = new QLineEdit;
-    bind(*edit, text);
-    auto* row = new QHBoxLayout;
-    row->addWidget(edit, 1);
-    row->addWidget(fontButton(font, QString(label).remove('&').remove(':')));
-    auto* caption = new QLabel(label);
-    caption->setBuddy(edit);
-    form.addRow(caption, row);
-  };
-  const auto blockRow = [&](const QString& label, std::string& text, CFontData& font) {
-    auto* edit = new QPlainTextEdit;
-    bind(*edit, text);
-    edit->setMinimumHeight(70);
-    edit->setTabChangesFocus(true);
-    auto* row = new QHBoxLayout;
-    row->addWidget(edit, 1);
-    auto* fontColumn = new QVBoxLayout;
-    fontColumn->addWidget(fontButton(font, QString(label).remove('&').remove(':')));
-    fontColumn->addStretch();
-    row->addLayout(fontColumn);
-    auto* caption = new QLabel(label);
-    caption->setBuddy(edit);
-    form.addRow(caption, row);
-  };
-  lineRow("Hea&der:", page.header, page.headerFont);
-  lineRow("S&ubheader:", page.subheader, page.subheaderFont);
-  blockRow("Main &Text:", page.mainText, page.mainTextFont);
-  if (page.textBlockCount >= 2) blockRow("Text Block &2:", page.mainText1, page.mainText1Font);
-  if (page.textBlockCount >= 3) blockRow("Text Block &3:", page.mainText2, page.mainText2Font);
+  addLineRow(form, "Hea&der:", page.header, page.headerFont);
+  addLineRow(form, "S&ubheader:", page.subheader, page.subheaderFont);
+  addBlockRow(form, "Main &Text:", page.mainText, page.mainTextFont);
+  if (page.textBlockCount >= 2) addBlockRow(form, "Text Block &2:", page.mainText1, page.mainText1Font);
+  if (page.textBlockCount >= 3) addBlockRow(form, "Text Block &3:", page.mainText2, page.mainText2Font);
+}
+
+void PageEditor::addLineRow(QFormLayout& form, const QString& label, std::string& text,
+                            CFontData& font) {
+  auto* edit = new QLineEdit;
+  bind(*edit, text);
+  auto* row = new QHBoxLayout;
+  row->addWidget(edit, 1);
+  row->addWidget(fontButton(font, QString(label).remove('&').remove(':')));
+  auto* caption = new QLabel(label);
+  caption->setBuddy(edit);
+  form.addRow(caption, row);
+}
+
+void PageEditor::addBlockRow(QFormLayout& form, const QString& label, std::string& text,
+                             CFontData& font) {
+  auto* edit = new QPlainTextEdit;
+  bind(*edit, text);
+  edit->setMinimumHeight(70);
+  edit->setTabChangesFocus(true);
+  auto* fontColumn = new QVBoxLayout;
+  fontColumn->addWidget(fontButton(font, QString(label).remove('&').remove(':')));
+  fontColumn->addStretch();
+  auto* row = new QHBoxLayout;
+  row->addWidget(edit, 1);
+  row->addLayout(fontColumn);
+  auto* caption = new QLabel(label);
+  caption->setBuddy(edit);
+  form.addRow(caption, row);
 }
 
 QWidget* PageEditor::fontButton(CFontData& font, const QString& what) {
@@ -298,9 +304,45 @@ QWidget* PageEditor::productGroup(CProductPage& page) {
     ++cell;
   }
   form->addRow("Show:", shown);
+
+  const std::pair<const char*, int32_t CProductPage::*> kLinks[] = {
+      {"Text link", &CProductPage::linkOnText},
+      {"Part number", &CProductPage::linkOnPartNumber},
+      {"Picture", &CProductPage::linkOnImage},
+      {"Price", &CProductPage::linkOnPrice},
+      {"Description", &CProductPage::linkOnDescription},
+      {"Added description", &CProductPage::linkOnAddedDescription},
+      {"Weight", &CProductPage::linkOnWeight}};
+  auto* links = new QGridLayout;
+  cell = 0;
+  for (const auto& [text, flag] : kLinks) {
+    auto* box = new QCheckBox(text);
+    bind(*box, page.*flag);
+    links->addWidget(box, cell / 3, cell % 3);
+    ++cell;
+  }
+  form->addRow("Links to the\nitem's page:", links);
   addTextRow(*form, "More info link:", page.linkText);
   addTextRow(*form, "Previous link:", page.previousLinkText);
   addTextRow(*form, "Next link:", page.nextLinkText);
+  auto* subPages = new QTabWidget;
+  const std::pair<const char*, CProdHalfPages*> kSubPages[] = {
+      {"Categories", &page.categoryPage},
+      {"Featured Items", &page.featuredPage},
+      {"Search", &page.searchPage}};
+  for (const auto& [title, subPage] : kSubPages) {
+    auto* subForm = new QFormLayout;
+    auto* linked = new QCheckBox("Show links to this page");
+    bind(*linked, subPage->linksEnabled);
+    subForm->addRow(linked);
+    addLineRow(*subForm, "Header:", subPage->header, subPage->headerFont);
+    addBlockRow(*subForm, "Text:", subPage->bodyText, subPage->bodyFont);
+    auto* tab = new QWidget;
+    tab->setLayout(subForm);
+    subPages->addTab(tab, title);
+  }
+  form->addRow("Sub-pages:", subPages);
+
   auto* group = new QGroupBox("Product Display");
   group->setLayout(form);
   return group;

@@ -2,6 +2,7 @@
 #define QUORVEX_UI_PAGE_EDITOR_H_
 
 #include <QWidget>
+#include <string>
 
 class QButtonGroup;
 class QFormLayout;
@@ -39,6 +40,10 @@ class PageEditor : public QWidget {
 
  private:
   void addTexts(QFormLayout& form, CFullPage& page);
+  // Adds a row of one line of text, or of a text block, with the buttons of
+  // its font.
+  void addLineRow(QFormLayout& form, const QString& label, std::string& text, CFontData& font);
+  void addBlockRow(QFormLayout& form, const QString& label, std::string& text, CFontData& font);
   QWidget* pictureGroup(CFullPage& page);
   QWidget* appearanceGroup();
   QWidget* contactGroup(CContactPage& page);

@@ -183,19 +183,43 @@ QWidget* StyleAttributesView::shoppingPage() {
     int32_t CTemplate::*drawText;
   } kButtons[] = {
       {"Buy:", &CTemplate::def_buy_img, &CTemplate::buy_text, &CTemplate::buy_drawtext},
+      {"Buy, pressed:", &CTemplate::on_buy_img, &CTemplate::buy_text, &CTemplate::buyon_drawtext},
       {"Continue:", &CTemplate::def_continue_img, &CTemplate::continue_text,
        &CTemplate::continue_drawtext},
+      {"Continue, pressed:", &CTemplate::on_continue_img, &CTemplate::continue_text,
+       &CTemplate::continueon_drawtext},
       {"Submit:", &CTemplate::def_submit_img, &CTemplate::submit_text,
        &CTemplate::submit_drawtext},
+      {"Submit, pressed:", &CTemplate::on_submit_img, &CTemplate::submit_text,
+       &CTemplate::submiton_drawtext},
       {"View cart:", &CTemplate::def_view_img, &CTemplate::view_text, &CTemplate::view_drawtext},
+      {"View cart, pressed:", &CTemplate::on_view_img, &CTemplate::view_text,
+       &CTemplate::viewon_drawtext},
+      {"Delete:", &CTemplate::def_delete_img, &CTemplate::delete_text,
+       &CTemplate::delete_drawtext},
+      {"Minus:", &CTemplate::def_minus_img, &CTemplate::minus_text, &CTemplate::minus_drawtext},
+      {"Plus:", &CTemplate::def_plus_img, &CTemplate::plus_text, &CTemplate::plus_drawtext},
+      {"Empty cart:", &CTemplate::empty_cart_img, &CTemplate::empty_cart_text,
+       &CTemplate::empty_cart_drawtext},
+      {"Full cart:", &CTemplate::full_cart_img, &CTemplate::full_cart_text,
+       &CTemplate::full_cart_drawtext},
   };
   int row = 1;
+  const std::string* shownText = nullptr;
   for (const auto& button : kButtons) {
     auto* picture = new QLineEdit;
     bind(*picture, style.*button.picture);
     picture->setMinimumWidth(260);
-    auto* text = new QLineEdit;
-    bind(*text, style.*button.text);
+    // A pressed button carries the text of its normal one, edited there.
+    QWidget* text = nullptr;
+    if (&(style.*button.text) == shownText) {
+      text = new QLabel("(as above)");
+    } else {
+      auto* edit = new QLineEdit;
+      bind(*edit, style.*button.text);
+      text = edit;
+      shownText = &(style.*button.text);
+    }
     auto* draw = new QCheckBox("Draw text");
     bind(*draw, style.*button.drawText);
     grid->addWidget(new QLabel(button.label), row, 0);

@@ -1,5 +1,9 @@
 #include "screenshots/steps_one_shots.h"
 
+#include <QApplication>
+#include <QListWidget>
+#include <QTimer>
+
 #include "app/address_dialog.h"
 #include "app/command_ids.h"
 #include "app/customize_site_dialog.h"
@@ -39,6 +43,18 @@ void captureStepsOne(MainWindow& window, const Env& env, const CBrenquilDoc& doc
     window.runCommand(command);
   }
   const auto noHelp = [] {};
+
+  // The page layout again, showing the product page's editor.
+  QTimer::singleShot(300, [&capture] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr) return;
+    auto* pages = dialog->findChild<QListWidget*>();
+    const QList<QListWidgetItem*> product = pages->findItems("Product", Qt::MatchExactly);
+    if (!product.isEmpty()) pages->setCurrentItem(product.front());
+    dialog->resize(900, 900);
+    capture(*dialog, "Choose Page Layout - Product Page");
+  });
+  window.runCommand(kCmdPageLayout);
 
   AddressDialog address(env.prompter());
   address.address.line1 = "1200 Pearl Street";

@@ -7,6 +7,7 @@
 
 namespace quorvex {
 
+class DialogHost;
 class Prompter;
 
 // "Current Site Location": where the existing site of the add-on template
@@ -15,11 +16,17 @@ class SiteLocationDialog : public DialogModel {
  public:
   void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
 
-  // Starts from the location held by `site`, which receives it on OK. `site`
-  // and `prompter` must outlive the dialog.
-  SiteLocationDialog(CSiteTemplate& site, Prompter& prompter);
+  // Starts from the location held by `site`, which receives it on OK. `site`,
+  // `host` and `prompter` must outlive the dialog.
+  SiteLocationDialog(CSiteTemplate& site, DialogHost& host, Prompter& prompter);
 
   AddOnLocation location;
+
+  // Browse: lets the user pick the index page with an open-file dialog
+  // ("HTML Files (*.htm;*.html)", "All Files (*.*)") that starts in the
+  // folder of the path given so far; a choice becomes the index path and
+  // the listeners are notified.
+  void browse();
 
   // The checks of AddOnLocation::accept(); on success `site` takes the
   // location.
@@ -27,6 +34,7 @@ class SiteLocationDialog : public DialogModel {
 
  private:
   CSiteTemplate& site_;
+  DialogHost& host_;
   Prompter& prompter_;
 };
 

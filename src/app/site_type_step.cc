@@ -32,7 +32,7 @@ void SiteTypeStep::customize() {
 }
 
 bool SiteTypeStep::setLocation() {
-  SiteLocationDialog dialog(choice_.site(), app_.env.prompter());
+  SiteLocationDialog dialog(choice_.site(), app_.frontEnd, app_.env.prompter());
   return app_.frontEnd.runDialog(dialog) != DialogResult::kCancel;
 }
 

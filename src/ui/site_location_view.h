@@ -5,6 +5,8 @@
 
 #include "ui/model_dialog.h"
 
+class QLineEdit;
+
 namespace quorvex {
 class SiteLocationDialog;
 }
@@ -18,6 +20,13 @@ class SiteLocationView : public ModelDialog {
  public:
   // `model` and `help` must outlive the dialog.
   SiteLocationView(SiteLocationDialog& model, std::function<void()> help, QWidget* parent);
+
+ protected:
+  void showModel() override;
+
+ private:
+  SiteLocationDialog& model_;
+  QLineEdit* indexPath_;
 };
 
 }  // namespace quorvex::ui

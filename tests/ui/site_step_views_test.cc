@@ -1,12 +1,15 @@
 // The site type and style steps' dialogs, driven through their widgets
 // from the menus.
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
 #include "app/command_ids.h"
 #include "app/document_lifecycle.h"
 #include "site/page_data.h"
+#include "site/site_template.h"
 #include "ui/sample_app_fixture.h"
 #include "ui/widget_actions.h"
 
@@ -64,6 +67,35 @@ TEST_F(SiteStepViewsTest, SiteTypeChoosesAndCustomizesTemplates) {
   EXPECT_EQ(shownPages.back(), "Coupon Page");
   EXPECT_TRUE(doc().m_pPageData->hasCouponPage());
   EXPECT_TRUE(std::filesystem::exists(home() / "Site Templates" / "Trail Shop"));
+}
+
+TEST_F(SiteStepViewsTest, TheAddOnSiteTakesTheLocationBrowsedFor) {
+  const std::filesystem::path index = home_.write("OldSite/index.html", "<html></html>\n");
+  QString shownPath;
+  driver_.on("Select Type Of Site", inOrder({[](QWidget& w) {
+                                               selectIn(w, "&Type of Site:",
+                                                        "Just add commerce to my site");
+                                               click(w, "Current Site &Location...");
+                                             },
+                                             [](QWidget& w) { click(w, "&Close"); }}));
+  driver_.on("Current Site Location",
+             inOrder({[](QWidget& w) { click(w, "&Browse..."); },
+                      [&shownPath](QWidget& w) {
+                        shownPath = w.findChildren<QLineEdit*>().front()->text();
+                        typeInto(w, "&Rename it to:", "oldhome.html");
+                        click(w, "OK");
+                      }}));
+  driver_.on("QFileDialog", [&index](QWidget& dialog) {
+    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(index));
+    static_cast<QDialog&>(dialog).accept();
+  });
+  run(kCmdSiteType);
+  EXPECT_EQ(shownPath.toStdString(), index.string());
+  const CSiteTemplate& site = *doc().m_pSiteTemplate;
+  EXPECT_EQ(site.currentName, "Just add commerce to my site");
+  EXPECT_EQ(site.existingIndexName, "index.html");
+  EXPECT_EQ(site.oldIndexName, "oldhome.html");
+  EXPECT_EQ(site.locationConfirmed, 1);
 }
 
 TEST_F(SiteStepViewsTest, StyleChoosesCustomizesAndPreviewsStyles) {

@@ -103,7 +103,10 @@ ModalDriver::Action inOrder(std::vector<ModalDriver::Action> steps) {
     // an event loop of its own, in which the driver must answer it.
     QTimer::singleShot(0, &window, [progress, &window] {
       progress->steps[progress->next++](window);
-      progress->running = false;
+      // The next step waits until the clicks this one queued have happened
+      // (queued calls run in order): a window they open is then shown.
+      QMetaObject::invokeMethod(
+          qApp, [progress] { progress->running = false; }, Qt::QueuedConnection);
     });
   };
 }

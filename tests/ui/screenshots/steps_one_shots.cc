@@ -82,7 +82,7 @@ void captureStepsOne(MainWindow& window, const Env& env, const CBrenquilDoc& doc
   CustomizeSiteView customizeView(customize, noHelp, &window);
   capture(customizeView, "Customize Site Template");
   CSiteTemplate addOn;
-  SiteLocationDialog location(addOn, env.prompter());
+  SiteLocationDialog location(addOn, window, env.prompter());
   location.location.indexPath = "/home/jane/www/index.html";
   SiteLocationView locationView(location, noHelp, &window);
   capture(locationView, "Current Site Location");

@@ -8,7 +8,8 @@
 namespace quorvex {
 
 ChargeDialog::ChargeDialog(Prompter& prompter, const CShippingType& type, size_t following,
-                           std::string basisName, std::string lowerBound, bool andUp)
+                           std::string basisName, std::string lowerBound, bool andUp,
+                           std::string currencySymbol)
     : DialogModel("Edit Shipping Charge"),
       limit(andUp ? CShippingType::kAndUp : ""),
       prompter_(prompter),
@@ -16,7 +17,8 @@ ChargeDialog::ChargeDialog(Prompter& prompter, const CShippingType& type, size_t
       following_(following),
       basisName_(std::move(basisName)),
       lowerBound_(std::move(lowerBound)),
-      andUp_(andUp) {}
+      andUp_(andUp),
+      currencySymbol_(std::move(currencySymbol)) {}
 
 std::string ChargeDialog::basisText() const { return "Shipping Based On " + basisName_; }
 

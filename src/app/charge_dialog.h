@@ -20,13 +20,16 @@ class ChargeDialog : public DialogModel {
   // Edits a range of `type` whose range `following` is the one that will
   // come after it; `lowerBound` is the limit of the range before ("0" for
   // the first). `andUp` is set for the last range, whose limit stays
-  // "And Up". `type` and `prompter` must outlive the dialog.
+  // "And Up". The charge is in the currency `currencySymbol`. `type` and
+  // `prompter` must outlive the dialog.
   ChargeDialog(Prompter& prompter, const CShippingType& type, size_t following,
-               std::string basisName, std::string lowerBound, bool andUp);
+               std::string basisName, std::string lowerBound, bool andUp,
+               std::string currencySymbol);
 
   // "Shipping Based On " followed by the basis name.
   std::string basisText() const;
   const std::string& lowerBound() const { return lowerBound_; }
+  const std::string& currencySymbol() const { return currencySymbol_; }
   // The last range has no limit of its own to edit.
   bool limitEditable() const { return !andUp_; }
 
@@ -44,6 +47,7 @@ class ChargeDialog : public DialogModel {
   std::string basisName_;
   std::string lowerBound_;
   bool andUp_;
+  std::string currencySymbol_;
 };
 
 }  // namespace quorvex

@@ -33,7 +33,7 @@ void ShippingStep::runTypeDialog(CShippingType type, std::optional<size_t> edite
   Prompter& prompter = app_.env.prompter();
   ShippingTypeDialog dialog(app_.frontEnd, prompter, std::move(type), shipping.basedOn,
                             currencySymbol_);
-  runUntilTaken(app_.frontEnd, prompter, dialog, [&] {
+  const bool taken = runUntilTaken(app_.frontEnd, prompter, dialog, [&] {
     Status status = shipping.checkTypeLabel(dialog.type.label, edited);
     if (!status.ok()) return status;
     if (edited) {
@@ -43,6 +43,7 @@ void ShippingStep::runTypeDialog(CShippingType type, std::optional<size_t> edite
     }
     return status;
   });
+  if (taken) notifyChanged();
 }
 
 void ShippingStep::deleteType() {
@@ -54,6 +55,7 @@ void ShippingStep::deleteType() {
   shipping.shippingTypes.erase(shipping.shippingTypes.begin() +
                                static_cast<std::ptrdiff_t>(*selectedType));
   selectedType.reset();
+  notifyChanged();
 }
 
 void ShippingStep::apply() { *app_.doc.m_pShipping = shipping; }

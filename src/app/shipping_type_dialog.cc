@@ -25,6 +25,8 @@ ShippingTypeDialog::ShippingTypeDialog(DialogHost& host, Prompter& prompter,
       basedOn_(basedOn),
       currencySymbol_(std::move(currencySymbol)) {}
 
+bool ShippingTypeDialog::flatRate() const { return basedOn_ == CShipping::kFlatRate; }
+
 std::array<std::string, 2> ShippingTypeDialog::headerCells() const {
   return {shippingBasisName(basedOn_), "Charge"};
 }
@@ -48,9 +50,10 @@ void ShippingTypeDialog::insertCharge() {
   }
   const size_t row = *selectedRow;
   ChargeDialog dialog(prompter_, type, row, shippingBasisName(basedOn_), lowerBoundOf(row),
-                      /*andUp=*/false);
+                      /*andUp=*/false, currencySymbol_);
   if (host_.runDialog(dialog) == DialogResult::kCancel) return;
   type.insertRangeOver(row, {dialog.limit, dialog.charge});
+  notifyChanged();
 }
 
 void ShippingTypeDialog::editCharge() {
@@ -61,11 +64,12 @@ void ShippingTypeDialog::editCharge() {
   const size_t row = *selectedRow;
   const bool andUp = type.upperLimits[row] == CShippingType::kAndUp;
   ChargeDialog dialog(prompter_, type, row + 1, shippingBasisName(basedOn_), lowerBoundOf(row),
-                      andUp);
+                      andUp, currencySymbol_);
   dialog.limit = type.upperLimits[row];
   dialog.charge = type.charges[row];
   if (host_.runDialog(dialog) == DialogResult::kCancel) return;
   type.replaceRangeOver(row, {dialog.limit, dialog.charge});
+  notifyChanged();
 }
 
 void ShippingTypeDialog::deleteCharge() {
@@ -79,6 +83,7 @@ void ShippingTypeDialog::deleteCharge() {
   }
   type.removeRange(*selectedRow);
   selectedRow.reset();
+  notifyChanged();
 }
 
 }  // namespace quorvex

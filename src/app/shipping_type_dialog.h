@@ -36,6 +36,8 @@ class ShippingTypeDialog : public DialogModel {
   std::optional<size_t> selectedRow;
 
   const std::string& currencySymbol() const { return currencySymbol_; }
+  // A flat-rate type has a flat rate instead of a charge table.
+  bool flatRate() const;
 
   // The header cells of the charge table: the basis name and "Charge".
   std::array<std::string, 2> headerCells() const;

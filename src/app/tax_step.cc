@@ -218,6 +218,7 @@ void TaxStep::store(const TaxEntry& entry, const std::optional<TaxEntry>& origin
     }
   }
   selection.reset();
+  notifyChanged();
 }
 
 void TaxStep::removeSelected() {
@@ -238,6 +239,7 @@ void TaxStep::remove() {
   }
   removeSelected();
   selection.reset();
+  notifyChanged();
 }
 
 void TaxStep::apply() { *app_.doc.m_pTax = tax; }

@@ -5,6 +5,7 @@
 
 #include "app/address_dialog.h"
 #include "app/business_step.h"
+#include "app/charge_dialog.h"
 #include "app/command_dispatcher.h"
 #include "app/contact_step.h"
 #include "app/customize_site_dialog.h"
@@ -20,9 +21,14 @@
 #include "app/terms_dialog.h"
 #include "app/dialog_model_visitor.h"
 #include "app/save_site_dialog.h"
+#include "app/shipping_step.h"
+#include "app/shipping_type_dialog.h"
+#include "app/tax_rate_dialog.h"
+#include "app/tax_step.h"
 #include "platform/prompter.h"
 #include "ui/address_view.h"
 #include "ui/business_step_view.h"
+#include "ui/charge_view.h"
 #include "ui/contact_step_view.h"
 #include "ui/customize_site_view.h"
 #include "ui/extra_field_view.h"
@@ -32,10 +38,14 @@
 #include "ui/location_step_view.h"
 #include "ui/page_layout_step_view.h"
 #include "ui/save_site_choice_dialog.h"
+#include "ui/shipping_type_view.h"
+#include "ui/shipping_view.h"
 #include "ui/site_location_view.h"
 #include "ui/site_type_step_view.h"
 #include "ui/style_attributes_view.h"
 #include "ui/style_step_view.h"
+#include "ui/tax_rate_view.h"
+#include "ui/tax_settings_view.h"
 #include "ui/terms_view.h"
 
 namespace quorvex::ui {
@@ -106,6 +116,11 @@ class ViewFinder : public ViewsNotYetAvailable {
 
   // The product, coupon, tax, shipping, order and server steps and their
   // dialogs.
+  void visit(TaxStep& model) override { show<TaxSettingsView>(model); }
+  void visit(TaxRateDialog& model) override { show<TaxRateView>(model); }
+  void visit(ShippingStep& model) override { show<ShippingView>(model); }
+  void visit(ShippingTypeDialog& model) override { show<ShippingTypeView>(model); }
+  void visit(ChargeDialog& model) override { show<ChargeView>(model); }
 
  private:
   // Shows `model` in a View (a ModelDialog) with the model's help.

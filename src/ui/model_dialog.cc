@@ -48,7 +48,10 @@ ModelDialog::ModelDialog(DialogModel& model, Buttons buttons, std::function<void
 ModelDialog::~ModelDialog() { model_.unsubscribe(subscription_); }
 
 void ModelDialog::end(DialogResult result) {
-  if (!model_.accept()) return;
+  if (!model_.accept()) {
+    refused();
+    return;
+  }
   result_ = result;
   accept();
 }

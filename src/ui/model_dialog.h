@@ -44,6 +44,9 @@ class ModelDialog : public QDialog {
 
   // Shows the model's values again after the model announced a change.
   virtual void showModel() {}
+  // Called when model.accept() kept the dialog open (the model has said
+  // why); a view may move the focus to the field at fault.
+  virtual void refused() {}
 
  private:
   void end(DialogResult result);

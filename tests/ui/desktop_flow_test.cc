@@ -17,34 +17,20 @@
 #include "support/temp_dir.h"
 #include "ui/desktop_app.h"
 #include "ui/modal_driver.h"
+#include "ui/widget_actions.h"
 #include "ui/navigator.h"
 
 namespace quorvex::ui {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::click;
 using testing::FtpServer;
+using testing::hasLabel;
 using testing::kSampleCompany;
 using testing::ModalDriver;
 using testing::TempDir;
 using testing::waitUntil;
-
-// Clicks the button of `window` whose text is `text`.
-void click(QWidget& window, const QString& text) {
-  for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-    if (button->text() == text && button->isEnabled()) {
-      QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
-      return;
-    }
-  }
-}
-
-bool hasLabel(QWidget& window, const QString& text) {
-  for (QLabel* label : window.findChildren<QLabel*>()) {
-    if (label->text() == text) return true;
-  }
-  return false;
-}
 
 // The build choice: locally only (as it opens), without opening a browser.
 void buildLocallyWithoutViewing(QWidget& dialog) {
@@ -90,10 +76,10 @@ TEST_F(DesktopFlowTest, SaveBuildAndPublishThroughTheMenus) {
 
   // A step whose dialog this version lacks: the navigator follows the step,
   // the user is told, nothing changes.
-  run(app, kCmdTax);
-  EXPECT_EQ(window.navigator()->currentPage(), 3);
+  run(app, kCmdProductList);
+  EXPECT_EQ(window.navigator()->currentPage(), 2);
   ASSERT_FALSE(driver_.messages.empty());
-  EXPECT_NE(driver_.messages.back().find("\"Tax Settings\" is not yet available"),
+  EXPECT_NE(driver_.messages.back().find("\"Create Or Import Product List\" is not yet available"),
             std::string::npos);
   EXPECT_FALSE(app.lifecycle().modified());
 

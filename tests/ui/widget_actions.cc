@@ -9,16 +9,29 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace quorvex::testing {
 
+namespace {
+
+// The clicks made and not yet delivered. A step of inOrder() waits for
+// them: the window a click opens must be up before the next step looks.
+int pendingClicks = 0;
+
+}  // namespace
+
 void click(QWidget& window, const QString& text) {
   for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
     if (button->text() == text && button->isEnabled()) {
-      QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
+      ++pendingClicks;
+      QTimer::singleShot(0, qApp, [button = QPointer<QAbstractButton>(button)] {
+        --pendingClicks;
+        if (button != nullptr) button->click();
+      });
       return;
     }
   }
@@ -97,7 +110,9 @@ ModalDriver::Action inOrder(std::vector<ModalDriver::Action> steps) {
   auto progress = std::make_shared<Progress>();
   progress->steps = std::move(steps);
   return [progress](QWidget& window) {
-    if (progress->running || progress->next >= progress->steps.size()) return;
+    if (progress->running || pendingClicks > 0 || progress->next >= progress->steps.size()) {
+      return;
+    }
     progress->running = true;
     // Run outside the driver's tick: a message box the step opens waits in
     // an event loop of its own, in which the driver must answer it.

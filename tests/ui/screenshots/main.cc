@@ -29,6 +29,7 @@
 #include "ui/publish_dialog.h"
 #include "ui/sales_log_viewer.h"
 #include "ui/save_site_choice_dialog.h"
+#include "screenshots/commerce_step_shots.h"
 #include "screenshots/steps_one_shots.h"
 
 namespace fs = std::filesystem;
@@ -220,11 +221,16 @@ int main(int argc, char** argv) {
       [&saver](const QString& title, const QString& name) { saver.expect(title, name, true); },
       capture);
 
+  captureCommerceSteps(
+      window, app.env(),
+      [&saver](const QString& title, const QString& name) { saver.expect(title, name, true); },
+      capture);
+
   // The About box and a message, as the commands show them.
   saver.expect("About Quorvex", "About Quorvex", true);
   window.runCommand(kCmdAbout);
   saver.expect("Quorvex", "Message - step not yet available", true);
-  window.runCommand(kCmdTax);
+  window.runCommand(kCmdProductList);
   app.lifecycle().setModified(false);
   fs::remove_all(home);
   return 0;

@@ -162,7 +162,9 @@ for item in source['products']:
                quoted(item['weight']), item['category'], quoted(item['salesDescription']),
                quoted('http://'), quoted('Sample\\Pictures\\' + name),
                '2', '1' if item['ownPage'] else '0', '0', '0' if item['featured'] else '1',
-               quoted(''), quoted(''), '0', '2', '1']
+               quoted(''), quoted(''), '0', '2', '1',
+               # The Colour feature: one character per option, 1 when offered.
+               item.get('colours', '000')]
     lines.append(','.join(columns))
 logo(os.path.join(pictures, 'logo.png'))
 

@@ -54,13 +54,24 @@ function fillCatalogue(items, first, name) {
 // The category links and the display style's Previous and Next links:
 // category `name` ('' for all items, 'featured' for the featured ones) from
 // item number `first`.
+// The pages of a search's results go by the name `searchResults` (as the
+// search page names them) instead of a category, and show the items found
+// for `searchWords`.
+var searchResults = '#search';
+var searchWords = '';
+// The items found for `words`, which the following pages of results show.
+function foundItems(words) {
+  searchWords = words || '';
+  return searchItems(searchWords);
+}
 function show(name, first) {
-  var items = name == 'featured' ? featuredItems() : name ? itemsInCategory(name) : allItems();
+  var items = name == searchResults ? searchItems(searchWords) :
+              name == 'featured' ? featuredItems() : name ? itemsInCategory(name) : allItems();
   fillCatalogue(items, parseInt(first, 10) || 0, name);
 }
 function search(words) {
   searched = 1;
-  fillCatalogue(searchItems(words || ''), 0, '');
+  fillCatalogue(foundItems(words), 0, searchResults);
   return false;
 }
 
@@ -94,7 +105,8 @@ cart.load = function () {
     for (var i = 0; i < saved.lines.length; i++) {
       var line = saved.lines[i];
       if (product[line.part] && line.quantity > 0) {
-        cart.lines.push({ part: line.part, quantity: Math.min(9999, line.quantity | 0) });
+        cart.lines.push({ part: line.part, quantity: Math.min(9999, line.quantity | 0),
+                          features: line.features || {} });
       }
     }
   }
@@ -127,21 +139,78 @@ cart.showIn = function (doc) {
   var summary = doc.getElementById('orderSummary');
   if (summary) summary.innerHTML = cart.html(true);
 };
+// ---- Features: the choices a product offers (productFeatures). ----
+function isCustomerInput(feature) {
+  return feature[1] == 'User Input';
+}
+// The choice of one feature of a product as the catalogue shows it: a list
+// of its options, or a text box for a text the visitor types.
+function featureChoiceHtml(partNumber, feature) {
+  var name = feature[0];
+  var data = ' class="featureChoice" data-part="' + escapeHtml(partNumber) + '" data-feature="' +
+             escapeHtml(name) + '"';
+  var control;
+  if (isCustomerInput(feature)) {
+    var size = parseInt(feature[2], 10) || 80;
+    control = '<input type="text"' + data + ' maxlength="' + size + '" size="' +
+              Math.min(size, 30) + '">';
+  } else {
+    control = '<select' + data + '>';
+    for (var i = 1; i < feature.length; i++) {
+      control += '<option>' + escapeHtml(feature[i]) + '</option>';
+    }
+    control += '</select>';
+  }
+  return '<label class="feature">' + escapeHtml(name) + ' ' + control + '</label> ';
+}
+// The visitor's choices for `partNumber` on the main page, by feature name,
+// or null when a typed text is missing (the visitor is told at its box). A
+// list not shown on the page takes its first option.
+function chosenFeatures(partNumber) {
+  var features = productFeatures[partNumber] || [];
+  var page = mainPage();
+  var controls = page && page.document ? page.document.querySelectorAll('.featureChoice') : [];
+  var chosen = {};
+  for (var f = 0; f < features.length; f++) {
+    var feature = features[f];
+    var control = null;
+    for (var c = 0; c < controls.length && !control; c++) {
+      var data = controls[c].dataset;
+      if (data.part == partNumber && data.feature == feature[0]) control = controls[c];
+    }
+    var value = control ? control.value.trim() : isCustomerInput(feature) ? '' : feature[1];
+    if (!value) {
+      cart.announce('Please enter the ' + feature[0] + ' of ' + product[partNumber].desc + '.');
+      if (control) control.focus();
+      return null;
+    }
+    chosen[feature[0]] = value;
+  }
+  return chosen;
+}
+function sameFeatures(a, b) {
+  return JSON.stringify(a || {}) == JSON.stringify(b || {});
+}
+// Puts one of `partNumber`, with the features the visitor chose, into the
+// cart: a line per distinct choice.
 function buy(partNumber) {
   if (!product[partNumber]) return;
-  var line = cart.find(partNumber);
+  var features = chosenFeatures(partNumber);
+  if (!features) return;
+  var line = cart.find(partNumber, features);
   if (line) {
     line.quantity = Math.min(9999, line.quantity + 1);
   } else {
-    cart.lines.push({ part: partNumber, quantity: 1 });
+    cart.lines.push({ part: partNumber, quantity: 1, features: features });
   }
   cart.changed();
   cart.announce(product[partNumber].desc + ' is in your cart.');
   if (buyOpensCart) view();
 }
-cart.find = function (partNumber) {
+cart.find = function (partNumber, features) {
   for (var i = 0; i < cart.lines.length; i++) {
-    if (cart.lines[i].part == partNumber) return cart.lines[i];
+    var line = cart.lines[i];
+    if (line.part == partNumber && sameFeatures(line.features, features)) return line;
   }
   return null;
 };
@@ -305,6 +374,15 @@ function shippingChoices() {
   }
   return choices;
 }
+// The chosen features of a cart line, one "name: option" each.
+function featuresHtml(features) {
+  var html = '';
+  for (var name in features) {
+    html += '<br><small class="features">' + escapeHtml(name) + ': ' +
+            escapeHtml(features[name]) + '</small>';
+  }
+  return html;
+}
 cart.html = function (summary) {
   if (cart.lines.length == 0) {
     return '<p class="note">Your cart is empty.</p>';
@@ -319,7 +397,8 @@ cart.html = function (summary) {
         line.quantity + '</span> <button type="button" class="qty" aria-label="One more ' +
         escapeHtml(item.desc) + '" onclick="shop.cart.plus(' + i + ')">+</button>';
     rows += '<tr class="line"><td data-label="Item"><span class="desc">' + escapeHtml(item.desc) +
-            '</span><br><small>Item ' + escapeHtml(item.prodNum) + '</small></td>' +
+            '</span><br><small>Item ' + escapeHtml(item.prodNum) + '</small>' +
+            featuresHtml(line.features) + '</td>' +
             '<td data-label="Price" class="num">' + money(cents(item.pri)) + '</td>' +
             '<td data-label="Quantity" class="num">' + quantity + '</td>' +
             '<td data-label="Total" class="num lineTotal">' +
@@ -432,7 +511,8 @@ function orderOf(form) {
   if (cart.needsShipping() && shippingInfo.length > 0) order.shippingType = cart.shippingType;
   for (var i = 0; i < cart.lines.length; i++) {
     var line = cart.lines[i];
-    order.items.push({ part: line.part, quantity: line.quantity, price: product[line.part].pri });
+    order.items.push({ part: line.part, quantity: line.quantity, price: product[line.part].pri,
+                       options: line.features || {} });
   }
   var extras = form.ownerDocument.getElementById('extraFields');
   var inputs = extras ? extras.getElementsByTagName('input') : [];

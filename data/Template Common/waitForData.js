@@ -24,12 +24,14 @@ function withShopData(show, missing, tries) {
     setTimeout(function () { withShopData(show, missing, tries + 1); }, 100);
   }
 }
-// Fills the element "catalogue" with the items select(shop) returns.
-function showCatalogue(select) {
+// Fills the element "catalogue" with the first page of the items
+// select(shop) returns; its Previous and Next links page through the
+// category `name` (shop.show(); all items when there is none).
+function showCatalogue(select, name) {
   var box = document.getElementById('catalogue');
   if (!box) return;
   withShopData(function (s) {
-                 box.innerHTML = s.catalogueHtml(select(s), 0, '');
+                 box.innerHTML = s.catalogueHtml(select(s), 0, name || '');
                  s.lastCataloguePage = location.href;
                  s.portaCart();
                },

@@ -8,8 +8,8 @@ class GenerationContext;
 // The product features as a shop template that predates the display styles
 // expects them (the context's oldStyleShop): the features' names and
 // options, and the argument lists through which its script passes the
-// chosen options along. Newer shop templates take the features from the
-// product statements and get none of these fields.
+// chosen options along. Newer shop templates get, instead, the features each
+// product offers in one field (`product_features`).
 //
 // The context must outlive the object. Not thread-safe.
 class FeatureFields {
@@ -26,10 +26,19 @@ class FeatureFields {
   // - `featureList`: "feature<n>," per definition;
   // - `featureAssign`: "this.feature<n> = feature<n>;\n" per definition;
   // - `newItemFeatureList`: "newItem.feature<n>," per definition.
-  // Sets nothing for a newer shop template.
+  // For a newer shop template, sets `product_features` instead
+  // (setProductFeatures()).
   void setFeatureFields();
 
  private:
+  // Sets `product_features`: for each published product that offers a
+  // feature, "productFeatures['<part number>'] = [['<feature>','<option>',
+  // ...],...];\n", the features in definition order with the options the
+  // product offers (the order server accepts exactly these), every text
+  // script-escaped. A customer input feature's options are "User Input" and
+  // the text box size.
+  void setProductFeatures();
+
   GenerationContext& context_;
 };
 

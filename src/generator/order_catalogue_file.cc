@@ -8,6 +8,7 @@
 #include "generator/commerce_text.h"
 #include "generator/download_location.h"
 #include "generator/generation_context.h"
+#include "generator/shipping_fields.h"
 #include "generator/web_address.h"
 #include "platform/paths.h"
 #include "products/product_text.h"
@@ -75,13 +76,14 @@ void addShipping(const CShipping& shipping, OrderCatalogue& catalogue) {
     CatalogueShippingType& out = catalogue.shippingTypes.emplace_back();
     out.label = type.label;
     out.flatRate = centsOf(type.flatRate);
-    // As in the shop's charge tables: the last charge covers everything
-    // above the other ranges' limits.
-    const size_t ranges = std::min(type.upperLimits.size(), type.charges.size());
+    // The ranges of the shop's charge tables; the last charge covers
+    // everything above their limits.
+    const size_t ranges = ShippingFields::limitedRangeCount(type);
     for (size_t i = 0; i < ranges; ++i) {
-      if (i + 1 < ranges) out.limits.push_back(valueOf(type.upperLimits[i]));
+      out.limits.push_back(valueOf(type.upperLimits[i]));
       out.charges.push_back(centsOf(type.charges[i]));
     }
+    if (!type.charges.empty()) out.charges.push_back(centsOf(type.charges.back()));
   }
 }
 

@@ -19,6 +19,16 @@ double amountOf(std::string_view text) { return chargeValue(chargeDigits(text));
 
 }  // namespace
 
+size_t ShippingFields::limitedRangeCount(const CShippingType& type) {
+  const size_t most = type.charges.empty() ? 0 : type.charges.size() - 1;
+  size_t count = 0;
+  while (count < most && count < type.upperLimits.size() &&
+         !chargeDigits(type.upperLimits[count]).empty()) {
+    ++count;
+  }
+  return count;
+}
+
 void ShippingFields::setShipTypes() {
   const CShipping& shipping = *context_.doc.m_pShipping;
   const double handling = amountOf(shipping.handlingCharge);
@@ -37,8 +47,8 @@ void ShippingFields::setShipTypes() {
     }
     statements += table + ".max = '" + money(amountOf(type.charges.back()) + handling) + "';\n";
     // The last range covers everything above the others: it is only `.max`.
-    const size_t rows = std::min(type.upperLimits.size(), type.charges.size());
-    for (size_t i = 0; i + 1 < rows; ++i) {
+    const size_t rows = limitedRangeCount(type);
+    for (size_t i = 0; i < rows; ++i) {
       statements += table + "[" + std::to_string(i) + "] = new shippingTypes(" +
                     scriptEscape(chargeDigits(type.upperLimits[i])) + "," +
                     scriptEscape(money(amountOf(type.charges[i]) + handling)) + ");\n";

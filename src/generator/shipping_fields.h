@@ -1,8 +1,11 @@
 #ifndef QUORVEX_GENERATOR_SHIPPING_FIELDS_H_
 #define QUORVEX_GENERATOR_SHIPPING_FIELDS_H_
 
+#include <cstddef>
+
 namespace quorvex {
 
+class CShippingType;
 class GenerationContext;
 
 // The shipping data of the shopping cart: the charge table of every shipping
@@ -25,12 +28,21 @@ class ShippingFields {
 
   explicit ShippingFields(GenerationContext& context) : context_(context) {}
 
+  // The number of ranges of `type` that end at a limit: range i covers the
+  // values above limit i-1 up to and including limit i, and the last charge
+  // covers everything above the last of these limits. Counts the limits in
+  // order up to the first one without digits ("And Up") and at most one
+  // fewer than there are charges, so limits 10, 20 with charges 5, 7, 9
+  // give two ranges (up to 10: 5, up to 20: 7, above: 9), with or without
+  // a final "And Up" limit. The shop's tables and the order server's
+  // catalogue both follow it.
+  static std::size_t limitedRangeCount(const CShippingType& type);
+
   // Sets `ship_types`. For each type X: "X = new Array();\n", then
   // - with the flat-rate basis: "X.max = '<flat rate + handling>';\n";
   // - otherwise, when it has charges: "X.max = '<last charge + handling>';\n",
-  //   "X[i] = new shippingTypes(<limit i>,<charge i + handling>);\n" for every
-  //   range but the last one that has both a limit and a charge, and a line
-  //   feed.
+  //   "X[i] = new shippingTypes(<limit i>,<charge i + handling>);\n" for the
+  //   limitedRangeCount() ranges, and a line feed.
   // Amounts are written by money(). After all types, shows
   // kMissingChargesWarning when a type that is not a flat rate had no charges.
   void setShipTypes();

@@ -1,12 +1,28 @@
 #include "publish/order_pricing.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/strings.h"
 
 namespace quorvex {
 
 namespace {
+
+// A feature whose text the customer types: its options are "User Input"
+// and the text box size.
+bool isCustomerInput(const CatalogueFeature& feature) {
+  return !feature.options.empty() && feature.options.front() == "User Input";
+}
+
+// The most characters a customer input feature takes: its text box size,
+// or 80 when the size is missing or not a positive number.
+size_t customerInputSize(const CatalogueFeature& feature) {
+  constexpr size_t kDefaultSize = 80;
+  if (feature.options.size() < 2) return kDefaultSize;
+  const long size = std::strtol(feature.options[1].c_str(), nullptr, 10);
+  return size > 0 ? static_cast<size_t>(size) : kDefaultSize;
+}
 
 // Checks the chosen options of one line against the product's features and
 // returns them in the features' order.
@@ -20,8 +36,14 @@ Status checkOptions(const OrderItem& item, const CatalogueProduct& product,
     if (offered == product.features.end()) {
       return Status::invalidArgument(item.partNumber + " has no choice \"" + feature + "\".");
     }
-    if (std::find(offered->options.begin(), offered->options.end(), option) ==
-        offered->options.end()) {
+    if (isCustomerInput(*offered)) {
+      const size_t size = customerInputSize(*offered);
+      if (option.empty() || option.size() > size) {
+        return Status::invalidArgument("Please enter the " + feature + " of " + item.partNumber +
+                                       " (at most " + std::to_string(size) + " characters).");
+      }
+    } else if (std::find(offered->options.begin(), offered->options.end(), option) ==
+               offered->options.end()) {
       return Status::invalidArgument(item.partNumber + " is not offered with " + feature + " \"" + option +
                              "\".");
     }

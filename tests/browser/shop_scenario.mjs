@@ -24,13 +24,19 @@ const DESKTOP = { width: 1280, height: 900 };
 const company = JSON.parse(readFileSync(join(sampleFolder, 'acme.json'), 'utf8'));
 const prices = {};
 const taxed = {};
+const searchTexts = {};
+const featureCount = company.m_pExtraFields.featureDefinitions.length;
 for (const line of readFileSync(join(sampleFolder, 'Acme Outdoor Supply', 'PriceList.txt'), 'latin1')
          .split(/\r?\n/).filter(Boolean)) {
   // Part number, description and price lead; the tax flag ends the line.
-  const row = line.match(/^"([^"]*)","[^"]*","([^"]*)"/);
+  // Part number, description, price, weight and category lead; the tax flag
+  // comes before one column per feature.
+  const row = line.match(/^"([^"]*)","([^"]*)","([^"]*)","[^"]*",([^,]*),/);
   if (!row) continue;
-  prices[row[1]] = Math.round(parseFloat(row[2]) * 100);
-  taxed[row[1]] = line.slice(line.lastIndexOf(',') + 1) == '1';
+  prices[row[1]] = Math.round(parseFloat(row[3]) * 100);
+  const fields = line.split(',');
+  taxed[row[1]] = fields[fields.length - 1 - featureCount] == '1';
+  searchTexts[row[1]] = `${row[2]} ${row[1]} ${row[4]}`.toLowerCase();
 }
 const cents = (text) => Math.round(parseFloat(text) * 100);
 const money = (amount) => '$' + (amount / 100).toFixed(2);
@@ -40,8 +46,10 @@ function expectedTotals(lines) {
   const tax = Math.round(taxable * parseFloat(company.m_pTax.stateRates[0]));
   const ground = company.m_pShipping.shippingTypes[0];
   const handling = cents(company.m_pShipping.handlingCharge);
+  // The first range whose limit the subtotal does not pass; above them all
+  // ("And Up"), the last charge.
   const range = ground.upperLimits.findIndex((limit) => subtotal / 100 <= parseFloat(limit));
-  const shipping = cents(ground.charges[range]) + handling;
+  const shipping = cents(ground.charges[range < 0 ? ground.charges.length - 1 : range]) + handling;
   return { subtotal: money(subtotal), tax: money(tax), shipping: money(shipping),
            total: money(subtotal + tax + shipping) };
 }
@@ -149,6 +157,20 @@ try {
   await catalogue.click('#catalogue a[href^="javascript:shop.show("]');
   await catalogue.waitForFunction(
       (first) => document.querySelector('#catalogue .item small').textContent == first, {}, firstPage[0]);
+  // A search's Next shows the next page of what it found.
+  const found = Object.keys(searchTexts).filter((part) => searchTexts[part].includes('in'));
+  check(found.length > 10, 'the search finds more than a page');
+  const search = await show(tab, 'search.html', 'input[name="words"]');
+  await search.type('input[name="words"]', 'in');
+  await search.click('input[type="submit"]');
+  await search.waitForSelector('#catalogue .item');
+  await search.click('#catalogue a[href^="javascript:shop.show("]');
+  await search.waitForFunction((count) => document.querySelectorAll('#catalogue .item').length == count,
+                               { timeout: 5000 }, found.length - 10);
+  const foundNext = await search.$$eval('#catalogue .item small', (items) => items.map((e) => e.textContent));
+  check(foundNext.every((text) => found.some((part) => text.includes(part))), 'Next shows found items');
+  catalogue = await show(tab, 'Product.html', '#catalogue .item');
+
   // The sample's Buy This opens the cart; Continue Shopping returns.
   let cart;
   for (const part of ['STOVE-GAS', 'POT-1', 'STOVE-GAS', 'MUG']) {
@@ -157,17 +179,28 @@ try {
     await cart.click('button[onclick="shop.cart.continueShopping()"]');
     catalogue = await mainFrame(tab, 'Product.html', '#catalogue .item');
   }
-  equal(await catalogue.$eval('#cartCount', (e) => e.textContent), '4', 'the header counts the items');
+  // A product with features: a cart line per distinct choice.
+  for (const colour of ['Sunset orange', 'Forest green', 'Sunset orange']) {
+    await catalogue.select('.featureChoice[data-part="STOVE-WOOD"]', colour);
+    await buy(catalogue, 'STOVE-WOOD');
+    cart = await mainFrame(tab, 'view.html', '#cart tr.line');
+    await cart.click('button[onclick="shop.cart.continueShopping()"]');
+    catalogue = await mainFrame(tab, 'Product.html', '#catalogue .item');
+  }
+  equal(await catalogue.$eval('#cartCount', (e) => e.textContent), '7', 'the header counts the items');
 
   // The cart: plus, minus, delete.
   await catalogue.click('.cartlink');
   cart = await mainFrame(tab, 'view.html', '#cart tr.line');
-  equal(await cartLines(cart), [['STOVE-GAS', 2], ['POT-1', 1], ['MUG', 1]], 'the cart rows');
+  equal(await cartLines(cart), [['STOVE-GAS', 2], ['POT-1', 1], ['MUG', 1], ['STOVE-WOOD', 2], ['STOVE-WOOD', 1]],
+        'the cart rows');
+  equal(await cart.$$eval('#cart .features', (e) => e.map((f) => f.textContent)),
+        ['Colour: Sunset orange', 'Colour: Forest green'], 'the chosen features');
   await cart.click('#cart tr.line:nth-child(2) button[aria-label^="One more"]');
   await cart.click('#cart tr.line:nth-child(1) button[aria-label^="One less"]');
   await cart.click('#cart tr.line:nth-child(3) button.remove');
-  equal(await cartLines(cart), [['STOVE-GAS', 1], ['POT-1', 2]], 'the cart after plus, minus, delete');
-  const lines = [['STOVE-GAS', 1], ['POT-1', 2]];
+  const lines = [['STOVE-GAS', 1], ['POT-1', 2], ['STOVE-WOOD', 2], ['STOVE-WOOD', 1]];
+  equal(await cartLines(cart), lines, 'the cart after plus, minus, delete');
 
   // Tax for Washington, shipping by Ground.
   await cart.select('#taxRegion', 'WA');
@@ -255,7 +288,7 @@ try {
   await checkout.waitForFunction(() => /is now/.test(document.getElementById('orderNotice').textContent));
   check((await checkout.$eval('#orderNotice', (e) => e.textContent)).includes('Your cart is unchanged'),
         'the refusal keeps the cart');
-  equal(await shop.evaluate(() => cart.lines.length), 2, 'the cart after the refusal');
+  equal(await shop.evaluate(() => cart.lines.length), lines.length, 'the cart after the refusal');
 
   // The order goes through with the right price.
   await tab.reload({ waitUntil: 'load' });

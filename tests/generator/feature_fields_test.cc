@@ -30,9 +30,21 @@ TEST_F(FeatureFieldsTest, OldStyleShopGetsTheFeatureArguments) {
   EXPECT_EQ(status_.progressText(), "Loading features...");
 }
 
-TEST_F(FeatureFieldsTest, NewStyleShopGetsNone) {
+TEST_F(FeatureFieldsTest, NewStyleShopGetsTheChoicesOfEachPublishedProduct) {
   context_.oldStyleShop = false;
+  auto addRow = [&](const char* part, int32_t publishState, std::vector<CFeatureCheck> choices) {
+    CExtraItem& row = doc_.m_pExtraFields->rows.emplace_back();
+    row.partNumber = part;
+    row.publishState = publishState;
+    row.featureSelections = std::move(choices);
+  };
+  addRow("O'Neil", 0, {{"Size", 1, {"M"}}, {"Finish", 1, {"Ma'am's (gold)"}}});
+  // Unchecked, unpublished and choice-less products offer nothing.
+  addRow("PLAIN", 0, {{"Size", 0, {"S", "M"}}, {"Finish", 0, {}}});
+  addRow("HIDDEN", 1, {{"Size", 1, {"S"}}, {"Finish", 0, {}}});
   features_.setFeatureFields();
+  EXPECT_EQ(field("product_features"),
+            "productFeatures['O_Neil'] = [['Size','M'],['Finish','Ma\\'am\\'s \\(gold\\)']];\n");
   for (const char* name : {"featureArray", "featureList", "featureAssign", "newItemFeatureList"}) {
     EXPECT_EQ(field(name), "<unset>") << name;
   }

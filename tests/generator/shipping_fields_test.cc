@@ -42,6 +42,29 @@ TEST_F(ShippingFieldsTest, ChargeTableAddsHandlingAndLeavesTheLastRangeToMax) {
                 "shippingInfo[1] = new shippingInformation('Post','" + post + "');\n\n");
 }
 
+TEST(ShippingRangesTest, TheLastChargeCoversAllAboveTheLimitedRanges) {
+  struct Case {
+    std::vector<std::string> limits, charges;
+    size_t ranges;
+  };
+  const Case cases[] = {
+      {{"10", "20", "And Up"}, {"5", "7", "9"}, 2},
+      // Without "And Up" the third charge still covers all above 20.
+      {{"10", "20"}, {"5", "7", "9"}, 2},
+      // More limits than charges: the last charge covers all above 10.
+      {{"10", "20", "30"}, {"5", "7"}, 1},
+      {{"10", "And Up", "30"}, {"5", "7", "9", "11"}, 1},
+      {{"And Up"}, {"3"}, 0},
+      {{"10", "20"}, {}, 0},
+  };
+  for (const Case& c : cases) {
+    CShippingType type;
+    type.upperLimits = c.limits;
+    type.charges = c.charges;
+    EXPECT_EQ(ShippingFields::limitedRangeCount(type), c.ranges) << c.limits.size() << " limits";
+  }
+}
+
 TEST_F(ShippingFieldsTest, FlatRateAddsHandlingToTheRate) {
   doc_.m_pShipping->basedOn = CShipping::kFlatRate;
   doc_.m_pShipping->handlingCharge = "0.75";

@@ -10,6 +10,7 @@ OrderCatalogue shop(OrderCatalogue::ShippingBasis basis) {
   catalogue.products = {
       {"TENT", "Tent", 24900, 2.5, true, false, {{"Colour", {"Green", "Red"}}}, "", ""},
       {"MAP", "Map", 950, 0.5, false, false, {}, "", ""},
+      {"MUG", "Mug", 1200, 0.3, true, false, {{"Name", {"User Input", "5"}}}, "", ""},
       {"GUIDE", "E-book", 1000, 0, true, true, {}, "", "guide.pdf"},
       {"YACHT", "Yacht", kMaxCatalogueCents, 0, true, false, {}, "", ""},
   };
@@ -55,6 +56,8 @@ TEST(OrderPricingTest, PricesFromTheCatalogueWithTaxAndShippingByEachBasis) {
       {Basis::kFlatRate, {item("MAP", 1, "9.50")}, 950, 0, 400 + 150},
       // A download alone is not shipped, but taxed.
       {Basis::kSubtotal, {item("GUIDE", 1, "10.00")}, 1000, 65, 0},
+      // A typed feature: any text that fits its box.
+      {Basis::kFlatRate, {item("MUG", 1, "12.00", {{"Name", "Ann"}})}, 1200, 78, 400 + 150},
   };
   for (const Case& c : cases) {
     const OrderCatalogue catalogue = shop(c.basis);
@@ -85,6 +88,9 @@ TEST(OrderPricingTest, RefusesWhatTheMerchantDoesNotOffer) {
       {order({item("TENT", 1, "249.00", {{"Colour", "Blue"}})}),
        "TENT is not offered with Colour \"Blue\"."},
       {order({item("MAP", 1, "9.50", {{"Size", "L"}})}), "MAP has no choice \"Size\"."},
+      {order({item("MUG", 1, "12.00", {{"Name", "Alexander"}})}),
+       "Please enter the Name of MUG (at most 5 characters)."},
+      {order({item("MUG", 1, "12.00")}), "Please choose the Name of MUG."},
       {with([](OrderRequest& r) { r.paymentMethod = "Gold"; }),
        "Please choose one of the payment methods offered."},
       {with([](OrderRequest& r) { r.shippingType = ""; }),

@@ -14,7 +14,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/site_build.h"
-#include "cli/site_server.h"
+#include "app/site_server.h"
 #include "publish/order_server.h"
 
 extern char** environ;

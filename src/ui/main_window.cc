@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <atomic>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -255,17 +257,26 @@ bool MainWindow::runSaveSite(bool viewSite) {
   SaveSiteOptions options;
   options.viewAfterSaving = viewSite;
   options.version = QUORVEX_VERSION;
-  // The run opens the page from its worker thread; the desktop is asked from
-  // the GUI thread, without making the run wait.
-  options.openInBrowser = [this](const fs::path& page) {
-    QMetaObject::invokeMethod(
-        this, [this, page] { openWithDefaultHandler(page.string()); }, Qt::QueuedConnection);
-  };
+  // The run asks for the view from its worker thread; the site is served
+  // once the run has ended and the document's web file list is final.
+  auto viewWanted = std::make_shared<std::atomic<bool>>(false);
+  options.openInBrowser = [viewWanted](const fs::path&) { *viewWanted = true; };
   std::unique_ptr<RunProgress> progress =
       RunProgress::saveSite(app_->doc, app_->env, std::move(options));
   ProgressDialog dialog(*progress, helpFor(*progress), this);
   dialog.exec();
+  if (*viewWanted) viewSavedSite();
   return progress->succeeded();
+}
+
+void MainWindow::viewSavedSite() {
+  const std::optional<std::string> address = sitePreview_.start(
+      *app_->doc.m_pWebFileList, app_->env.home(), app_->doc.m_pSiteTemplate->isAddOn());
+  if (!address) {
+    app_->env.prompter().showMessage("Quorvex could not serve the site on this computer.");
+    return;
+  }
+  openWithDefaultHandler(*address);
 }
 
 void MainWindow::runPublish(const PublishRequest& request) {

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "app/front_end.h"
+#include "app/site_preview.h"
 
 class QAction;
 class QMenu;
@@ -89,6 +90,9 @@ class MainWindow : public QMainWindow, public FrontEnd {
   void focusPane(int step);
   // Runs the posted commands while no command is running.
   void runPosted();
+  // Serves the saved site on this computer (sitePreview_) and opens its
+  // address in the browser.
+  void viewSavedSite();
 
   SettingsStore& settings_;
   AppServices* app_ = nullptr;
@@ -98,6 +102,8 @@ class MainWindow : public QMainWindow, public FrontEnd {
   QMenu* fileMenu_ = nullptr;
   QAction* recentPlaceholder_ = nullptr;
   std::map<int, QAction*> actions_;
+  // The saved site as the browser sees it after Save And View.
+  SitePreview sitePreview_;
   std::deque<int> posted_;
   bool running_ = false;
   bool quitting_ = false;

@@ -1,5 +1,5 @@
-#ifndef QUORVEX_CLI_SITE_SERVER_H_
-#define QUORVEX_CLI_SITE_SERVER_H_
+#ifndef QUORVEX_APP_SITE_SERVER_H_
+#define QUORVEX_APP_SITE_SERVER_H_
 
 #include <filesystem>
 #include <map>
@@ -12,7 +12,7 @@ namespace httplib {
 class Server;
 }
 
-namespace quorvex::cli {
+namespace quorvex {
 
 // A local web server that shows a built site the way its web server will:
 // it answers GET for exactly the files of the site's web file list, under
@@ -33,6 +33,8 @@ class SiteServer {
   // Answers requests until stop() is called (from another thread).
   void run();
   void stop();
+  // True once run() answers requests (stop() ends only a running server).
+  bool running() const;
 
  private:
   // The file of each address path ("Images/logo.jpg").
@@ -40,6 +42,6 @@ class SiteServer {
   std::unique_ptr<httplib::Server> server_;
 };
 
-}  // namespace quorvex::cli
+}  // namespace quorvex
 
-#endif  // QUORVEX_CLI_SITE_SERVER_H_
+#endif  // QUORVEX_APP_SITE_SERVER_H_

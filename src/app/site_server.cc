@@ -1,4 +1,4 @@
-#include "cli/site_server.h"
+#include "app/site_server.h"
 
 #include <httplib.h>
 
@@ -7,7 +7,7 @@
 #include "platform/regular_file.h"
 #include "platform/strings.h"
 
-namespace quorvex::cli {
+namespace quorvex {
 
 namespace {
 
@@ -80,4 +80,6 @@ void SiteServer::run() { server_->listen_after_bind(); }
 
 void SiteServer::stop() { server_->stop(); }
 
-}  // namespace quorvex::cli
+bool SiteServer::running() const { return server_->is_running(); }
+
+}  // namespace quorvex

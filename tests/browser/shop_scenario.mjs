@@ -166,7 +166,7 @@ try {
   await search.waitForSelector('#catalogue .item');
   await search.click('#catalogue a[href^="javascript:shop.show("]');
   await search.waitForFunction((count) => document.querySelectorAll('#catalogue .item').length == count,
-                               { timeout: 5000 }, found.length - 10);
+                               { timeout: 10000 }, found.length - 10);
   const foundNext = await search.$$eval('#catalogue .item small', (items) => items.map((e) => e.textContent));
   check(foundNext.every((text) => found.some((part) => text.includes(part))), 'Next shows found items');
   catalogue = await show(tab, 'Product.html', '#catalogue .item');

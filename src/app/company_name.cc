@@ -16,19 +16,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Renames `from` to `to` unless `to` already exists; failures are ignored.
-void moveIfFree(const fs::path& from, const fs::path& to) {
+// Renames `from` to `to` unless `to` already exists (then both stay as they
+// are). Fails, naming both, when the rename itself fails.
+Status moveIfFree(const fs::path& from, const fs::path& to) {
   std::error_code error;
-  if (fs::exists(to, error) || error) return;
-  fs::rename(from, to, error);
+  if (fs::exists(to, error)) return Status::success();
+  if (!error) fs::rename(from, to, error);
+  if (error) {
+    return Status::ioError("Could not move \"" + from.string() + "\" to \"" + to.string() +
+                           "\": " + error.message());
+  }
+  return Status::success();
 }
 
-void moveDocumentFile(fs::path& documentPath, const fs::path& newPath) {
+Status moveDocumentFile(fs::path& documentPath, const fs::path& newPath) {
   const fs::path oldPath = documentPath;
   documentPath = newPath;
   std::error_code error;
-  if (oldPath.empty() || !fs::is_regular_file(oldPath, error)) return;
-  moveIfFree(oldPath, newPath);
+  if (oldPath.empty() || !fs::is_regular_file(oldPath, error)) return Status::success();
+  return moveIfFree(oldPath, newPath);
 }
 
 void setHomePageHeaders(CPageData& pages, const std::string& name) {
@@ -40,13 +46,13 @@ void setHomePageHeaders(CPageData& pages, const std::string& name) {
 
 }  // namespace
 
-void moveSiteFolder(const fs::path& home, const std::string& oldTitle,
-                    const std::string& newName) {
+Status moveSiteFolder(const fs::path& home, const std::string& oldTitle,
+                      const std::string& newName) {
   std::optional<fs::path> oldFolder = findCaseInsensitive(home, oldTitle);
   std::optional<fs::path> newFolder = joinInside(home, newName);
   std::error_code error;
-  if (!oldFolder || !newFolder || !fs::is_directory(*oldFolder, error)) return;
-  moveIfFree(*oldFolder, *newFolder);
+  if (!oldFolder || !newFolder || !fs::is_directory(*oldFolder, error)) return Status::success();
+  return moveIfFree(*oldFolder, *newFolder);
 }
 
 Status checkCompanyName(std::string_view typed) {
@@ -109,15 +115,18 @@ void applyCompanyName(CBrenquilDoc& doc, const fs::path& home, const std::string
   setHomePageHeaders(*doc.m_pPageData, newName);
 }
 
-void renameCompany(CBrenquilDoc& doc, fs::path& documentPath, const fs::path& home,
-                   const std::string& newName, int year) {
+Status renameCompany(CBrenquilDoc& doc, fs::path& documentPath, const fs::path& home,
+                     const std::string& newName, int year) {
+  Status status = Status::success();
   if (doc.title() != newName) {
-    moveSiteFolder(home, doc.title(), newName);
+    status = moveSiteFolder(home, doc.title(), newName);
     if (std::optional<fs::path> newPath = joinInside(home, newName + ".qvx")) {
-      moveDocumentFile(documentPath, *newPath);
+      Status moved = moveDocumentFile(documentPath, *newPath);
+      if (status.ok()) status = moved;
     }
   }
   applyCompanyName(doc, home, newName, year);
+  return status;
 }
 
 }  // namespace quorvex

@@ -37,8 +37,9 @@ Status checkCompanyNameFree(std::string_view typed, const std::filesystem::path&
 
 // Renames the site folder <home>/<old title> (found without regard to case)
 // to <home>/<new name>, unless the old one is missing or the new one exists.
-void moveSiteFolder(const std::filesystem::path& home, const std::string& oldTitle,
-                    const std::string& newName);
+// Fails, changing nothing, when the rename itself fails.
+Status moveSiteFolder(const std::filesystem::path& home, const std::string& oldTitle,
+                      const std::string& newName);
 
 // The part of a rename that changes the document only: when its title
 // differs from `newName`, an in-program product table's sourcePath follows
@@ -55,11 +56,12 @@ void applyCompanyName(CBrenquilDoc& doc, const std::filesystem::path& home,
 // and the file it named before, when it exists, is moved there; an
 // in-program product table's sourcePath follows the site folder; the title
 // becomes the new name; the copyright text becomes "Copyright <year> <name>".
-// A rename or move that fails, or whose target already exists, is skipped:
+// A move whose target already exists is skipped, and so is one that fails:
 // the old file or folder stays where it was. In every case each home page of
-// the page list gets the new name as its header.
-void renameCompany(CBrenquilDoc& doc, std::filesystem::path& documentPath,
-                   const std::filesystem::path& home, const std::string& newName, int year);
+// the page list gets the new name as its header. Returns the first failed
+// move, naming both paths.
+Status renameCompany(CBrenquilDoc& doc, std::filesystem::path& documentPath,
+                     const std::filesystem::path& home, const std::string& newName, int year);
 
 }  // namespace quorvex
 

@@ -125,15 +125,32 @@ bool DocumentLifecycle::renameAndSave(const std::string& typed) {
     env_.prompter().showMessage(status.message(), PromptIcon::kWarning);
     return false;
   }
+  if (oldTitle != name) status = moveSiteFolder(home, oldTitle, name);
+  if (!status.ok()) {
+    std::error_code error;
+    // Nothing was renamed: a journal left behind would let a later rename
+    // skip the check that the name is free.
+    if (!fs::remove(journal, error) && error) {
+      status = status.prefixed("The journal \"" + journal.string() +
+                               "\" could not be removed: " + error.message() + "\n");
+    }
+    env_.prompter().showMessage(status.message(), PromptIcon::kWarning);
+    return false;
+  }
   doc_.m_strCompanyName = name;
   doc_.m_pExtraFields->companyName = name;
   applyCompanyName(doc_, home, name, clock_.currentYear());
   if (oldTitle == name) return writeTo(path_);
+  // Until the document is written under its new name, the journal lets the
+  // same rename, run again on the old document, finish what was begun.
   if (!writeTo(home / (name + kExtension))) return false;
-  moveSiteFolder(home, oldTitle, name);
-  std::error_code ignored;
-  if (!oldPath.empty() && oldPath != path_) fs::remove(oldPath, ignored);
-  fs::remove(journal, ignored);
+  for (const fs::path& leftover : {oldPath, journal}) {
+    std::error_code error;
+    if (leftover.empty() || leftover == path_ || fs::remove(leftover, error) || !error) continue;
+    env_.prompter().showMessage("The company was renamed, but \"" + leftover.string() +
+                                    "\" could not be removed: " + error.message(),
+                                PromptIcon::kWarning);
+  }
   return true;
 }
 
@@ -141,7 +158,8 @@ void DocumentLifecycle::renameCompany(const std::string& typed) {
   const std::string name(trim(typed));
   doc_.m_strCompanyName = name;
   doc_.m_pExtraFields->companyName = name;
-  quorvex::renameCompany(doc_, path_, env_.home(), name, clock_.currentYear());
+  Status status = quorvex::renameCompany(doc_, path_, env_.home(), name, clock_.currentYear());
+  if (!status.ok()) env_.prompter().showMessage(status.message(), PromptIcon::kWarning);
 }
 
 }  // namespace quorvex

@@ -84,13 +84,15 @@ class DocumentLifecycle {
 
   // The company of a saved document renamed to `typed` (trimmed) and saved,
   // in an order an interruption cannot break: a journal beside the documents
-  // names the old file; the document is written under its new name while
-  // the old file and folder stay; the site folder is renamed; the old file
-  // and the journal are removed. Running the same rename again after an
-  // interruption finishes it (the journal lets it write over the half-made
-  // new document). Returns false, changing nothing, after showing why when
-  // the name is not valid or another company bears it, or after a failed
-  // save has been shown.
+  // names the old file; the site folder is renamed; the document is written
+  // under its new name while the old file stays; the old file and the
+  // journal are removed. Running the same rename again on the old document
+  // after an interruption finishes it (the journal lets it take the moved
+  // folder and the half-made new document as its own). Returns false after
+  // showing why when the name is not valid, another company bears it or the
+  // site folder cannot be moved (changing nothing), or after a failed save
+  // has been shown (the journal stays for the rerun). A leftover old file or
+  // journal that cannot be removed is shown; the rename stays done.
   bool renameAndSave(const std::string& typed);
 
  private:

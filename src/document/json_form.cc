@@ -273,6 +273,8 @@ class JsonReader : public FieldVisitor {
     JsonReader reader(registry_, json, place, &error_);
     record.visitFields(reader);
     reader.checkAllKeysUsed();
+    const std::string fault = record.inconsistency();
+    if (!fault.empty() && error_.empty()) error_ = place + ": " + fault;
   }
 
   void appendRecord(const Json& json, RecordSequence& records, const std::string& place) {

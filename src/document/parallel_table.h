@@ -79,6 +79,14 @@ class ParallelTable {
     return true;
   }
 
+  // True when every list has the same length.
+  bool aligned(const Owner& owner) const {
+    const size_t rows = count(owner);
+    return std::all_of(columns_.begin(), columns_.end(), [&](const Column& column) {
+      return (owner.*column.first).size() == rows;
+    });
+  }
+
   // Pads the shorter lists with empty texts to the length of the longest.
   void pad(Owner& owner) const {
     const size_t rows = count(owner);

@@ -2,6 +2,7 @@
 #define QUORVEX_DOCUMENT_RECORD_H_
 
 #include <memory>
+#include <string>
 
 namespace quorvex {
 
@@ -27,6 +28,11 @@ class Record {
 
   virtual void serialize(Archive& ar) = 0;
   virtual void visitFields(FieldVisitor& visitor) = 0;
+
+  // Empty when the record's fields agree with each other, else what is
+  // wrong. The JSON form refuses a record that reports a fault; the binary
+  // form mends what old documents may hold while it reads them.
+  virtual std::string inconsistency() const { return {}; }
 
   // Lets records default their own comparison (the base holds no fields).
   bool operator==(const Record&) const = default;

@@ -63,6 +63,10 @@ void CShippingType::serialize(Archive& ar) {
   if (ar.isLoading()) kRanges.pad(*this);
 }
 
+std::string CShippingType::inconsistency() const {
+  return kRanges.aligned(*this) ? std::string() : "the upper limits and charges differ in length";
+}
+
 void CShippingType::visitFields(FieldVisitor& visitor) {
   visitor.field("upperLimits", upperLimits);
   visitor.field("charges", charges);

@@ -72,6 +72,7 @@ class CShippingType : public Record {
   // stored version reads nothing more and keeps the defaults.
   void serialize(Archive& ar) override;
   void visitFields(FieldVisitor& visitor) override;
+  std::string inconsistency() const override;
 
   bool operator==(const CShippingType&) const = default;
 

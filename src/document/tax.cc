@@ -80,6 +80,13 @@ void CTax::serialize(Archive& ar) {
   kVatTaxes.pad(*this);
 }
 
+std::string CTax::inconsistency() const {
+  if (!kStateTaxes.aligned(*this)) return "the state tax lists differ in length";
+  if (!kCityTaxes.aligned(*this)) return "the city tax lists differ in length";
+  if (!kVatTaxes.aligned(*this)) return "the VAT lists differ in length";
+  return {};
+}
+
 void CTax::visitFields(FieldVisitor& visitor) {
   visitor.field("stateNames", stateNames);
   visitor.field("stateAbbreviations", stateAbbreviations);

@@ -88,6 +88,7 @@ class CTax : public Record {
   // fails the read.
   void serialize(Archive& ar) override;
   void visitFields(FieldVisitor& visitor) override;
+  std::string inconsistency() const override;
 };
 
 }  // namespace quorvex

@@ -4,7 +4,9 @@
 #include "company/class_table.h"
 #include "document/check.h"
 #include "document/json_form.h"
+#include "document/shipping_type.h"
 #include "document/string_array.h"
+#include "document/tax.h"
 #include "document/template_font.h"
 
 namespace quorvex {
@@ -65,6 +67,24 @@ TEST(JsonForm, RefusesWhatTheRecordCannotHold) {
     Status status = fromJson(Json::parse(c.json), check);
     EXPECT_EQ(status.message(), c.error) << c.json;
   }
+}
+
+// A table kept as parallel lists loads only when its lists agree in length;
+// otherwise the record would not write back as it was read.
+TEST(JsonForm, RefusesParallelListsOfUnequalLength) {
+  CTax tax;
+  EXPECT_TRUE(fromJson(Json::parse(R"({"class":"CTax","vatCountries":["Canada"],"vatRates":["5"]})"),
+                       tax).ok());
+  EXPECT_EQ(fromJson(Json::parse(R"({"class":"CTax","vatCountries":["Canada"],"vatRates":[]})"), tax)
+                .message(),
+            "doc.record: the VAT lists differ in length");
+  EXPECT_EQ(fromJson(Json::parse(R"({"class":"CTax","stateNames":["Ohio"]})"), tax).message(),
+            "doc.record: the state tax lists differ in length");
+  CShippingType shipping;
+  EXPECT_EQ(fromJson(Json::parse(R"({"class":"CShippingType","upperLimits":["10"],"charges":[]})"),
+                     shipping)
+                .message(),
+            "doc.record: the upper limits and charges differ in length");
 }
 
 TEST(JsonForm, ObjectListsCreateRegisteredClassesOnly) {

@@ -60,6 +60,13 @@ class CBrenquilDoc {
   // the JSON form) its new-document value.
   void makeNewRecordsWhereMissing();
 
+  // Brings a document just read (from a file or from the JSON form) to the
+  // shape the program keeps: the download page is in the page list, an old
+  // index name gives way to its site template's name, the site-wide pages
+  // carry their labels, and dropped zip-code rates are reported. A document
+  // so repaired writes and reads back unchanged.
+  void repairAfterReading();
+
   // The document in the archive format, version 7.
   std::string write();
 
@@ -137,7 +144,6 @@ class CBrenquilDoc {
   void deleteRecords();
   // Gives the two site-wide pages the labels the program knows them by.
   void labelSiteWidePages();
-  void repairAfterReading();
 
   const Env& env_;
   std::string title_ = kNewTitle;

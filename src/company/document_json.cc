@@ -24,6 +24,7 @@ Status documentFromJson(const Json& json, CBrenquilDoc& doc) {
     return status;
   }
   doc.makeNewRecordsWhereMissing();
+  doc.repairAfterReading();
   return Status::success();
 }
 

@@ -34,6 +34,9 @@ struct FileDialogRequest {
   std::string defaultExtension;
   // A save dialog asks before it lets the user choose an existing file.
   bool confirmOverwrite = false;
+  // An open dialog that chooses an existing folder instead of a file; the
+  // filters and the proposed name do not apply.
+  bool chooseFolder = false;
 };
 
 // The framework's answer to "save the changes of the open document?".

@@ -3,20 +3,40 @@
 #include "app/app_services.h"
 #include "app/command_ids.h"
 #include "app/front_end.h"
+#include "app/image_file_choice.h"
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
+#include "platform/paths.h"
 
 namespace quorvex {
 
-StyleAttributesDialog::StyleAttributesDialog(const CTemplate& current, const Env& env)
+StyleAttributesDialog::StyleAttributesDialog(const CTemplate& current, AppServices& app)
     : DialogModel("New Style Attributes"),
       style(current),
       name(current.currentName),
-      prompter_(env.prompter()),
-      preview_(env) {}
+      app_(app),
+      preview_(app.env) {}
+
+void StyleAttributesDialog::browseTemplateFolder() {
+  FileDialogRequest request;
+  request.title = "HTML Location...";
+  request.chooseFolder = true;
+  request.folder = resolveStoredPath(app_.env.home(), style.templatePath);
+  std::optional<std::filesystem::path> folder = app_.frontEnd.chooseFile(request);
+  if (!folder) return;
+  style.templatePath = folder->string() + "\\";
+  notifyChanged();
+}
+
+void StyleAttributesDialog::browsePicture(const std::string& title, std::string& picture) {
+  std::optional<std::filesystem::path> file = chooseImageFile(app_, title, picture);
+  if (!file) return;
+  picture = file->string();
+  notifyChanged();
+}
 
 bool StyleAttributesDialog::accept() {
-  return StyleChoice::acceptAttributes(name, buttonSize, pressedSize, prompter_);
+  return StyleChoice::acceptAttributes(name, buttonSize, pressedSize, app_.env.prompter());
 }
 
 StyleStep::StyleStep(AppServices& app)
@@ -34,7 +54,7 @@ bool StyleStep::prepare() {
 
 void StyleStep::customize() {
   if (!choice_.beginCustomize()) return;
-  StyleAttributesDialog dialog(choice_.style(), app_.env);
+  StyleAttributesDialog dialog(choice_.style(), app_);
   while (app_.frontEnd.runDialog(dialog) != DialogResult::kCancel) {
     if (choice_.finishCustomize(dialog.style, dialog.name)) return;
   }

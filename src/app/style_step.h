@@ -14,7 +14,6 @@
 namespace quorvex {
 
 struct AppServices;
-class Env;
 
 // "New Style Attributes": the settings and name of the style being
 // customised. The view fills in the sizes of the two link button pictures
@@ -23,8 +22,8 @@ class StyleAttributesDialog : public DialogModel {
  public:
   void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
 
-  // Starts from `style` and its name. `env` must outlive the dialog.
-  StyleAttributesDialog(const CTemplate& style, const Env& env);
+  // Starts from `style` and its name. `app` must outlive the dialog.
+  StyleAttributesDialog(const CTemplate& style, AppServices& app);
 
   CTemplate style;
   std::string name;
@@ -34,11 +33,23 @@ class StyleAttributesDialog : public DialogModel {
   // The sample buttons of `style` as it now stands (see ButtonPreview).
   std::vector<ButtonPreview::Sample> buttonSamples() { return preview_.draw(style); }
 
+  // Lets the user pick the folder of the style's HTML template files with a
+  // folder dialog that starts in the current one; a choice becomes
+  // templatePath (a stored folder path, ending with a backslash) and is
+  // shown.
+  void browseTemplateFolder();
+
+  // Lets the user pick the style's picture `picture` (the background, a link
+  // button or a shopping button picture: a field of `style`) with an image
+  // dialog titled `title` (see chooseImageFile()); a choice replaces it and
+  // is shown.
+  void browsePicture(const std::string& title, std::string& picture);
+
   // Requires a usable name; warns about link pictures of different sizes.
   bool accept() override;
 
  private:
-  Prompter& prompter_;
+  AppServices& app_;
   ButtonPreview preview_;
 };
 

@@ -38,6 +38,7 @@ class DesktopApp {
   DocumentLifecycle& lifecycle() { return lifecycle_; }
   CBrenquilDoc& document() { return doc_; }
   const Env& env() const { return env_; }
+  AppServices& services() { return services_; }
 
  private:
   QtPrompter prompter_;

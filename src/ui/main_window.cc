@@ -216,7 +216,12 @@ std::optional<fs::path> MainWindow::chooseFile(const FileDialogRequest& request)
   QFileDialog dialog(this, toQt(request.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (request.chooseFolder) {
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+  } else {
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  }
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
   dialog.setDirectory(QString::fromStdString(request.folder.string()));
   if (!request.fileName.empty()) dialog.selectFile(toQt(request.fileName));

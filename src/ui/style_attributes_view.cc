@@ -20,6 +20,7 @@
 #include "ui/button_samples_view.h"
 #include "ui/colour_button.h"
 #include "ui/field_binding.h"
+#include "ui/path_field.h"
 #include "ui/qt_font_colour.h"
 #include "ui/qt_text.h"
 
@@ -33,6 +34,14 @@ QSpinBox* pixelBox(int32_t& value) {
   box->setRange(-100, 100);
   bind(*box, value);
   return box;
+}
+
+// Adds a row to `form`: the label `label`, whose mnemonic focuses the text
+// of `field`, and `field`.
+void addPathRow(QFormLayout& form, const QString& label, PathField* field) {
+  auto* caption = new QLabel(label);
+  caption->setBuddy(field->edit());
+  form.addRow(caption, field);
 }
 
 }  // namespace
@@ -69,8 +78,9 @@ QWidget* StyleAttributesView::generalPage() {
   CTemplate& style = model_.style;
   auto* form = new QFormLayout;
   addTextRow(*form, "Style &Name:", model_.name)->setMinimumWidth(300);
-  addTextRow(*form, "&HTML Location:", style.templatePath);
-  addTextRow(*form, "&Background Image:", style.backImage);
+  addPathRow(*form, "&HTML Location:",
+             new PathField(style.templatePath, [this] { model_.browseTemplateFolder(); }));
+  addPathRow(*form, "&Background Image:", pictureField("Background Image...", style.backImage));
 
   auto* margin = new QLineEdit(toQt(style.getOffsetNumber()));
   margin->setMaximumWidth(80);
@@ -144,7 +154,7 @@ QWidget* StyleAttributesView::linkPage() {
 QWidget* StyleAttributesView::linkGroup(const QString& title, std::string& image,
                                         CTemplateFont& font) {
   auto* form = new QFormLayout;
-  addTextRow(*form, "Picture:", image);
+  addPathRow(*form, "Picture:", pictureField(title + " Picture...", image));
   auto* fontButton = new QPushButton("Font...");
   connect(fontButton, &QPushButton::clicked, this, [this, title, &font] {
     bool chosen = false;
@@ -207,9 +217,8 @@ QWidget* StyleAttributesView::shoppingPage() {
   int row = 1;
   const std::string* shownText = nullptr;
   for (const auto& button : kButtons) {
-    auto* picture = new QLineEdit;
-    bind(*picture, style.*button.picture);
-    picture->setMinimumWidth(260);
+    PathField* picture =
+        pictureField(QString(button.label).chopped(1) + " Picture...", style.*button.picture);
     // A pressed button carries the text of its normal one, edited there.
     QWidget* text = nullptr;
     if (&(style.*button.text) == shownText) {
@@ -241,6 +250,17 @@ QPushButton* StyleAttributesView::colourButton(const QString& text,
   auto* button = new ColourButton(text, std::move(get), std::move(set));
   connect(button, &ColourButton::changed, this, &StyleAttributesView::showSamples);
   return button;
+}
+
+PathField* StyleAttributesView::pictureField(const QString& title, std::string& picture) {
+  return new PathField(picture, [this, title, &picture] {
+    model_.browsePicture(fromQt(title), picture);
+  });
+}
+
+void StyleAttributesView::showModel() {
+  for (PathField* field : findChildren<PathField*>()) field->showValue();
+  showSamples();
 }
 
 void StyleAttributesView::showSamples() {

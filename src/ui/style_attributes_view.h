@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "ui/model_dialog.h"
 
@@ -16,6 +17,7 @@ class StyleAttributesDialog;
 namespace quorvex::ui {
 
 class ButtonSamplesView;
+class PathField;
 
 // The view of "New Style Attributes": the style's name, HTML location,
 // background, colours and left margin; its link buttons (text or pictures,
@@ -41,6 +43,11 @@ class StyleAttributesView : public ModelDialog {
   // desktop's colour dialog.
   QPushButton* colourButton(const QString& text, std::function<int32_t()> get,
                             std::function<void(int32_t)> set);
+  // A field for the style's picture `picture`, whose Browse... opens an
+  // image dialog titled `title`.
+  PathField* pictureField(const QString& title, std::string& picture);
+  // Shows the chosen paths and redraws the samples.
+  void showModel() override;
   // Redraws the samples and takes the sizes of the link pictures from them.
   void showSamples();
 

@@ -1,6 +1,7 @@
 // The site type and style steps' dialogs, driven through their widgets
 // from the menus.
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -17,6 +18,12 @@ namespace quorvex::testing {
 namespace {
 
 class SiteStepViewsTest : public SampleAppFixture {};
+
+// Types `file` into the file dialog `dialog` and accepts it.
+void accept(QWidget& dialog, const std::filesystem::path& file) {
+  dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(file.string()));
+  static_cast<QDialog&>(dialog).accept();
+}
 
 TEST_F(SiteStepViewsTest, SiteTypeChoosesAndCustomizesTemplates) {
   const std::string before = doc().m_pSiteTemplate->currentName;
@@ -85,10 +92,7 @@ TEST_F(SiteStepViewsTest, TheAddOnSiteTakesTheLocationBrowsedFor) {
                         typeInto(w, "&Rename it to:", "oldhome.html");
                         click(w, "OK");
                       }}));
-  driver_.on("QFileDialog", [&index](QWidget& dialog) {
-    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(index));
-    static_cast<QDialog&>(dialog).accept();
-  });
+  driver_.on("QFileDialog", [&index](QWidget& dialog) { accept(dialog, index); });
   run(kCmdSiteType);
   EXPECT_EQ(shownPath.toStdString(), index.string());
   const CSiteTemplate& site = *doc().m_pSiteTemplate;
@@ -106,7 +110,19 @@ TEST_F(SiteStepViewsTest, StyleChoosesCustomizesAndPreviewsStyles) {
   EXPECT_FALSE(app_->lifecycle().modified());
 
   // A permanent style is copied before it is customised; the attributes'
-  // OK refuses a bad name, then saves the style under the good one.
+  // OK refuses a bad name, then saves the style under the good one, with
+  // the HTML folder and background picture browsed for.
+  const std::filesystem::path htmlFolder =
+      home_.write("Own HTML/CatTemp0.html", "<html></html>\n").parent_path();
+  const std::filesystem::path background = home_.write("Pictures/paper.gif", "GIF89a");
+  driver_.on("QFileDialog", inOrder({[&htmlFolder](QWidget& dialog) {
+                                       EXPECT_EQ(static_cast<QFileDialog&>(dialog).fileMode(),
+                                                 QFileDialog::Directory);
+                                       accept(dialog, htmlFolder);
+                                     },
+                                     [&background](QWidget& dialog) {
+                                       accept(dialog, background);
+                                     }}));
   bool drewSamples = false;
   driver_.on("Choose A Style For Site", inOrder({[](QWidget& w) { click(w, "C&ustomize..."); },
                                                  [](QWidget& w) { click(w, "&Close"); }}));
@@ -119,6 +135,10 @@ TEST_F(SiteStepViewsTest, StyleChoosesCustomizesAndPreviewsStyles) {
                         for (QLabel* label : w.findChildren<QLabel*>()) {
                           if (!label->pixmap().isNull()) drewSamples = true;
                         }
+                        clickBeside(w, "&HTML Location:", "Browse...");
+                      },
+                      [](QWidget& w) { clickBeside(w, "&Background Image:", "Browse..."); },
+                      [](QWidget& w) {
                         typeInto(w, "Style &Name:", "Acme Style");
                         w.findChildren<QSpinBox*>().front()->setValue(3);
                         click(w, "OK");
@@ -135,6 +155,8 @@ TEST_F(SiteStepViewsTest, StyleChoosesCustomizesAndPreviewsStyles) {
   EXPECT_TRUE(drewSamples);
   EXPECT_EQ(doc().m_pTemplate->currentName, "Acme Style");
   EXPECT_EQ(doc().m_pTemplate->linkFont.shadowDepth, 3);
+  EXPECT_EQ(doc().m_pTemplate->templatePath, htmlFolder.string() + "\\");
+  EXPECT_EQ(doc().m_pTemplate->backImage, background.string());
   EXPECT_TRUE(std::filesystem::exists(home() / "Style Templates" / "Acme Style.cfg"));
 }
 

@@ -39,6 +39,16 @@ void click(QWidget& window, const QString& text) {
                 << window.windowTitle().toStdString();
 }
 
+void clickBeside(QWidget& window, const QString& label, const QString& text) {
+  for (QLabel* candidate : window.findChildren<QLabel*>()) {
+    if (candidate->text() != label || candidate->buddy() == nullptr) continue;
+    click(*candidate->buddy()->parentWidget(), text);
+    return;
+  }
+  ADD_FAILURE() << "no field " << label.toStdString() << " in "
+                << window.windowTitle().toStdString();
+}
+
 void typeInto(QWidget& window, const QString& label, const QString& text) {
   for (QLabel* candidate : window.findChildren<QLabel*>()) {
     if (candidate->text() != label || candidate->buddy() == nullptr) continue;

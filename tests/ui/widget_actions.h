@@ -25,6 +25,11 @@ void click(QWidget& window, const QString& text);
 // no such field.
 void typeInto(QWidget& window, const QString& label, const QString& text);
 
+// Clicks the button `text` that sits beside the field the label `label` of
+// `window` names (a button of the field's parent widget, such as its
+// "Browse..."). Fails the test when there is no such field or button.
+void clickBeside(QWidget& window, const QString& label, const QString& text);
+
 // Closes `dialog` as Escape would (Cancel).
 void cancel(QWidget& dialog);
 

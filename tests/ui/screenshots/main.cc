@@ -217,7 +217,7 @@ int main(int argc, char** argv) {
   window.runCommand(kCmdDownloadSalesLogs);
 
   captureStepsOne(
-      window, app.env(), app.document(),
+      window, app.services(),
       [&saver](const QString& title, const QString& name) { saver.expect(title, name, true); },
       capture);
 

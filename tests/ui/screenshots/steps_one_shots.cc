@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/address_dialog.h"
+#include "app/app_services.h"
 #include "app/command_ids.h"
 #include "app/customize_site_dialog.h"
 #include "app/extra_field_dialog.h"
@@ -30,7 +31,7 @@
 
 namespace quorvex::ui {
 
-void captureStepsOne(MainWindow& window, const Env& env, const CBrenquilDoc& doc,
+void captureStepsOne(MainWindow& window, AppServices& app,
                      const std::function<void(const QString&, const QString&)>& expectShown,
                      const std::function<void(QWidget&, const QString&)>& capture) {
   for (const auto& [command, title] : {std::pair{kCmdLocation, "Location Information"},
@@ -43,6 +44,7 @@ void captureStepsOne(MainWindow& window, const Env& env, const CBrenquilDoc& doc
     window.runCommand(command);
   }
   const auto noHelp = [] {};
+  const Env& env = app.env;
 
   // The page layout again, showing the product page's editor.
   QTimer::singleShot(300, [&capture] {
@@ -87,7 +89,7 @@ void captureStepsOne(MainWindow& window, const Env& env, const CBrenquilDoc& doc
   SiteLocationView locationView(location, noHelp, &window);
   capture(locationView, "Current Site Location");
 
-  StyleAttributesDialog attributes(*doc.m_pTemplate, env);
+  StyleAttributesDialog attributes(*app.doc.m_pTemplate, app);
   StyleAttributesView attributesView(attributes, noHelp, &window);
   capture(attributesView, "New Style Attributes");
 

@@ -7,8 +7,7 @@
 class QWidget;
 
 namespace quorvex {
-class CBrenquilDoc;
-class Env;
+struct AppServices;
 }  // namespace quorvex
 
 namespace quorvex::ui {
@@ -16,12 +15,12 @@ namespace quorvex::ui {
 class MainWindow;
 
 // Saves the company, site type, style and page layout steps, opened through
-// `window`'s commands, and the dialogs they open, made here on `env` and the
-// records of `doc`.
+// `window`'s commands, and the dialogs they open, made here on the services
+// and document records of `app`.
 // `expectShown(title, name)` arranges that the next window titled `title` is
 // saved as `name` the moment it is shown and then closed (cancelled);
 // `capture(widget, name)` shows a window made here and saves it.
-void captureStepsOne(MainWindow& window, const Env& env, const CBrenquilDoc& doc,
+void captureStepsOne(MainWindow& window, AppServices& app,
                      const std::function<void(const QString&, const QString&)>& expectShown,
                      const std::function<void(QWidget&, const QString&)>& capture);
 

@@ -4,12 +4,14 @@
 namespace quorvex {
 
 class AddressDialog;
+class AdvancedServerPreferencesDialog;
 class BusinessStep;
 class ChargeDialog;
 class ContactStep;
 class CouponDialog;
 class CouponManagerStep;
 class CreatePriceListModel;
+class CreditCardPreferencesDialog;
 class CustomizeSiteDialog;
 class EditCategoryNamesModel;
 class ExtraFieldDialog;
@@ -26,6 +28,7 @@ class ProductSortingModel;
 class ProductTableStep;
 class PublishModel;
 class SaveSiteDialog;
+class ServerPreferencesStep;
 class ShippingStep;
 class ShippingTypeDialog;
 class SiteLocationDialog;
@@ -36,25 +39,25 @@ class TaxRateDialog;
 class TaxStep;
 class TermsDialog;
 
-class CFtp;
 class COrderNotifyData;
 template <class T>
 class RecordStep;
-// The two steps that edit one record each (see RecordStep).
+// The step that edits one record (see RecordStep).
 using OrderPaymentStep = RecordStep<COrderNotifyData>;
-using ServerPreferencesStep = RecordStep<CFtp>;
 
 // Every concrete dialog model, each as X(Model). DialogModelVisitor has one
 // visit() per entry; a front end's visitor that lacks one stays abstract and
 // does not compile. A new model is added here, then to every front end.
 #define QUORVEX_DIALOG_MODELS(X) \
   X(AddressDialog)               \
+  X(AdvancedServerPreferencesDialog) \
   X(BusinessStep)                \
   X(ChargeDialog)                \
   X(ContactStep)                 \
   X(CouponDialog)                \
   X(CouponManagerStep)           \
   X(CreatePriceListModel)        \
+  X(CreditCardPreferencesDialog) \
   X(CustomizeSiteDialog)         \
   X(EditCategoryNamesModel)      \
   X(ExtraFieldDialog)            \

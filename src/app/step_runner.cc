@@ -12,6 +12,7 @@
 #include "app/page_layout_step.h"
 #include "app/product_table_step.h"
 #include "app/record_step.h"
+#include "app/server_preferences_step.h"
 #include "app/shipping_step.h"
 #include "app/site_type_step.h"
 #include "app/step_routing.h"
@@ -41,7 +42,7 @@ std::unique_ptr<StepModel> StepRunner::makeModel(int command) {
     case kCmdShipping: return std::make_unique<ShippingStep>(app_);
     case kCmdOrderPayment:
       return std::make_unique<RecordStep<COrderNotifyData>>(command, doc.m_pOrderNotifyData);
-    case kCmdServerPreferences: return std::make_unique<RecordStep<CFtp>>(command, doc.m_pFtp);
+    case kCmdServerPreferences: return std::make_unique<ServerPreferencesStep>(app_);
     default: return nullptr;
   }
 }

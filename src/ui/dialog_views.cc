@@ -4,9 +4,11 @@
 #include <utility>
 
 #include "app/address_dialog.h"
+#include "app/advanced_server_preferences_dialog.h"
 #include "app/business_step.h"
 #include "app/charge_dialog.h"
 #include "app/command_dispatcher.h"
+#include "app/credit_card_preferences_dialog.h"
 #include "app/contact_step.h"
 #include "app/customize_site_dialog.h"
 #include "app/extra_field_dialog.h"
@@ -21,15 +23,18 @@
 #include "app/terms_dialog.h"
 #include "app/dialog_model_visitor.h"
 #include "app/save_site_dialog.h"
+#include "app/server_preferences_step.h"
 #include "app/shipping_step.h"
 #include "app/shipping_type_dialog.h"
 #include "app/tax_rate_dialog.h"
 #include "app/tax_step.h"
 #include "platform/prompter.h"
 #include "ui/address_view.h"
+#include "ui/advanced_server_preferences_view.h"
 #include "ui/business_step_view.h"
 #include "ui/charge_view.h"
 #include "ui/contact_step_view.h"
+#include "ui/credit_card_preferences_view.h"
 #include "ui/customize_site_view.h"
 #include "ui/extra_field_view.h"
 #include "ui/extra_fields_view.h"
@@ -38,6 +43,7 @@
 #include "ui/location_step_view.h"
 #include "ui/page_layout_step_view.h"
 #include "ui/save_site_choice_dialog.h"
+#include "ui/server_preferences_view.h"
 #include "ui/shipping_type_view.h"
 #include "ui/shipping_view.h"
 #include "ui/site_location_view.h"
@@ -121,6 +127,13 @@ class ViewFinder : public ViewsNotYetAvailable {
   void visit(ShippingStep& model) override { show<ShippingView>(model); }
   void visit(ShippingTypeDialog& model) override { show<ShippingTypeView>(model); }
   void visit(ChargeDialog& model) override { show<ChargeView>(model); }
+  void visit(ServerPreferencesStep& model) override { show<ServerPreferencesView>(model); }
+  void visit(AdvancedServerPreferencesDialog& model) override {
+    show<AdvancedServerPreferencesView>(model);
+  }
+  void visit(CreditCardPreferencesDialog& model) override {
+    show<CreditCardPreferencesView>(model);
+  }
 
  private:
   // Shows `model` in a View (a ModelDialog) with the model's help.

@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -16,18 +15,9 @@ namespace {
 
 using Messages = std::vector<std::string>;
 
-// The widget that the label `label` of `window` names (its buddy), or null.
-template <class Widget>
-Widget* fieldOf(QWidget& window, const QString& label) {
-  for (QLabel* candidate : window.findChildren<QLabel*>()) {
-    if (candidate->text() == label) return qobject_cast<Widget*>(candidate->buddy());
-  }
-  return nullptr;
-}
-
 // Chooses `text` in the drop-down labelled `label`, as a user would.
 void choose(QWidget& window, const QString& label, const QString& text) {
-  auto* combo = fieldOf<QComboBox>(window, label);
+  auto* combo = qobject_cast<QComboBox*>(fieldNamed(window, label));
   ASSERT_NE(combo, nullptr) << label.toStdString();
   const int index = combo->findText(text);
   ASSERT_GE(index, 0) << text.toStdString();
@@ -70,7 +60,7 @@ TEST_F(TaxSettingsTest, ARefusedRateKeepsTheDialogOpenOkStoresAndCancelKeepsNoth
                                    click(w, "OK");
                                  },
                                  [](QWidget& w) {
-                                   EXPECT_EQ(w.focusWidget(), fieldOf<QWidget>(w, "&Rate:"));
+                                   EXPECT_EQ(w.focusWidget(), qobject_cast<QWidget*>(fieldNamed(w, "&Rate:")));
                                    typeInto(w, "&Rate:", "8.25%");
                                    click(w, "OK");
                                  }}));
@@ -91,7 +81,7 @@ TEST_F(TaxSettingsTest, ARefusedRateKeepsTheDialogOpenOkStoresAndCancelKeepsNoth
                                      }}));
   driver_.on("Tax Rate", inOrder({[](QWidget& w) {
                                    choose(w, "Add rate for:", "V.A.T.");
-                                   EXPECT_FALSE(fieldOf<QWidget>(w, "&State/Province:")->isEnabled());
+                                   EXPECT_FALSE(qobject_cast<QWidget*>(fieldNamed(w, "&State/Province:"))->isEnabled());
                                    typeInto(w, "C&ountry:", "Germany");
                                    typeInto(w, "&Rate:", "19");
                                    click(w, "OK");

@@ -104,6 +104,13 @@ std::vector<std::string> entriesOf(QWidget& window, const QString& name) {
   return entries;
 }
 
+QWidget* fieldNamed(QWidget& window, const QString& label) {
+  for (QLabel* candidate : window.findChildren<QLabel*>()) {
+    if (candidate->text() == label) return candidate->buddy();
+  }
+  return nullptr;
+}
+
 bool hasLabel(QWidget& window, const QString& text) {
   for (QLabel* label : window.findChildren<QLabel*>()) {
     if (label->text() == text) return true;

@@ -45,6 +45,10 @@ void selectIn(QWidget& window, const QString& name, const QString& text);
 // The texts of the list listNamed(`window`, `name`).
 std::vector<std::string> entriesOf(QWidget& window, const QString& name);
 
+// Returns the widget that the label `label` of `window` names (its buddy),
+// or nullptr when there is none.
+QWidget* fieldNamed(QWidget& window, const QString& label);
+
 // True when `window` shows a label whose text is `text`.
 bool hasLabel(QWidget& window, const QString& text);
 

@@ -1,12 +1,16 @@
 #include "screenshots/commerce_step_shots.h"
 
+#include "app/advanced_server_preferences_dialog.h"
 #include "app/charge_dialog.h"
 #include "app/command_ids.h"
+#include "app/credit_card_preferences_dialog.h"
 #include "app/shipping_type_dialog.h"
 #include "app/tax_rate_dialog.h"
 #include "document/shipping.h"
 #include "platform/env.h"
+#include "ui/advanced_server_preferences_view.h"
 #include "ui/charge_view.h"
+#include "ui/credit_card_preferences_view.h"
 #include "ui/main_window.h"
 #include "ui/shipping_type_view.h"
 #include "ui/tax_rate_view.h"
@@ -61,11 +65,27 @@ void captureTaxAndShipping(MainWindow& window, const Env& env, const ExpectShown
   capture(chargeView, "Edit Shipping Charge");
 }
 
+void captureServerPreferences(MainWindow& window, const Env& env, const ExpectShown& expectShown,
+                              const Capture& capture) {
+  captureStep(window, kCmdServerPreferences, "Server Preferences", expectShown);
+  CFtp preferences;
+  preferences.baseHref = "https://www.acme-outdoor.example/";
+  preferences.proxyHost = "proxy.example";
+  preferences.proxyPort = "21";
+  AdvancedServerPreferencesDialog advanced(env.prompter(), preferences);
+  AdvancedServerPreferencesView advancedView(advanced, noHelp, &window);
+  capture(advancedView, "Advanced Server Preferences");
+  CreditCardPreferencesDialog cards(preferences);
+  CreditCardPreferencesView cardsView(cards, noHelp, &window);
+  capture(cardsView, "Credit Card Server Preferences");
+}
+
 }  // namespace
 
 void captureCommerceSteps(MainWindow& window, const Env& env, const ExpectShown& expectShown,
                           const Capture& capture) {
   captureTaxAndShipping(window, env, expectShown, capture);
+  captureServerPreferences(window, env, expectShown, capture);
 }
 
 }  // namespace quorvex::ui

@@ -42,7 +42,7 @@ QWidget* ContactStepView::makePanel(const ListPanel& panel, QListWidget* list,
     }
   });
   auto call = [this](void (ContactStep::*operation)()) {
-    return [this, operation] { (model_.*operation)(); };
+    return [&model = model_, operation] { (model.*operation)(); };
   };
   connect(list, &QListWidget::itemDoubleClicked, this, call(panel.edit));
 

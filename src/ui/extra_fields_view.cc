@@ -33,7 +33,7 @@ ExtraFieldsView::ExtraFieldsView(ExtraFieldsDialog& model, std::function<void()>
   for (const auto& [text, operation] : kButtons) {
     auto* button = new QPushButton(text);
     connect(button, &QPushButton::clicked, this,
-            [this, call = operation] { (model_.*call)(); });
+            [&model = model_, call = operation] { (model.*call)(); });
     buttons->addWidget(button);
   }
   buttons->addStretch();

@@ -50,7 +50,8 @@ ServerPreferencesView::ServerPreferencesView(ServerPreferencesStep& model,
         std::pair{"&Test Connection", &ServerPreferencesStep::testConnection}}) {
     auto* button = new QPushButton(text);
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [&model, operation] { (model.*operation)(); });
+    connect(button, &QPushButton::clicked, this,
+            [&model, call = operation] { (model.*call)(); });
     buttons->addWidget(button);
   }
   buttons->addStretch();

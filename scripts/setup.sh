@@ -53,7 +53,12 @@ if ((${#missing[@]})); then
 fi
 
 # The browser tests' npm packages, as tests/browser/package-lock.json pins them.
-[[ -d tests/browser/node_modules ]] || npm ci --prefix tests/browser --no-audit --no-fund --silent
+# They are installed again whenever the lock file changed since the last install.
+browser=tests/browser
+if ! cmp -s "$browser/package-lock.json" "$browser/node_modules/.installed-lock.json"; then
+  npm ci --prefix "$browser" --no-audit --no-fund --silent
+  cp "$browser/package-lock.json" "$browser/node_modules/.installed-lock.json"
+fi
 
 [[ $build == deps-only ]] && exit 0
 

@@ -27,11 +27,11 @@ namespace {
 constexpr char kIndexName[] = "index.html";
 constexpr char kLocalIndexName[] = "QvxIndex.html";
 constexpr char kAddOnSiteFolder[] = "Quorvex\\";
-// A shop template of the current kind hands this argument list to the
-// display style's script; older ones do not.
 // The stylesheet that every page links to, copied from Template Common.
 constexpr char kStylesheetName[] = "site.css";
 
+// A shop template of the current kind hands this argument list to the
+// display style's script; older ones do not.
 constexpr char kNewStyleShopMarker[] = "featuredItem,vendor,moreInfo,selectedInfo";
 
 // The template kind of a page of the page list ("" for a type without one).

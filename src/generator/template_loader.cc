@@ -19,7 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-
 // Shown instead of Template Common/waitForData.js when that file is missing.
 constexpr char kBuiltInWaitForData[] =
     "<SCRIPT LANGUAGE=\"JavaScript\"><!--\n"
@@ -34,6 +33,18 @@ constexpr char kBuiltInWaitForData[] =
 // The kinds whose templates are pieces of the contact page, not pages.
 constexpr std::array<std::string_view, 3> kHeaderlessKinds = {"emailtemp", "localtemp",
                                                               "phonetemp"};
+
+// The blocks the page templates share, each a field set from its file in
+// Template Common, so that every page has the same head and frame.
+struct SharedBlock {
+  std::string_view field;
+  std::string_view file;
+};
+constexpr std::array<SharedBlock, 3> kSharedBlocks = {{
+    {"pageHead", "pagehead.part"},
+    {"pageTop", "pagetop.part"},
+    {"pageBottom", "pagebottom.part"},
+}};
 
 // Markers with which a template places the page header itself.
 constexpr std::array<std::string_view, 3> kHeaderMarkers = {"$[quorvex]", "$[waitfordata]",
@@ -94,6 +105,21 @@ std::optional<std::string> TemplateLoader::commonFile(std::string_view name) {
   return readText(*path).text;
 }
 
+void TemplateLoader::setSharedBlocks(std::string_view text) {
+  for (const SharedBlock& block : kSharedBlocks) {
+    std::optional<std::string> value = commonFile(block.file);
+    if (value) {
+      // The block stands on its template's line, which ends it.
+      if (!value->empty() && value->back() == '\n') value->pop_back();
+    } else if (text.find("$[" + std::string(block.field) + "]") != std::string_view::npos) {
+      prompter_.showMessage("Template Error: Could not find input file \"" +
+                                std::string(block.file) + "\"",
+                            PromptIcon::kWarning);
+    }
+    fields_.set(std::string(block.field), value.value_or(""));
+  }
+}
+
 std::optional<fs::path> TemplateLoader::resolve(std::string_view name) {
   auto [entry, inserted] = resolved_.try_emplace(std::string(name));
   if (!inserted) return entry->second;
@@ -136,6 +162,7 @@ fs::path TemplateLoader::loadTemplate(std::string_view name, std::string& text,
   } else {
     prompter_.showMessage(file.error);
   }
+  setSharedBlocks(text);
   insertHeader(text, kind, header);
   return *path;
 }

@@ -15,8 +15,13 @@ class Prompter;
 // Finds and reads the template files the site is generated from, and sets the
 // fields every template may use: `javascript` (the script of the template's
 // kind), `waitForData`, `Quorvex` (the page header of the kind) and
-// `thisPage`. Unless a template places the header itself (it contains
-// $[quorvex], $[waitfordata] or $[quorvex_version] in any case), the header
+// `thisPage`, and the blocks the page templates share: `pageHead`, `pageTop`
+// and `pageBottom`, the texts of pagehead.part, pagetop.part and
+// pagebottom.part in "Template Common" (a template that uses one of them
+// while its file is missing shows "Template Error: Could not find input
+// file" with the file's name). Unless a template places the header itself
+// (it contains $[quorvex], $[waitfordata] or $[quorvex_version] in any
+// case), the header
 // is inserted before its first </head>, or at its start when it has none;
 // the contact list templates (kinds emailtemp, localtemp, phonetemp) get no
 // header.
@@ -59,6 +64,8 @@ class TemplateLoader {
   };
 
   const FileText& readText(const std::filesystem::path& path);
+  // Sets the shared block fields for template text `text`.
+  void setSharedBlocks(std::string_view text);
   std::optional<std::filesystem::path> resolve(std::string_view name);
   // The text of "Template Common/<name>", or nullopt when it cannot be read.
   std::optional<std::string> commonFile(std::string_view name);

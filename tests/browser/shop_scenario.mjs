@@ -28,7 +28,6 @@ const searchTexts = {};
 const featureCount = company.m_pExtraFields.featureDefinitions.length;
 for (const line of readFileSync(join(sampleFolder, 'Acme Outdoor Supply', 'PriceList.txt'), 'latin1')
          .split(/\r?\n/).filter(Boolean)) {
-  // Part number, description and price lead; the tax flag ends the line.
   // Part number, description, price, weight and category lead; the tax flag
   // comes before one column per feature.
   const row = line.match(/^"([^"]*)","([^"]*)","([^"]*)","[^"]*",([^,]*),/);

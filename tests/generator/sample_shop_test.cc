@@ -25,9 +25,10 @@ std::string contentOf(const fs::path& file) {
 TEST(SampleShop, TheTemplatesNameEverySiteWideField) {
   // The fields a shop template of the current kind receives (the feature
   // arrays and the listing template belong to older shop templates), named
-  // by the shop page or the pages that show the catalogue, the cart, the
-  // checkout and the terms. The pages use the vertical links; the cart's own buttons are
-  // text, the other cart pictures come with the cmd: fields.
+  // by the shop page, the blocks every page shares or the pages that show
+  // the catalogue, the cart, the checkout and the terms. The pages use the
+  // vertical links; the cart's own buttons are text, the other cart pictures
+  // come with the cmd: fields.
   static constexpr const char* kSiteFields[] = {
       "quorvex_version", "companyName", "companyURL", "copyright", "companyLogo", "back_img",
       "text_color", "back_color", "link_color", "visited_color", "offset", "vlinks", "cmd:view",
@@ -42,7 +43,8 @@ TEST(SampleShop, TheTemplatesNameEverySiteWideField) {
       "home_file"};
   std::string templates;
   for (const char* name : {"shop.html", "shop.js", "index.html", "ProductPage.html", "view.html",
-                           "shipto.html", "Terms.html"}) {
+                           "shipto.html", "Terms.html", "pagehead.part", "pagetop.part",
+                           "pagebottom.part"}) {
     templates += contentOf(installedDataDir() / "Template Common" / name);
   }
   for (const char* field : kSiteFields) {

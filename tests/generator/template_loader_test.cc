@@ -90,6 +90,22 @@ TEST_F(TemplateLoaderTest, SetsScriptFieldsAndThisPage) {
   EXPECT_EQ(field("Quorvex"), std::string(kMeta) + "<SCRIPT>wait()</SCRIPT>\n");
 }
 
+TEST_F(TemplateLoaderTest, SetsTheSharedBlocksAndNamesAMissingOneThatIsUsed) {
+  home_.write("Template Common/pagehead.part", "<meta a>\r\n<meta b>\r\n");
+  home_.write("Template Common/pagetop.part", "<body>");
+  home_.write("Template Common/p.html", "<head>$[pageHead]</head>$[pageTop]$[pageBottom]");
+  home_.write("Template Common/q.html", "<head></head>");
+  loader_.loadTemplate("q", text_, "index");
+  EXPECT_TRUE(prompter_.prompts().empty()) << "a missing block that is not used is no error";
+  loader_.loadTemplate("p", text_, "index");
+  EXPECT_EQ(field("pageHead"), "<meta a>\n<meta b>");
+  EXPECT_EQ(field("pageTop"), "<body>");
+  EXPECT_EQ(field("pageBottom"), "");
+  ASSERT_EQ(prompter_.prompts().size(), 1u);
+  EXPECT_EQ(prompter_.prompts()[0].text,
+            "Template Error: Could not find input file \"pagebottom.part\"");
+}
+
 TEST(PageHeader, DependsOnTheKind) {
   const std::string script =
       "<SCRIPT language=\"JavaScript\"><!--\nif (parent.frames['shop']) \n var shop = "

@@ -1,7 +1,8 @@
 // The sample shop as a visitor uses it: published to a local order server,
 // served by `quorvex-cli serve`, driven in headless Chromium by
 // tests/browser/shop_scenario.mjs (puppeteer-core), its order then fetched
-// into the sales logs with `fetch-logs`.
+// into the sales logs with `fetch-logs`; its pages checked against the HTML
+// standard by tests/browser/validate_pages.mjs (html-validate).
 //
 // Without node, chromium or the scenario's npm packages (scripts/setup.sh
 // installs them) the test is skipped, or fails when QUORVEX_REQUIRE_BROWSER
@@ -72,8 +73,11 @@ std::string quoted(const std::string& text) { return "'" + text + "'"; }
 std::string missingTool() {
   if (runShell("command -v node").exitStatus != 0) return "node is not installed";
   if (runShell("command -v chromium").exitStatus != 0) return "chromium is not installed";
-  if (!fs::exists(fs::path(QUORVEX_BROWSER_TESTS_DIR) / "node_modules" / "puppeteer-core")) {
-    return "puppeteer-core is not installed (scripts/setup.sh runs npm ci in tests/browser)";
+  for (const char* package : {"puppeteer-core", "html-validate"}) {
+    if (!fs::exists(fs::path(QUORVEX_BROWSER_TESTS_DIR) / "node_modules" / package)) {
+      return std::string(package) +
+             " is not installed (scripts/setup.sh runs npm ci in tests/browser)";
+    }
   }
   return "";
 }
@@ -91,6 +95,10 @@ TEST(ShopInBrowser, AVisitorBuysAndTheOrderReachesTheSalesLogs) {
   ASSERT_TRUE(loop.started()) << "a server did not start";
   const testing::CliResult published = loop.cli("publish");
   ASSERT_EQ(published.exit_status, 0) << published.err;
+  const CommandResult validated =
+      runShell("cd " + quoted(QUORVEX_BROWSER_TESTS_DIR) + " && node validate_pages.mjs " +
+               quoted(loop.siteFolder().string()));
+  EXPECT_EQ(validated.exitStatus, 0) << validated.output;
 
   testing::PythonProcess serve(
       "run_while_input_open.py",

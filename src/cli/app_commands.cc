@@ -95,7 +95,9 @@ int runRename(CliContext& context) {
   if (!check.ok()) return failure(check.message());
   OpenDocument document(context.env);
   if (!document.open(context.args[0])) return kExitFailure;
-  return document.lifecycle().renameAndSave(*name) ? kExitSuccess : kExitFailure;
+  if (!document.lifecycle().renameAndSave(*name)) return kExitFailure;
+  return reportChange(context, "Renamed the company to " + *name + "; its document is now " +
+                                   document.lifecycle().path().string() + ".");
 }
 
 int runBackup(CliContext& context) {
@@ -116,14 +118,16 @@ int runBackup(CliContext& context) {
   if (file.empty()) return usageError(context, "missing DOC.qvx");
   OpenDocument document(context.env, extraCopy);
   if (!document.open(file)) return kExitFailure;
-  return Backups(document.lifecycle()).saveBackup() ? kExitSuccess : kExitFailure;
+  if (!Backups(document.lifecycle()).saveBackup()) return kExitFailure;
+  return reportChange(context, "Saved a backup of " + file + ".");
 }
 
 int runRestore(CliContext& context) {
   if (context.args.size() != 1) return usageError(context, "expected one DOC.qvx");
   OpenDocument document(context.env);
   if (!document.open(context.args[0])) return kExitFailure;
-  return Backups(document.lifecycle()).restoreFromBackup() ? kExitSuccess : kExitFailure;
+  if (!Backups(document.lifecycle()).restoreFromBackup()) return kExitFailure;
+  return reportChange(context, "Restored " + context.args[0] + " from its backup.");
 }
 
 }  // namespace

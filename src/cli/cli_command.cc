@@ -33,6 +33,17 @@ int failure(const std::string& message) {
   return kExitFailure;
 }
 
+int reportChange(const CliContext& context, const std::string& line) {
+  if (!context.quiet && !context.prompter.unansweredQuestion()) {
+    std::printf("%s\n", cp1252ToUtf8(line).c_str());
+  }
+  return kExitSuccess;
+}
+
+std::string plural(size_t count, const std::string& one, const std::string& many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many.empty() ? one + "s" : many);
+}
+
 int openCompany(const std::string& file, CBrenquilDoc& doc) {
   Status status = doc.open(file);
   if (!status.ok()) return failure(status.message());

@@ -6,6 +6,7 @@
 
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
+#include "platform/terminal_prompter.h"
 
 namespace quorvex::cli {
 
@@ -17,11 +18,14 @@ constexpr int kExitUsage = 2;
 struct CliCommand;
 
 // What a command runs with: the platform services, the command itself and its
-// own arguments (everything after the command's name).
+// own arguments (everything after the command's name), and whether the
+// one-line summaries of changes are left out (--quiet).
 struct CliContext {
   const Env& env;
   const CliCommand& command;
   std::vector<std::string> args;
+  const TerminalPrompter& prompter;
+  bool quiet = false;
 };
 
 // One verb of quorvex-cli.
@@ -53,6 +57,15 @@ int usageError(const CliContext& context, const std::string& message);
 
 // Prints "quorvex-cli: " + message to stderr and returns kExitFailure.
 int failure(const std::string& message);
+
+// Prints `line` (in the documents' code page), the one-line summary of what
+// a command changed, to stdout unless --quiet was given or a question went
+// unanswered (the command then fails). Returns kExitSuccess.
+int reportChange(const CliContext& context, const std::string& line);
+
+// Returns "1 product", "3 products": `count` followed by `one`, or by
+// `many` (default `one` + "s") for any count but 1.
+std::string plural(size_t count, const std::string& one, const std::string& many = "");
 
 // Opens the document of a company that has a name (and so a site folder);
 // returns kExitSuccess, or kExitFailure after printing why not.

@@ -50,7 +50,8 @@ int runNew(CliContext& context) {
   doc.m_pExtraFields->companyName = *name;
   Status status = doc.save(file);
   if (!status.ok()) return failure(status.message());
-  return kExitSuccess;
+  return reportChange(context, "Created " + file +
+                                   (name->empty() ? "." : " for the company " + *name + "."));
 }
 
 int openDocument(const std::string& file, CBrenquilDoc& doc) {
@@ -79,7 +80,9 @@ int runLoad(CliContext& context) {
   if (!status.ok()) return failure(context.args[0] + ": " + status.message());
   status = doc.save(context.args[1]);
   if (!status.ok()) return failure(status.message());
-  return kExitSuccess;
+  return reportChange(context, "Wrote " + context.args[1] + " from " + context.args[0] + ": " +
+                                   plural(doc.m_pPageData->pages.size(), "page") + ", " +
+                                   plural(doc.m_pCouponData->coupons.size(), "coupon") + ".");
 }
 
 int runSummary(CliContext& context) {

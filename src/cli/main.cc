@@ -1,6 +1,6 @@
 // quorvex-cli: builds, keeps and publishes a company's web shop from the
 // command line.
-//   quorvex-cli [--home DIR] [--yes|--no|--answers LIST] COMMAND [ARGS...]
+//   quorvex-cli [--home DIR] [--yes|--no|--answers LIST] [--quiet] COMMAND [ARGS...]
 
 #include <cstdio>
 #include <cstring>
@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "app/app_version.h"
 #include "cli/cli_command.h"
+#include "cli/name_choice.h"
 #include "platform/home.h"
 #include "platform/terminal_prompter.h"
 
@@ -21,6 +23,8 @@ struct GlobalOptions {
   std::deque<bool> answers;
   std::optional<bool> fixed_answer;
   bool help = false;
+  bool version = false;
+  bool quiet = false;
   std::vector<std::string> rest;  // the command and its arguments
 };
 
@@ -33,7 +37,13 @@ void printToolHelp() {
       "                   ${XDG_DATA_HOME:-~/.local/share}/quorvex)\n"
       "  --yes, --no      answer every question Yes or No\n"
       "  --answers LIST   answer the next questions in order, e.g. y,n,y\n"
+      "                   (without these and without a terminal, a question is an\n"
+      "                   error: exit status 2)\n"
+      "  --quiet, -q      leave out the one-line summary of what changed\n"
+      "  --version        the program's version\n"
       "  --help           this text; COMMAND --help for a command's own\n\n"
+      "Exit status: 0 success, 1 failure (a refused value, a file error), 2 usage\n"
+      "error (a wrong option or name, an unanswered question).\n\n"
       "Commands:\n");
   for (const CliCommand& command : allCommands()) {
     std::printf("  %-10s %s\n", command.name, command.summary);
@@ -77,6 +87,10 @@ std::string parseGlobalOptions(int argc, char** argv, GlobalOptions& options) {
       if (!parseAnswers(argv[++i], options.answers)) return "--answers takes a list such as y,n,y";
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
+    } else if (arg == "--quiet" || arg == "-q") {
+      options.quiet = true;
     } else if (arg == "--home" || arg == "--answers") {
       return arg + " needs a value";
     } else {
@@ -87,11 +101,10 @@ std::string parseGlobalOptions(int argc, char** argv, GlobalOptions& options) {
   return "";
 }
 
-const CliCommand* findCommand(const std::string& name) {
-  for (const CliCommand& command : allCommands()) {
-    if (name == command.name) return &command;
-  }
-  return nullptr;
+std::vector<std::string> commandNames() {
+  std::vector<std::string> names;
+  for (const CliCommand& command : allCommands()) names.push_back(command.name);
+  return names;
 }
 
 int run(int argc, char** argv) {
@@ -101,19 +114,40 @@ int run(int argc, char** argv) {
     std::fprintf(stderr, "quorvex-cli: %s\nTry quorvex-cli --help.\n", error.c_str());
     return kExitUsage;
   }
+  if (options.version) {
+    std::printf("quorvex-cli %s\n", versionText(programVersion()).c_str());
+    return kExitSuccess;
+  }
   if (options.rest.empty()) {
     printToolHelp();
     return options.help ? kExitSuccess : kExitUsage;
   }
-  const CliCommand* command = findCommand(options.rest[0]);
-  if (command == nullptr) {
-    std::fprintf(stderr, "quorvex-cli: unknown command \"%s\"\nTry quorvex-cli --help.\n",
-                 options.rest[0].c_str());
+  const std::vector<std::string> names = commandNames();
+  std::optional<size_t> found = findName(names, options.rest[0]);
+  if (!found) {
+    std::fprintf(stderr, "quorvex-cli: %s\n",
+                 unknownNameMessage("command", options.rest[0], names).c_str());
     return kExitUsage;
   }
-  std::vector<std::string> args(options.rest.begin() + 1, options.rest.end());
-  for (const std::string& arg : args) {
-    if (arg == "--help" || arg == "-h") options.help = true;
+  const CliCommand* command = &allCommands()[*found];
+  // The options of every command may also follow the command.
+  std::vector<std::string> args;
+  for (size_t i = 1; i < options.rest.size(); ++i) {
+    const std::string& arg = options.rest[i];
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--quiet" || arg == "-q") {
+      options.quiet = true;
+    } else if (arg == "--yes" || arg == "--no") {
+      options.fixed_answer = arg == "--yes";
+    } else if (arg == "--answers" && i + 1 < options.rest.size()) {
+      if (!parseAnswers(options.rest[++i], options.answers)) {
+        std::fprintf(stderr, "quorvex-cli: --answers takes a list such as y,n,y\n");
+        return kExitUsage;
+      }
+    } else {
+      args.push_back(arg);
+    }
   }
   if (options.help) {
     printCommandHelp(*command);
@@ -125,8 +159,9 @@ int run(int argc, char** argv) {
   if (!seeded.ok()) return failure(seeded.message());
   TerminalPrompter prompter(options.answers, options.fixed_answer);
   Env env(home, prompter);
-  CliContext context{env, *command, std::move(args)};
-  return command->run(context);
+  CliContext context{env, *command, std::move(args), prompter, options.quiet};
+  const int result = command->run(context);
+  return prompter.unansweredQuestion() ? kExitUsage : result;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -14,7 +15,12 @@
 #include "company/brenquil_doc.h"
 #include "document/json_form.h"
 #include "platform/text_encoding.h"
+#include "cli/name_choice.h"
+#include "platform/scripted_prompter.h"
+#include "platform/strings.h"
 #include "products/import_wizard.h"
+#include "products/line_cursor.h"
+#include "products/product_files.h"
 #include "products/product_column.h"
 #include "products/product_list_conversion.h"
 
@@ -107,10 +113,23 @@ struct ImportOptions {
   int32_t startRow = 1;
   char delimiter = ',';
   char qualifier = '"';
-  std::vector<std::pair<int32_t, int32_t>> labels;  // position, label
+  std::vector<std::pair<int32_t, int32_t>> labels;  // position from 0, label
   std::string pictureFolder;
   std::vector<std::pair<std::string, std::string>> categories;  // name, description
 };
+
+// The names --label takes: the wizard's labels and "NOT USED".
+const std::vector<std::string>& labelNames() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> list;
+    for (int32_t label = 0; !ImportWizard::labelName(label).starts_with("NOT USED"); ++label) {
+      list.emplace_back(ImportWizard::labelName(label));
+    }
+    list.emplace_back(ImportWizard::labelName(ImportWizard::kNotUsed));
+    return list;
+  }();
+  return names;
+}
 
 // Reads the arguments of import; returns an error message, empty on success.
 std::string parseImportOptions(const std::vector<std::string>& args, ImportOptions* options) {
@@ -137,15 +156,15 @@ std::string parseImportOptions(const std::vector<std::string>& args, ImportOptio
     } else if (arg == "--label") {
       auto pair = keyAndValue(value);
       char* end = nullptr;
-      const long position = pair ? std::strtol(pair->first.c_str(), &end, 10) : -1;
-      if (!pair || pair->first.empty() || *end != '\0' || position < 0 || position > 100000) {
-        return "--label takes POSITION=LABEL, such as 0=\"Part Number\"";
+      const long column = pair ? std::strtol(pair->first.c_str(), &end, 10) : 0;
+      if (!pair || pair->first.empty() || *end != '\0' || column < 1 || column > 100000) {
+        return "--label takes COLUMN=LABEL with columns counted from 1, such as "
+               "1=\"Part Number\"";
       }
-      const int32_t label = ImportWizard::labelNamed(pair->second);
-      if (label == ImportWizard::kNotUsed && pair->second != "NOT USED") {
-        return "unknown label \"" + pair->second + "\"";
-      }
-      options->labels.emplace_back(static_cast<int32_t>(position), label);
+      std::optional<size_t> label = findName(labelNames(), pair->second);
+      if (!label) return unknownNameMessage("label", pair->second, labelNames());
+      options->labels.emplace_back(static_cast<int32_t>(column - 1),
+                                   ImportWizard::labelNamed(labelNames()[*label]));
     } else if (arg == "--picture-folder") {
       options->pictureFolder = value;
     } else if (arg == "--category") {
@@ -180,6 +199,62 @@ int describeCategories(const ImportOptions& options, ImportWizard& wizard) {
   return kExitSuccess;
 }
 
+// Warns when the first imported row looks like a header: a field equals one
+// of the labels, or the Price column holds no number.
+void warnOfHeaderRow(const ImportOptions& options, const ImportWizard& wizard,
+                     const ImportWizard::Preview& preview, Prompter& prompter) {
+  if (preview.lines.empty()) return;
+  const std::vector<std::string>& first = preview.lines.front();
+  bool header = false;
+  for (const std::string& field : first) {
+    if (!field.empty() && findName(labelNames(), trim(field))) header = true;
+  }
+  const int32_t price = wizard.positionOf(kPriceColumn);
+  if (price >= 0 && static_cast<size_t>(price) < first.size()) {
+    const std::string text(trim(first[static_cast<size_t>(price)]));
+    char* end = nullptr;
+    std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0') header = true;
+  }
+  if (!header) return;
+  const std::string row = std::to_string(options.startRow);
+  prompter.showMessage("Row " + row + " looks like a header, not a product; if it is one, import with "
+                       "--start-row " + std::to_string(options.startRow + 1) + ".",
+                       PromptIcon::kWarning);
+}
+
+// Prints how many products in how many categories were imported, and how
+// many of the file's rows (the non-empty lines from the start row on) were
+// not: rejected by the product rules or merged into a row of the same part
+// number.
+int reportImport(const CliContext& context, const std::filesystem::path& file, int32_t startRow,
+                 CExtraFields& table) {
+  std::string text, error;
+  if (readWholeFile(file, &text, &error) != FileReadResult::kRead) return failure(error);
+  size_t lines = 0;
+  int32_t row = 0;
+  LineCursor cursor(text);
+  std::string_view line;
+  while (cursor.next(&line)) {
+    if (++row >= startRow && !line.empty()) ++lines;
+  }
+  // The rows are read again only to be counted: the messages about rows
+  // left out were shown when the import read them.
+  ScriptedPrompter shownAlready;
+  Env counting(context.env.home(), shownAlready);
+  table.clearRows();
+  Status loaded = table.loadRows(counting);
+  if (!loaded.ok()) return failure(loaded.message());
+  const size_t imported = table.rows.size();
+  std::set<std::string> categories;
+  for (const CExtraItem& item : table.rows) categories.insert(item.category);
+  table.clearRows();
+  std::string summary = "Imported " + plural(imported, "product") + " in " +
+                        plural(categories.size(), "category", "categories") + ".";
+  if (lines > imported) summary += " " + plural(lines - imported, "row") + " not imported.";
+  return reportChange(context, summary);
+}
+
 int runImport(CliContext& context) {
   ImportOptions options;
   const std::string error = parseImportOptions(context.args, &options);
@@ -204,18 +279,20 @@ int runImport(CliContext& context) {
   if (!wizard.leaveDelimiterPage()) return failure("The file could not be split.");
   for (const auto& [position, label] : options.labels) {
     if (position >= preview.columns) {
-      return failure("the file has no column " + std::to_string(position));
+      return failure("the file has no column " + std::to_string(position + 1) + " (its first row has " +
+                     std::to_string(preview.columns) + ")");
     }
     if (!wizard.chooseLabel(position, label)) return failure("The columns were not labelled.");
   }
   if (wizard.positionOf(kPictureColumn) >= 0) wizard.setPictureFolder(*pictureFolder);
   if (!wizard.leaveLabelPage()) return failure("The columns were not labelled.");
+  warnOfHeaderRow(options, wizard, preview, context.env.prompter());
   wizard.buildCategoryList();
   if (int result = describeCategories(options, wizard)) return result;
   if (!wizard.finish()) return failure("PriceList.txt could not be written.");
   Status status = doc.save(options.document);
   if (!status.ok()) return failure(status.message());
-  return kExitSuccess;
+  return reportImport(context, file, options.startRow, *doc.m_pExtraFields);
 }
 
 int runCreateProducts(CliContext& context) {
@@ -231,7 +308,7 @@ int runCreateProducts(CliContext& context) {
   }
   Status status = doc.save(context.args[0]);
   if (!status.ok()) return failure(status.message());
-  return kExitSuccess;
+  return reportChange(context, "Started an empty product list kept in the program.");
 }
 
 }  // namespace
@@ -245,19 +322,22 @@ void addProductCommands(std::vector<CliCommand>& commands) {
        runProducts});
   commands.push_back(
       {"import",
-       "DOC.qvx FILE --start-row N --delimiter C --qualifier C --label POSITION=LABEL ...\n"
+       "DOC.qvx FILE --start-row N --delimiter C --qualifier C --label COLUMN=LABEL ...\n"
        "       [--picture-folder DIR] [--category NAME=DESCRIPTION ...]",
        "Import an external product list into a company document.",
        "Runs the import wizard without its dialogs and saves the document. Options:\n"
        "  --start-row N     the first row of products (lines before it are skipped)\n"
        "  --delimiter C     one character, or tab, comma, pipe, semicolon\n"
        "  --qualifier C     the text qualifier: one character, or none\n"
-       "  --label P=LABEL   labels column P (counted from 0): Part Number, Description,\n"
-       "                    Price, Weight, Category, Sales Blurb, Link, Picture,\n"
-       "                    Picture Flag, Link Flag, Publish Flag, Featured Flag\n"
+       "  --label N=LABEL   labels column N (counted from 1, as rows are): Part Number,\n"
+       "                    Description, Price, Weight, Category, Sales Blurb, Link,\n"
+       "                    Picture, Picture Flag, Link Flag, Publish Flag, Featured\n"
+       "                    Flag (any case)\n"
        "  --picture-folder DIR   the folder of the pictures named in the Picture column\n"
        "  --category NAME=DESCRIPTION   the name shown on the site for a category, or\n"
-       "                    DO NOT PUBLISH to leave its products out\n",
+       "                    DO NOT PUBLISH to leave its products out\n"
+       "Prints how many products in how many categories were imported and how many\n"
+       "rows were not; warns when the first imported row looks like a header.\n",
        runImport});
   commands.push_back({"create-products", "DOC.qvx", "Start a new product list in the program.",
                       "Replaces the company's product list by an empty one maintained in the\n"

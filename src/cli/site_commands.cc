@@ -2,7 +2,6 @@
 // them for a company document, with the follow-up of the site type and style
 // steps.
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -10,6 +9,7 @@
 #include "app/site_template_choice.h"
 #include "app/style_choice.h"
 #include "cli/cli_command.h"
+#include "cli/name_choice.h"
 #include "company/brenquil_doc.h"
 #include "imaging/image_file.h"
 #include "platform/text_encoding.h"
@@ -127,9 +127,14 @@ int runSetSite(CliContext& context) {
 
   SiteTemplateChoice choice(context.env, *doc.m_pSiteTemplate);
   choice.open();
-  const int32_t index = choice.site().find(args.name);
-  if (index < 0) return failure("there is no site template \"" + args.name + "\"");
-  choice.choose(index);
+  const std::vector<std::string>& names = choice.site().templateNames;
+  std::optional<size_t> index = findName(names, args.name);
+  if (!index) {
+    failure(unknownNameMessage("site template", args.name, names));
+    return kExitUsage;
+  }
+  const std::string chosen = names[*index];
+  choice.choose(static_cast<int32_t>(*index));
   SiteTemplateChoice::Acceptance acceptance = choice.accept();
   if (acceptance == SiteTemplateChoice::Acceptance::kNeedsLocation ||
       (choice.canSetLocation() && args.location)) {
@@ -140,7 +145,8 @@ int runSetSite(CliContext& context) {
   choice.apply(doc);
   status = doc.save(args.document);
   if (!status.ok()) return failure(status.message());
-  return kExitSuccess;
+  return reportChange(context, "Site type set to " + chosen + ": " +
+                                   std::to_string(doc.m_pPageData->pages.size()) + " pages.");
 }
 
 int runSetStyle(CliContext& context) {
@@ -159,14 +165,18 @@ int runSetStyle(CliContext& context) {
   StyleChoice choice(context.env, *doc.m_pTemplate);
   choice.open();
   const std::vector<std::string>& names = choice.style().styleNames;
-  auto it = std::find(names.begin(), names.end(), args.name);
-  if (it == names.end()) return failure("there is no style \"" + args.name + "\"");
-  choice.choose(static_cast<int32_t>(it - names.begin()));
+  std::optional<size_t> index = findName(names, args.name);
+  if (!index) {
+    failure(unknownNameMessage("style", args.name, names));
+    return kExitUsage;
+  }
+  const std::string chosen = names[*index];
+  choice.choose(static_cast<int32_t>(*index));
   if (!choice.accept()) return kExitFailure;
   choice.apply(doc);
   status = doc.save(args.document);
   if (!status.ok()) return failure(status.message());
-  return kExitSuccess;
+  return reportChange(context, "Style set to " + chosen + ".");
 }
 
 }  // namespace

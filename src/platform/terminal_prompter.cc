@@ -29,6 +29,11 @@ void TerminalPrompter::showMessage(const std::string& text, PromptIcon icon) {
   std::fprintf(out_, "%s%s\n", prefixOf(icon), cp1252ToUtf8(text).c_str());
 }
 
+bool TerminalPrompter::unansweredQuestion() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return unanswered_;
+}
+
 bool TerminalPrompter::askYesNo(const std::string& text) {
   std::lock_guard<std::mutex> lock(mutex_);
   std::string question = cp1252ToUtf8(text);
@@ -44,8 +49,11 @@ bool TerminalPrompter::askYesNo(const std::string& text) {
     return *answer;
   }
   if (!::isatty(::fileno(in_))) {
-    std::fprintf(out_, "%s [no: not asked without a terminal; use --yes, --no or --answers]\n",
+    std::fprintf(out_,
+                 "%s\nError: this question cannot be asked without a terminal; answer it with "
+                 "--yes, --no or --answers.\n",
                  question.c_str());
+    unanswered_ = true;
     return false;
   }
   for (;;) {

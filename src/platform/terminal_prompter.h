@@ -14,7 +14,9 @@ namespace quorvex {
 // The command-line tool's prompter: prints every message to stderr (as UTF-8)
 // and answers questions from a list given in advance, then from a fixed
 // answer, then from the keyboard when stdin is a terminal. Without any of
-// these a question is answered No, and says so.
+// these a question is answered No, an error naming the options that answer
+// it is printed, and unansweredQuestion() turns true: the program is to fail
+// with a usage error.
 class TerminalPrompter : public Prompter {
  public:
   TerminalPrompter(std::deque<bool> answers, std::optional<bool> fixed_answer,
@@ -23,8 +25,12 @@ class TerminalPrompter : public Prompter {
   void showMessage(const std::string& text, PromptIcon icon) override;
   [[nodiscard]] bool askYesNo(const std::string& text) override;
 
+  // True once a question could not be asked (no terminal, no answer given).
+  bool unansweredQuestion() const;
+
  private:
-  std::mutex mutex_;
+  mutable std::mutex mutex_;
+  bool unanswered_ = false;
   std::deque<bool> answers_;
   std::optional<bool> fixed_answer_;
   std::FILE* in_;

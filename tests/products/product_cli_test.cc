@@ -48,8 +48,8 @@ TEST_F(ProductCliTest, ImportsATabExportWithAHeaderLine) {
       "SKU\tTitle\tPrice\tWeight\tGroup\r\nT-2\tTeapot\t$24.00\t1.2\tTea\r\n"
       "C-1\tCup\t4.50\t0.2\tCups\r\nT-1\tTea tin\t9\t0.5\tTea\r\n");
   ASSERT_EQ(cli({"import", document_.string(), file, "--start-row", "2", "--delimiter", "tab",
-                 "--label", "0=Part Number", "--label", "1=Description", "--label", "2=Price",
-                 "--label", "3=Weight", "--label", "4=Category", "--category", "Tea=Fine Teas"}),
+                 "--label", "1=Part Number", "--label", "2=Description", "--label", "3=Price",
+                 "--label", "4=Weight", "--label", "5=Category", "--category", "Tea=Fine Teas"}),
             0)
       << errors_;
   nlohmann::json rows = products();
@@ -81,8 +81,8 @@ TEST_F(ProductCliTest, ImportsASemicolonExportWithQuotedDelimitersAndQuotes) {
       "\"B-2\"; \"Nut\";  \"0.05\"; \"Fasteners\"; \"\"\n"
       "\"C-3\";\"Hidden\";\"1\";\"Secret\";\"\"\n");
   ASSERT_EQ(cli({"import", document_.string(), file, "--start-row", "1", "--delimiter", ";",
-                 "--qualifier", "\"", "--label", "0=Part Number", "--label", "1=Description",
-                 "--label", "2=Price", "--label", "3=Category", "--label", "4=Sales Blurb",
+                 "--qualifier", "\"", "--label", "1=Part Number", "--label", "2=Description",
+                 "--label", "3=Price", "--label", "4=Category", "--label", "5=Sales Blurb",
                  "--category", "Secret=DO NOT PUBLISH"}),
             0)
       << errors_;
@@ -100,8 +100,8 @@ TEST_F(ProductCliTest, ImportsBarePictureNamesWithAPictureFolder) {
   const std::string file = writeExternal("pics.csv",
                                          "P1,Plate,5,plate.jpg\nP2,Bowl,6,\nP3,Jug,7,jug.png\n");
   ASSERT_EQ(cli({"import", document_.string(), file, "--start-row", "1", "--delimiter", "comma",
-                 "--qualifier", "\"", "--label", "0=Part Number", "--label", "1=Description",
-                 "--label", "2=Price", "--label", "3=Picture", "--picture-folder",
+                 "--qualifier", "\"", "--label", "1=Part Number", "--label", "2=Description",
+                 "--label", "3=Price", "--label", "4=Picture", "--picture-folder",
                  "C:\\Shop\\Photos"}),
             0)
       << errors_;
@@ -116,10 +116,10 @@ TEST_F(ProductCliTest, ImportsBarePictureNamesWithAPictureFolder) {
 
 TEST_F(ProductCliTest, ImportRefusals) {
   const std::string file = writeExternal("e.csv", "a,b,c\n");
-  EXPECT_EQ(cli({"import", document_.string(), file, "--label", "0=Part Number"}), 1);
+  EXPECT_EQ(cli({"import", document_.string(), file, "--label", "1=Part Number"}), 1);
   EXPECT_NE(errors_.find("You have not selected a Description column."), std::string::npos)
       << errors_;
-  EXPECT_EQ(cli({"import", document_.string(), file, "--label", "0=Colour"}), 2);
+  EXPECT_EQ(cli({"import", document_.string(), file, "--label", "1=Colour"}), 2);
   EXPECT_EQ(cli({"import", document_.string(), (home_.path() / "none.csv").string()}), 1);
   EXPECT_NE(errors_.find("I'm sorry, that file does not exist."), std::string::npos) << errors_;
 }

@@ -1,22 +1,16 @@
 // The commands that run the application's document steps: rename a company,
 // back it up and restore it.
 
-#include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 #include <system_error>
-#include <utility>
 
 #include "app/backups.h"
-#include "app/clock.h"
 #include "app/company_name.h"
-#include "app/dialog_host.h"
-#include "app/document_lifecycle.h"
 #include "cli/cli_command.h"
+#include "cli/document_session.h"
 #include "company/brenquil_doc.h"
-#include "platform/settings_store.h"
 #include "platform/text_encoding.h"
 
 namespace quorvex::cli {
@@ -24,76 +18,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The command line has no dialogs: the only file it chooses is the extra
-// backup copy given with --copy-to, and a modified document is never left
-// open for a save question.
-class CliDialogHost : public DialogHost {
- public:
-  explicit CliDialogHost(std::optional<fs::path> extraCopy) : extraCopy_(std::move(extraCopy)) {}
-
-  DialogResult runDialog(DialogModel&) override { return DialogResult::kCancel; }
-  std::optional<fs::path> chooseFile(const FileDialogRequest&) override { return extraCopy_; }
-  SaveChangesAnswer askSaveChanges(const std::string&) override { return SaveChangesAnswer::kNo; }
-
- private:
-  std::optional<fs::path> extraCopy_;
-};
-
-// The settings of one command: the command line leaves the desktop
-// program's recent-file list as it is.
-class CommandSettings : public SettingsStore {
- public:
-  std::string getString(const std::string& section, const std::string& key,
-                        const std::string& fallback) override {
-    auto found = values_.find({section, key});
-    return found == values_.end() ? fallback : found->second;
-  }
-  int getInt(const std::string& section, const std::string& key, int fallback) override {
-    std::string text = getString(section, key, "");
-    return text.empty() ? fallback : std::atoi(text.c_str());
-  }
-  Status setString(const std::string& section, const std::string& key,
-                   const std::string& value) override {
-    values_[{section, key}] = value;
-    return Status::success();
-  }
-  Status setInt(const std::string& section, const std::string& key, int value) override {
-    return setString(section, key, std::to_string(value));
-  }
-
- private:
-  std::map<std::pair<std::string, std::string>, std::string> values_;
-};
-
-// The document named on the command line, open in a lifecycle.
-class OpenDocument {
- public:
-  explicit OpenDocument(const Env& env, std::optional<fs::path> extraCopy = std::nullopt)
-      : env_(env.home(), env.prompter(), &settings_, &env.ftp()),
-        doc_(env_),
-        host_(std::move(extraCopy)),
-        lifecycle_(doc_, env_, host_, clock_) {}
-
-  // Opens `file`; false after the reason was shown.
-  bool open(const std::string& file) { return lifecycle_.open(file); }
-  DocumentLifecycle& lifecycle() { return lifecycle_; }
-
- private:
-  CommandSettings settings_;
-  Env env_;
-  CBrenquilDoc doc_;
-  CliDialogHost host_;
-  SystemClock clock_;
-  DocumentLifecycle lifecycle_;
-};
-
 int runRename(CliContext& context) {
   if (context.args.size() != 2) return usageError(context, "expected DOC.qvx and NAME");
   std::optional<std::string> name = utf8ToCp1252(context.args[1]);
   if (!name) return failure("the company name holds characters a document cannot store");
   Status check = checkCompanyName(*name);
   if (!check.ok()) return failure(check.message());
-  OpenDocument document(context.env);
+  DocumentSession document(context.env);
   if (!document.open(context.args[0])) return kExitFailure;
   if (!document.lifecycle().renameAndSave(*name)) return kExitFailure;
   return reportChange(context, "Renamed the company to " + *name + "; its document is now " +
@@ -116,7 +47,9 @@ int runBackup(CliContext& context) {
     }
   }
   if (file.empty()) return usageError(context, "missing DOC.qvx");
-  OpenDocument document(context.env, extraCopy);
+  DocumentSession document(context.env);
+  // The extra copy's file dialog chooses the file given with --copy-to.
+  document.frontEnd().setChosenFile(extraCopy);
   if (!document.open(file)) return kExitFailure;
   if (!Backups(document.lifecycle()).saveBackup()) return kExitFailure;
   return reportChange(context, "Saved a backup of " + file + ".");
@@ -124,7 +57,7 @@ int runBackup(CliContext& context) {
 
 int runRestore(CliContext& context) {
   if (context.args.size() != 1) return usageError(context, "expected one DOC.qvx");
-  OpenDocument document(context.env);
+  DocumentSession document(context.env);
   if (!document.open(context.args[0])) return kExitFailure;
   if (!Backups(document.lifecycle()).restoreFromBackup()) return kExitFailure;
   return reportChange(context, "Restored " + context.args[0] + " from its backup.");

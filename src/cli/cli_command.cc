@@ -6,13 +6,33 @@
 
 namespace quorvex::cli {
 
+const char* const kToolSummary = "build, keep and publish a company's web shop.";
+
+const char* const kGlobalOptionsHelp =
+    "  --home DIR       the program folder (default $QUORVEX_HOME, else\n"
+    "                   ${XDG_DATA_HOME:-~/.local/share}/quorvex)\n"
+    "  --yes, --no      answer every question Yes or No\n"
+    "  --answers LIST   answer the next questions in order, e.g. y,n,y\n"
+    "                   (without these and without a terminal, a question is an\n"
+    "                   error: exit status 2)\n"
+    "  --quiet, -q      leave out the one-line summary of what changed\n"
+    "  --version        the program's version\n"
+    "  --help           this text; COMMAND --help for a command's own\n";
+
+const char* const kExitStatusHelp =
+    "Exit status: 0 success, 1 failure (a refused value, a file error), 2 usage\n"
+    "error (a wrong option or name, an unanswered question).";
+
 const std::vector<CliCommand>& allCommands() {
   static const std::vector<CliCommand> commands = [] {
     std::vector<CliCommand> list;
     addDocumentCommands(list);
+    addFieldCommands(list);
     addImageCommands(list);
     addPublishCommands(list);
     addProductCommands(list);
+    addProductItemCommands(list);
+    addCommerceCommands(list);
     addAppCommands(list);
     addSiteCommands(list);
     addBuildCommands(list);

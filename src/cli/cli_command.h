@@ -40,6 +40,13 @@ struct CliCommand {
   int (*run)(CliContext& context);
 };
 
+// What the tool does, in one line.
+extern const char* const kToolSummary;
+// The options taken before (or after) any command, as --help lists them.
+extern const char* const kGlobalOptionsHelp;
+// What the exit statuses mean.
+extern const char* const kExitStatusHelp;
+
 // Every command, in the order the help lists them.
 const std::vector<CliCommand>& allCommands();
 
@@ -51,6 +58,9 @@ void addProductCommands(std::vector<CliCommand>& commands);
 void addAppCommands(std::vector<CliCommand>& commands);
 void addSiteCommands(std::vector<CliCommand>& commands);
 void addBuildCommands(std::vector<CliCommand>& commands);
+void addFieldCommands(std::vector<CliCommand>& commands);
+void addProductItemCommands(std::vector<CliCommand>& commands);
+void addCommerceCommands(std::vector<CliCommand>& commands);
 
 // Prints the message and the command's usage to stderr; returns kExitUsage.
 int usageError(const CliContext& context, const std::string& message);

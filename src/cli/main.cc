@@ -11,6 +11,7 @@
 
 #include "app/app_version.h"
 #include "cli/cli_command.h"
+#include "cli/man_page.h"
 #include "cli/name_choice.h"
 #include "platform/home.h"
 #include "platform/terminal_prompter.h"
@@ -24,29 +25,17 @@ struct GlobalOptions {
   std::optional<bool> fixed_answer;
   bool help = false;
   bool version = false;
+  bool man = false;  // print the manual page (made by the build)
   bool quiet = false;
   std::vector<std::string> rest;  // the command and its arguments
 };
 
 void printToolHelp() {
-  std::printf(
-      "quorvex-cli: build, keep and publish a company's web shop.\n\n"
-      "Usage: quorvex-cli [OPTIONS] COMMAND [ARGS...]\n\n"
-      "Options:\n"
-      "  --home DIR       the program folder (default $QUORVEX_HOME, else\n"
-      "                   ${XDG_DATA_HOME:-~/.local/share}/quorvex)\n"
-      "  --yes, --no      answer every question Yes or No\n"
-      "  --answers LIST   answer the next questions in order, e.g. y,n,y\n"
-      "                   (without these and without a terminal, a question is an\n"
-      "                   error: exit status 2)\n"
-      "  --quiet, -q      leave out the one-line summary of what changed\n"
-      "  --version        the program's version\n"
-      "  --help           this text; COMMAND --help for a command's own\n\n"
-      "Exit status: 0 success, 1 failure (a refused value, a file error), 2 usage\n"
-      "error (a wrong option or name, an unanswered question).\n\n"
-      "Commands:\n");
+  std::printf("quorvex-cli: %s\n\nUsage: quorvex-cli [OPTIONS] COMMAND [ARGS...]\n\nOptions:\n%s\n%s\n\n"
+              "Commands:\n",
+              kToolSummary, kGlobalOptionsHelp, kExitStatusHelp);
   for (const CliCommand& command : allCommands()) {
-    std::printf("  %-10s %s\n", command.name, command.summary);
+    std::printf("  %-15s %s\n", command.name, command.summary);
   }
 }
 
@@ -89,6 +78,8 @@ std::string parseGlobalOptions(int argc, char** argv, GlobalOptions& options) {
       options.help = true;
     } else if (arg == "--version") {
       options.version = true;
+    } else if (arg == "--man") {
+      options.man = true;
     } else if (arg == "--quiet" || arg == "-q") {
       options.quiet = true;
     } else if (arg == "--home" || arg == "--answers") {
@@ -113,6 +104,10 @@ int run(int argc, char** argv) {
   if (!error.empty()) {
     std::fprintf(stderr, "quorvex-cli: %s\nTry quorvex-cli --help.\n", error.c_str());
     return kExitUsage;
+  }
+  if (options.man) {
+    printManPage(versionText(programVersion()));
+    return kExitSuccess;
   }
   if (options.version) {
     std::printf("quorvex-cli %s\n", versionText(programVersion()).c_str());

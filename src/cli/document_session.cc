@@ -1,0 +1,34 @@
+#include "cli/document_session.h"
+
+#include <cstdlib>
+
+namespace quorvex::cli {
+
+std::string CommandSettings::getString(const std::string& section, const std::string& key,
+                                       const std::string& fallback) {
+  auto found = values_.find({section, key});
+  return found == values_.end() ? fallback : found->second;
+}
+
+int CommandSettings::getInt(const std::string& section, const std::string& key, int fallback) {
+  std::string text = getString(section, key, "");
+  return text.empty() ? fallback : std::atoi(text.c_str());
+}
+
+Status CommandSettings::setString(const std::string& section, const std::string& key,
+                                  const std::string& value) {
+  values_[{section, key}] = value;
+  return Status::success();
+}
+
+Status CommandSettings::setInt(const std::string& section, const std::string& key, int value) {
+  return setString(section, key, std::to_string(value));
+}
+
+DocumentSession::DocumentSession(const Env& env)
+    : env_(env.home(), env.prompter(), &settings_, &env.ftp()),
+      doc_(env_),
+      lifecycle_(doc_, env_, frontEnd_, clock_),
+      app_{doc_, lifecycle_, env_, frontEnd_, clock_, {}} {}
+
+}  // namespace quorvex::cli

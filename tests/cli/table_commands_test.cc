@@ -1,0 +1,137 @@
+// product, tax and shipping: the tables of their steps changed by command,
+// with the dialogs' refusals.
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+#include "support/run_cli.h"
+#include "support/temp_dir.h"
+
+namespace quorvex {
+namespace {
+
+using testing::CliResult;
+using testing::TempDir;
+
+class TableCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(cli({"new", doc(), "--company", "Bakery"}).exit_status, 0);
+  }
+  CliResult cli(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--home", (dir_.path() / "home").string()});
+    return testing::runCli(args);
+  }
+  std::string doc() const { return (dir_.path() / "Bakery.qvx").string(); }
+  nlohmann::json listed(const std::string& command) {
+    CliResult result = cli({command, "list", doc(), "--json"});
+    EXPECT_EQ(result.exit_status, 0) << result.err;
+    return nlohmann::json::parse(result.out);
+  }
+
+  TempDir dir_;
+};
+
+TEST_F(TableCommandsTest, ProductsAreAddedChangedAndRemovedWithTheItemDialogsRules) {
+  CliResult added = cli({"product", "add", doc(), "part number=B1", "Description=Rye loaf",
+                         "price=3.20", "Category=Loaves"});
+  ASSERT_EQ(added.exit_status, 0) << added.err;
+  EXPECT_EQ(added.out, "Added B1 (Rye loaf, 3.20) in Loaves; 1 product in all.\n");
+  ASSERT_EQ(cli({"product", "add", doc(), "Part Number=R1", "Description=Roll", "Price=0.40"})
+                .exit_status,
+            0);
+  struct Refusal {
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  };
+  const std::vector<Refusal> refusals = {
+      {{"add", doc(), "Part Number=C1", "Price=2"}, 1,
+       "Sorry, you must enter a Description for this item."},
+      {{"add", doc(), "Part Number=B1", "Description=Again", "Price=2"}, 1,
+       "The Part Number you specified is already in use by another item in the database."},
+      {{"set", doc(), "R1", "Category=Say \"hi\""}, 1,
+       "Sorry, but category names cannot contain double quotes."},
+      {{"add", doc(), "Colour=red"}, 2, "there is no column \"Colour\""},
+      {{"remove", doc(), "B1"}, 2, "answer it with --yes, --no or --answers"},
+      {{"set", doc(), "X9", "Price=1"}, 1, "there is no product \"X9\""},
+  };
+  for (const Refusal& refusal : refusals) {
+    std::vector<std::string> args = {"product"};
+    args.insert(args.end(), refusal.args.begin(), refusal.args.end());
+    CliResult result = cli(args);
+    EXPECT_EQ(result.exit_status, refusal.status) << refusal.message;
+    EXPECT_NE(result.err.find(refusal.message), std::string::npos) << result.err;
+  }
+  ASSERT_EQ(cli({"product", "set", doc(), "R1", "Price=0.45", "weight=0.1"}).exit_status, 0);
+  nlohmann::json rows = listed("product");
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[1]["Price"], "0.45");
+  EXPECT_EQ(rows[1]["Weight"], "0.1");
+  EXPECT_EQ(rows[1]["Category"], "Our Products");
+  CliResult removed = cli({"product", "remove", doc(), "B1", "--yes"});
+  ASSERT_EQ(removed.exit_status, 0) << removed.err;
+  EXPECT_EQ(removed.out, "Removed 1 product; 1 product left.\n");
+  EXPECT_EQ(listed("product").size(), 1u);
+}
+
+TEST_F(TableCommandsTest, TaxesOfEveryKindWithTheRateDialogsChecks) {
+  ASSERT_EQ(cli({"tax", "add", doc(), "state", "Washington", "WA", "8%"}).exit_status, 0);
+  ASSERT_EQ(cli({"tax", "add", doc(), "city", "Seattle", "Washington", "WA", "2.25"}).exit_status,
+            0);
+  CliResult vat = cli({"tax", "add", doc(), "VAT", "Germany", "0.19"});
+  ASSERT_EQ(vat.exit_status, 0) << vat.err;
+  EXPECT_EQ(vat.out, "Added the tax Germany - 0.19.\n");
+  const std::vector<std::pair<std::vector<std::string>, std::string>> refusals = {
+      {{"state", "washington", "wa", "5"}, "A state tax already exists for 'Washington (WA)'"},
+      {{"state", "Oregon", "OR", "0"}, "'0' is not a valid tax rate."},
+      {{"city", "", "Oregon", "OR", "3"},
+       "Please, fill in all the enabled fields before you press OK."},
+  };
+  for (const auto& [args, message] : refusals) {
+    std::vector<std::string> command = {"tax", "add", doc()};
+    command.insert(command.end(), args.begin(), args.end());
+    CliResult result = cli(command);
+    EXPECT_EQ(result.exit_status, 1) << message;
+    EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+  }
+  nlohmann::json taxes = listed("tax");
+  EXPECT_EQ(taxes["States/Provinces"], nlohmann::json({"Washington - 0.080000"}));
+  EXPECT_EQ(taxes["Cities"], nlohmann::json({"Seattle, Washington - 0.022500"}));
+  ASSERT_EQ(cli({"tax", "remove", doc(), "city", "seattle", "--yes"}).exit_status, 0);
+  EXPECT_TRUE(listed("tax")["Cities"].empty());
+}
+
+TEST_F(TableCommandsTest, ShippingTypesWithChargeTablesOrAFlatRate) {
+  CliResult added = cli({"shipping", "add", doc(), "Standard", "--charge", "20=4.00", "--charge",
+                         "50=6.00", "--charge", "and up=0"});
+  ASSERT_EQ(added.exit_status, 0) << added.err;
+  nlohmann::json types = listed("shipping");
+  ASSERT_EQ(types.size(), 1u);
+  EXPECT_EQ(types[0]["charges"],
+            nlohmann::json::parse(R"([{"upTo":"20","charge":"4.00"},{"upTo":"50","charge":"6.00"},
+                                      {"upTo":"And Up","charge":"0"}])"));
+  const std::vector<std::pair<std::vector<std::string>, std::string>> refusals = {
+      {{"STANDARD", "--charge", "and up=1"}, "A 'STANDARD' shipping label already exists."},
+      {{"Express", "--charge", "10="}, "Please, enter a charge."},
+      {{"Express", "--flat", "5"}, "give --charge LIMIT=CHARGE"},
+  };
+  for (const auto& [args, message] : refusals) {
+    std::vector<std::string> command = {"shipping", "add", doc()};
+    command.insert(command.end(), args.begin(), args.end());
+    CliResult result = cli(command);
+    EXPECT_NE(result.exit_status, 0) << message;
+    EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+  }
+  ASSERT_EQ(cli({"set", doc(), "shipping.basedOn=flat rate"}).exit_status, 0);
+  ASSERT_EQ(cli({"shipping", "add", doc(), "Courier", "--flat", "9.50"}).exit_status, 0);
+  EXPECT_EQ(listed("shipping")[1]["flatRate"], "9.50");
+  ASSERT_EQ(cli({"shipping", "remove", doc(), "standard", "--yes"}).exit_status, 0);
+  EXPECT_EQ(listed("shipping").size(), 1u);
+}
+
+}  // namespace
+}  // namespace quorvex

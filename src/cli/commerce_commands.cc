@@ -73,7 +73,7 @@ std::optional<size_t> taxEntryIndex(const CTax& tax, TaxKind kind, const std::st
   return std::nullopt;
 }
 
-int runTaxList(CliContext& context, DocumentSession& session, bool json) {
+int runTaxList(DocumentSession& session, bool json) {
   TaxStep step(session.app());
   Json list = Json::object();
   for (TaxKind kind : {TaxKind::kState, TaxKind::kCity, TaxKind::kVat}) {
@@ -89,7 +89,6 @@ int runTaxList(CliContext& context, DocumentSession& session, bool json) {
     std::printf("%s\n", branch.c_str());
     for (const Json& entry : entries) std::printf("  %s\n", entry.get<std::string>().c_str());
   }
-  (void)context;
   return kExitSuccess;
 }
 
@@ -103,7 +102,7 @@ int runTax(CliContext& context) {
       return usageError(context, "list takes DOC.qvx [--json]");
     }
     if (!session.open(args[1])) return kExitFailure;
-    return runTaxList(context, session, args.size() == 3);
+    return runTaxList(session, args.size() == 3);
   }
   if (verb != "add" && verb != "remove") {
     return usageError(context, unknownNameMessage("tax command", verb, {"list", "add", "remove"}));

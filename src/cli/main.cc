@@ -11,6 +11,7 @@
 
 #include "app/app_version.h"
 #include "cli/cli_command.h"
+#include "cli/cli_wording.h"
 #include "cli/man_page.h"
 #include "cli/name_choice.h"
 #include "platform/home.h"
@@ -153,6 +154,7 @@ int run(int argc, char** argv) {
   Status seeded = seedHome(home, installedDataDir());
   if (!seeded.ok()) return failure(seeded.message());
   TerminalPrompter prompter(options.answers, options.fixed_answer);
+  prompter.setRewordings(commandLineWordings());
   Env env(home, prompter);
   CliContext context{env, *command, std::move(args), prompter, options.quiet};
   const int result = command->run(context);

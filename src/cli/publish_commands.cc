@@ -7,6 +7,7 @@
 
 #include "app/publish_model.h"
 #include "cli/cli_command.h"
+#include "cli/publish_plan.h"
 #include "cli/site_build.h"
 #include "company/brenquil_doc.h"
 #include "platform/paths.h"
@@ -68,12 +69,23 @@ std::string describePending(const std::vector<std::string>& pending) {
   return text;
 }
 
+// Prints the names of `files` under `heading`, when there are any.
+void printList(const char* heading, const std::vector<std::string>& files) {
+  if (files.empty()) return;
+  std::printf("%s:\n", heading);
+  for (const std::string& file : files) std::printf("  %s\n", cp1252ToUtf8(file).c_str());
+}
+
 int runPublish(CliContext& context) {
   std::string file;
-  bool all = false;
+  bool all = false, list = false, dryRun = false;
   for (const std::string& arg : context.args) {
     if (arg == "--all") {
       all = true;
+    } else if (arg == "--list") {
+      list = true;
+    } else if (arg == "--dry-run") {
+      dryRun = true;
     } else if (file.empty() && !arg.starts_with("-")) {
       file = arg;
     } else {
@@ -88,6 +100,17 @@ int runPublish(CliContext& context) {
   if (int result = site.open(file)) return result;
   if (int result = site.build()) return result;
   CBrenquilDoc& doc = site.doc();
+  const std::vector<const CFileList*> lists = {doc.m_pOrderServerFileList.get(),
+                                               doc.m_pWebFileList.get()};
+  const PublishPlan plan = PublishPlan::of(lists, context.env.home(), all);
+  if (dryRun) {
+    printList("Would upload", plan.upload);
+    printList("Would delete", plan.remove);
+    if (list) printList("Unchanged", plan.unchanged);
+    std::printf("Would upload %zu, delete %zu; %zu unchanged. Nothing was sent.\n",
+                plan.upload.size(), plan.remove.size(), plan.unchanged.size());
+    return kExitSuccess;
+  }
   UploadSettings settings = UploadSettings::fromPreferences(
       *doc.m_pFtp, orderServerHost(context.env.settings()), doc.m_pSiteTemplate->isAddOn());
   settings.siteFolder = site.indexPage().parent_path();
@@ -112,11 +135,26 @@ int runPublish(CliContext& context) {
   Status saved = doc.save(doc.path());
   if (!saved.ok()) return failure(saved.message());
   // Whatever the run said, the lists tell what the servers still lack.
-  std::vector<std::string> pending = doc.m_pOrderServerFileList->pendingFiles(context.env.home());
+  std::vector<std::string> failed = doc.m_pOrderServerFileList->pendingFiles(context.env.home());
   std::vector<std::string> web = doc.m_pWebFileList->pendingFiles(context.env.home());
-  pending.insert(pending.end(), web.begin(), web.end());
-  if (!pending.empty()) return failure(describePending(pending));
-  return outcome == "Finished" || outcome == "Nothing to upload" ? kExitSuccess : kExitFailure;
+  failed.insert(failed.end(), web.begin(), web.end());
+  const std::vector<std::string> uploaded = PublishPlan::done(plan.upload, failed);
+  const std::vector<std::string> deleted = PublishPlan::done(plan.remove, failed);
+  if (list) {
+    printList("Uploaded", uploaded);
+    printList("Deleted", deleted);
+    printList("Failed", failed);
+  }
+  const std::string summary = "Published: " + std::to_string(uploaded.size()) + " uploaded, " +
+                              std::to_string(deleted.size()) + " deleted, " +
+                              std::to_string(plan.unchanged.size()) + " unchanged, " +
+                              std::to_string(failed.size()) + " failed.";
+  if (!failed.empty()) {
+    std::printf("%s\n", summary.c_str());
+    return failure(describePending(failed));
+  }
+  if (outcome != "Finished" && outcome != "Nothing to upload") return kExitFailure;
+  return reportChange(context, summary);
 }
 
 int runFetchLogs(CliContext& context) {
@@ -135,12 +173,15 @@ int runFetchLogs(CliContext& context) {
 
 void addPublishCommands(std::vector<CliCommand>& commands) {
   commands.push_back(
-      {"publish", "FILE.qvx [--all]", "Upload a company's site to its servers.",
+      {"publish", "FILE.qvx [--all] [--list] [--dry-run]", "Upload a company's site to its servers.",
        "Builds the site first (as `build` does), then sends the files that changed since\n"
        "their last upload: the order-processing files to the order server, the rest to\n"
        "the web server of the server preferences; files the site no longer has are\n"
        "deleted there. --all sends every file again. A failed upload asks whether to go\n"
        "on (--yes, --no). The document is saved afterwards, with what was uploaded.\n"
+       "Prints how many files were uploaded, deleted, left unchanged and failed;\n"
+       "--list names them. --dry-run builds the site and lists what would be uploaded\n"
+       "and deleted (from the record of the last upload) without sending anything.\n"
        "The order server is $QUORVEX_ORDER_SERVER, else the settings' [Order Server] Host.\n",
        runPublish});
   commands.push_back(

@@ -26,7 +26,19 @@ TerminalPrompter::TerminalPrompter(std::deque<bool> answers, std::optional<bool>
 
 void TerminalPrompter::showMessage(const std::string& text, PromptIcon icon) {
   std::lock_guard<std::mutex> lock(mutex_);
-  std::fprintf(out_, "%s%s\n", prefixOf(icon), cp1252ToUtf8(text).c_str());
+  std::fprintf(out_, "%s%s\n", prefixOf(icon), shown(text).c_str());
+}
+
+std::string TerminalPrompter::shown(const std::string& text) const {
+  std::string result = text;
+  for (const Rewording& rewording : rewordings_) {
+    if (rewording.from.empty()) continue;
+    for (size_t at = result.find(rewording.from); at != std::string::npos;
+         at = result.find(rewording.from, at + rewording.to.size())) {
+      result.replace(at, rewording.from.size(), rewording.to);
+    }
+  }
+  return cp1252ToUtf8(result);
 }
 
 bool TerminalPrompter::unansweredQuestion() const {
@@ -36,7 +48,7 @@ bool TerminalPrompter::unansweredQuestion() const {
 
 bool TerminalPrompter::askYesNo(const std::string& text) {
   std::lock_guard<std::mutex> lock(mutex_);
-  std::string question = cp1252ToUtf8(text);
+  std::string question = shown(text);
   std::optional<bool> answer;
   if (!answers_.empty()) {
     answer = answers_.front();

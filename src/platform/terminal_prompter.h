@@ -6,6 +6,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/prompter.h"
 
@@ -25,12 +26,25 @@ class TerminalPrompter : public Prompter {
   void showMessage(const std::string& text, PromptIcon icon) override;
   [[nodiscard]] bool askYesNo(const std::string& text) override;
 
+  // A text to replace in every message and question before it is shown.
+  struct Rewording {
+    std::string from;
+    std::string to;
+  };
+  // Sets the rewordings: a front end without dialogs words the actions the
+  // dialogs' messages name as buttons its own way.
+  void setRewordings(std::vector<Rewording> rewordings) { rewordings_ = std::move(rewordings); }
+
   // True once a question could not be asked (no terminal, no answer given).
   bool unansweredQuestion() const;
 
  private:
   mutable std::mutex mutex_;
   bool unanswered_ = false;
+  std::vector<Rewording> rewordings_;
+
+  // `text` as shown: with the rewordings applied, in UTF-8.
+  std::string shown(const std::string& text) const;
   std::deque<bool> answers_;
   std::optional<bool> fixed_answer_;
   std::FILE* in_;

@@ -89,7 +89,7 @@ TEST_F(TableCommandsTest, TaxesOfEveryKindWithTheRateDialogsChecks) {
       {{"state", "washington", "wa", "5"}, "A state tax already exists for 'Washington (WA)'"},
       {{"state", "Oregon", "OR", "0"}, "'0' is not a valid tax rate."},
       {{"city", "", "Oregon", "OR", "3"},
-       "Please, fill in all the enabled fields before you press OK."},
+       "Please, give every field this kind of tax needs."},
   };
   for (const auto& [args, message] : refusals) {
     std::vector<std::string> command = {"tax", "add", doc()};

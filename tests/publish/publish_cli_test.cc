@@ -70,17 +70,19 @@ class PublishCliTest : public PublishFixture {
   }
 
   // Runs the tool's `command` on `document` with `options`; returns its
-  // exit status, its stderr in `errors`.
+  // exit status, its stdout in `output` and its stderr in `errors`.
   int cli(const fs::path& document, const std::string& command,
           std::vector<std::string> options = {}) {
     std::vector<std::string> args = {"--home", home_.path().string(), command, document.string()};
     args.insert(args.end(), options.begin(), options.end());
     testing::CliResult result = testing::runCli(args);
+    output = result.out;
     errors = result.err;
     return result.exit_status;
   }
 
   fs::path document_ = home_.path() / "Shop.qvx";
+  std::string output;
   std::string errors;
 };
 
@@ -107,7 +109,11 @@ TEST_F(PublishCliTest, PublishBuildsTheSiteAndUploadsWhatChanged) {
 
   // Built again without a change, nothing needs to go up.
   EXPECT_EQ(cli(document, "publish"), 0) << errors;
-  EXPECT_NE(errors.find("There are no files to upload"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("There are no files to upload, as nothing has changed since the last "
+                        "upload.\nIf you wish to re-upload your entire site, run publish with "
+                        "--all."),
+            std::string::npos)
+      << errors;
 
   // A new price changes the shop page and the order server's price list and
   // order data only.
@@ -118,7 +124,17 @@ TEST_F(PublishCliTest, PublishBuildsTheSiteAndUploadsWhatChanged) {
   ASSERT_NE(price, std::string::npos);
   rows.replace(price, 8, "\"179.00\"");
   home_.write(fs::relative(priceList, home_.path()).string(), rows);
-  EXPECT_EQ(cli(document, "publish"), 0) << errors;
+  // A dry run lists what would go up and sends nothing.
+  EXPECT_EQ(cli(document, "publish", {"--dry-run"}), 0) << errors;
+  EXPECT_NE(output.find("Would upload:\n  products.txt\n  orderdata.json\n  shop.html\n"),
+            std::string::npos)
+      << output;
+  EXPECT_EQ(serverFiles(), before);
+  EXPECT_EQ(cli(document, "publish", {"--list"}), 0) << errors;
+  EXPECT_NE(output.find("Uploaded:\n  products.txt\n  orderdata.json\n  shop.html\n"),
+            std::string::npos)
+      << output;
+  EXPECT_NE(output.find("Published: 3 uploaded, 0 deleted, "), std::string::npos) << output;
   const std::map<fs::path, fs::file_time_type> after = serverFiles();
   std::vector<std::string> uploaded;
   for (const auto& [file, time] : after) {

@@ -62,7 +62,7 @@ TEST_F(SiteCliTest, SetSiteThenSetStyleGivesStyledPages) {
   CliResult early = cli({"set-style", document_, "Harbour"});
   EXPECT_EQ(early.exit_status, 1);
   EXPECT_TRUE(contains(early.err, "You have not selected which pages you would like to use"));
-  EXPECT_EQ(cli({"set-site", document_, "No such site"}).exit_status, 1);
+  EXPECT_EQ(cli({"set-site", document_, "No such site"}).exit_status, 2);
 
   CliResult site = cli({"--no", "set-site", document_, "Complete commercial web site"});
   ASSERT_EQ(site.exit_status, 0) << site.err;

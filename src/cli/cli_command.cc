@@ -33,6 +33,7 @@ const std::vector<CliCommand>& allCommands() {
     addProductCommands(list);
     addProductItemCommands(list);
     addCommerceCommands(list);
+    addCouponCommands(list);
     addAppCommands(list);
     addSiteCommands(list);
     addBuildCommands(list);

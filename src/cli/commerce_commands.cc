@@ -36,13 +36,10 @@ std::optional<std::vector<std::string>> storedArgs(const std::vector<std::string
   return stored;
 }
 
-// Applies the changed step and saves: the step's dialogs must all have taken
-// what they were given.
+// Applies the changed step, saves and prints `summary`.
 int finishStep(CliContext& context, DocumentSession& session, StepModel& step,
                const std::string& summary) {
-  if (!session.frontEnd().allAccepted() || !step.accept()) return kExitFailure;
-  step.apply();
-  if (!session.save()) return kExitFailure;
+  if (!session.applyAndSave(step)) return kExitFailure;
   return reportChange(context, summary);
 }
 

@@ -31,4 +31,10 @@ DocumentSession::DocumentSession(const Env& env)
       lifecycle_(doc_, env_, frontEnd_, clock_),
       app_{doc_, lifecycle_, env_, frontEnd_, clock_, {}} {}
 
+bool DocumentSession::applyAndSave(StepModel& step) {
+  if (!frontEnd_.allAccepted() || !step.accept()) return false;
+  step.apply();
+  return save();
+}
+
 }  // namespace quorvex::cli

@@ -11,6 +11,7 @@
 #include "app/clock.h"
 #include "app/document_lifecycle.h"
 #include "app/headless_front_end.h"
+#include "app/step_model.h"
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "platform/settings_store.h"
@@ -44,6 +45,11 @@ class DocumentSession {
   [[nodiscard]] bool open(const std::string& file) { return lifecycle_.open(file); }
   // Saves the document where it was opened; false after the reason was shown.
   [[nodiscard]] bool save() { return lifecycle_.save(); }
+
+  // Ends a step changed by a command: when every dialog it opened took what
+  // it was given and its own OK accepts, stores it back, runs its follow-up
+  // and saves the document. False after the reason was shown.
+  [[nodiscard]] bool applyAndSave(StepModel& step);
 
   CBrenquilDoc& doc() { return doc_; }
   DocumentLifecycle& lifecycle() { return lifecycle_; }

@@ -133,5 +133,37 @@ TEST_F(TableCommandsTest, ShippingTypesWithChargeTablesOrAFlatRate) {
   EXPECT_EQ(listed("shipping").size(), 1u);
 }
 
+TEST_F(TableCommandsTest, CouponsWithTheirScheduleAndTheCouponDialogsChecks) {
+  CliResult added = cli({"coupon", "add", doc(), "SPRING", "--header", "Spring sale", "--text",
+                         "10% off", "--schedule", "months", "--from", "march", "--to", "May"});
+  ASSERT_EQ(added.exit_status, 0) << added.err;
+  EXPECT_EQ(added.out, "Added the coupon SPRING.\n");
+  const std::vector<std::pair<std::vector<std::string>, std::string>> refusals = {
+      {{"add", doc(), "bad name"}, "Sorry, Coupon Name may not include spaces"},
+      {{"add", doc(), "Y", "--schedule", "years", "--from", "2027", "--to", "2026"},
+       "Sorry, the beginning date must not be after the end date."},
+      {{"set", doc(), "SPRING", "--style", "Clasic Ticket"}, "did you mean \"Classic Ticket\"?"},
+      {{"set", doc(), "SPRING", "--schedule", "weekly", "--from", "Mon", "--to", "Fry"},
+       "there is no weekday \"Mon\""},
+  };
+  for (const auto& [args, message] : refusals) {
+    std::vector<std::string> command = {"coupon"};
+    command.insert(command.end(), args.begin(), args.end());
+    CliResult result = cli(command);
+    EXPECT_NE(result.exit_status, 0) << message;
+    EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+  }
+  ASSERT_EQ(cli({"coupon", "set", doc(), "spring", "--name", "SUMMER", "--schedule", "dates",
+                 "--from", "2026-06-01", "--to", "2026-08-31"})
+                .exit_status,
+            0);
+  nlohmann::json coupons = listed("coupon");
+  ASSERT_EQ(coupons.size(), 1u);
+  EXPECT_EQ(coupons[0]["Name"], "SUMMER");
+  EXPECT_EQ(coupons[0]["Header"], "Spring sale");
+  ASSERT_EQ(cli({"coupon", "remove", doc(), "SUMMER", "--yes"}).exit_status, 0);
+  EXPECT_TRUE(listed("coupon").empty());
+}
+
 }  // namespace
 }  // namespace quorvex

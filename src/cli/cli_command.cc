@@ -34,6 +34,7 @@ const std::vector<CliCommand>& allCommands() {
     addProductItemCommands(list);
     addCommerceCommands(list);
     addCouponCommands(list);
+    addPageCommands(list);
     addAppCommands(list);
     addSiteCommands(list);
     addBuildCommands(list);

@@ -62,6 +62,7 @@ void addFieldCommands(std::vector<CliCommand>& commands);
 void addProductItemCommands(std::vector<CliCommand>& commands);
 void addCommerceCommands(std::vector<CliCommand>& commands);
 void addCouponCommands(std::vector<CliCommand>& commands);
+void addPageCommands(std::vector<CliCommand>& commands);
 
 // Prints the message and the command's usage to stderr; returns kExitUsage.
 int usageError(const CliContext& context, const std::string& message);

@@ -165,5 +165,23 @@ TEST_F(TableCommandsTest, CouponsWithTheirScheduleAndTheCouponDialogsChecks) {
   EXPECT_TRUE(listed("coupon").empty());
 }
 
+TEST_F(TableCommandsTest, PageLabelsAndTextsWithThePageLayoutRules) {
+  ASSERT_EQ(cli({"set-site", doc(), "Basic commerce web site", "--yes"}).exit_status, 0);
+  CliResult changed =
+      cli({"page", "set", doc(), "home", "label=Welcome", "header=Fresh bread", "text=Baked daily"});
+  ASSERT_EQ(changed.exit_status, 0) << changed.err;
+  EXPECT_EQ(changed.out, "Changed the page Welcome.\n");
+  CliResult taken = cli({"page", "set", doc(), "Welcome", "label=Info"});
+  EXPECT_EQ(taken.exit_status, 1);
+  EXPECT_NE(taken.err.find("Sorry, the Page Label \"Info\" is being used by another page."),
+            std::string::npos)
+      << taken.err;
+  EXPECT_EQ(cli({"page", "set", doc(), "Hom", "header=x"}).exit_status, 2);
+  nlohmann::json pages = listed("page");
+  ASSERT_EQ(pages.size(), 7u);
+  EXPECT_EQ(pages[0]["label"], "Welcome");
+  EXPECT_EQ(pages[0]["header"], "Fresh bread");
+}
+
 }  // namespace
 }  // namespace quorvex

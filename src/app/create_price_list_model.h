@@ -37,6 +37,9 @@ class CreatePriceListModel : public DialogModel {
   // `prompter` must outlive the model.
   CreatePriceListModel(CExtraFields& table, Prompter& prompter);
 
+  // The edited table, whose rows the grid shows.
+  const CExtraFields& table() const { return table_; }
+
   // "&Add Item": appends the row after the item rules, sets its description,
   // price, category and weight and lists its category.
   ItemResult addItem(PriceListItem item);

@@ -25,6 +25,9 @@ class EditCategoryNamesModel : public DialogModel {
   // `table` must outlive the model.
   EditCategoryNamesModel(const Env& env, CExtraFields& table);
 
+  // The edited table, whose category lists the dialog shows.
+  const CExtraFields& table() const { return table_; }
+
   // "Category Name" opened on the selected category `index` (-1 for none).
   // Without a selection shows "No category is currently selected" and
   // returns nullopt.

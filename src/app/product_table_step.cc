@@ -2,8 +2,15 @@
 
 #include "app/app_services.h"
 #include "app/command_ids.h"
+#include "app/create_price_list_model.h"
+#include "app/document_lifecycle.h"
+#include "app/edit_category_names_model.h"
+#include "app/front_end.h"
 #include "app/individual_pages.h"
+#include "app/product_sorting_model.h"
 #include "company/brenquil_doc.h"
+#include "platform/env.h"
+#include "products/product_list_conversion.h"
 
 namespace quorvex {
 
@@ -31,5 +38,82 @@ void ProductTableStep::apply() {
 }
 
 void ProductTableStep::release() { app_.doc.m_pExtraFields->clearRows(); }
+
+void ProductTableStep::modifyProductList() {
+  if (!ProductListConversion(app_.env).confirmModify(table)) return;
+  runPriceList();
+}
+
+void ProductTableStep::createNewProductList() {
+  ProductListConversion conversion(app_.env);
+  if (!conversion.confirmCreateNew(table)) return;
+  CExtraFields emptied;
+  emptied.copyFrom(table);
+  // A file error has been shown; the old table stays.
+  if (!conversion.startNewList(emptied)) return;
+  takeTable(emptied);
+  runPriceList();
+}
+
+void ProductTableStep::runPriceList() {
+  CExtraFields edited;
+  edited.copyFrom(table);
+  CreatePriceListModel priceList(edited, app_.env.prompter());
+  if (app_.frontEnd.runDialog(priceList) == DialogResult::kCancel) return;
+  // A failed conversion has shown its file error; the table stays imported.
+  if (edited.isImported() && !ProductListConversion(app_.env).makeInProgram(edited)) return;
+  takeTable(edited);
+}
+
+void ProductTableStep::editCategoryNames() {
+  CExtraFields edited;
+  edited.copyFrom(table);
+  edited.clearRows();
+  EditCategoryNamesModel categories(app_.env, edited);
+  if (app_.frontEnd.runDialog(categories) == DialogResult::kCancel) return;
+  // The model has shown why the rows could not be renamed; the names stay.
+  if (!categories.confirm()) return;
+  table.categoryNames = edited.categoryNames;
+  table.categoryDescriptions = edited.categoryDescriptions;
+  if (!table.isImported()) {
+    // The renamed rows are in PriceList.txt now; the grid shows them.
+    table.clearRows();
+    const Status loaded = table.loadRows(app_.env);
+    if (!loaded.ok() && loaded.code() != Status::Code::kNotFound) return;
+  }
+  app_.doc.m_pExtraFields->copyFrom(table);
+  app_.doc.m_pExtraFields->clearRows();
+  app_.lifecycle.setModified(true);
+  notifyChanged();
+}
+
+void ProductTableStep::choosePictureFolder() {
+  FileDialogRequest request;
+  request.title = "Image File Path";
+  request.chooseFolder = true;
+  request.folder = table.pictureFolder;
+  const std::optional<std::filesystem::path> folder = app_.frontEnd.chooseFile(request);
+  if (!folder) return;
+  table.pictureFolder = folder->string();
+  notifyChanged();
+}
+
+void ProductTableStep::sortProducts() {
+  ProductSortingModel sorting(table);
+  if (app_.frontEnd.runDialog(sorting) == DialogResult::kCancel) return;
+  sorting.apply(table);
+  notifyChanged();
+}
+
+void ProductTableStep::takeTable(const CExtraFields& edited) {
+  // A failed write has shown its file error; the dialog's rows are still
+  // taken, so that Close tries again.
+  (void)edited.writeRows(app_.env);
+  table.copyFrom(edited);
+  app_.doc.m_pExtraFields->copyFrom(edited);
+  app_.doc.m_pExtraFields->clearRows();
+  app_.lifecycle.setModified(true);
+  notifyChanged();
+}
 
 }  // namespace quorvex

@@ -31,7 +31,45 @@ class ProductTableStep : public StepModel {
   // Releases the rows of the document's table.
   void release() override;
 
+  // ---- "Create Or Import Product List" -------------------------------------
+  // Each operation opens its dialogs through the front end, and when they are
+  // confirmed stores the result in `table`, writes PriceList.txt, hands the
+  // table's settings to the document (the file and the document must agree
+  // even if the step is cancelled afterwards) and notifies.
+
+  // "&Modify Product List": for an imported table first asks whether to copy
+  // it (ProductListConversion::confirmModify()); then "Create Price List" on
+  // a copy of the rows. Its OK makes an imported table in-program and takes
+  // the edited rows; Cancel keeps the table as it was.
+  void modifyProductList();
+
+  // "Create New Product List": asks whether to replace the current table
+  // (ProductListConversion::confirmCreateNew()), starts an empty in-program
+  // table and opens "Create Price List" on it.
+  void createNewProductList();
+
+  // "&Edit Category Names": "Edit Category Names" on a copy of the category
+  // lists. Its OK takes the lists and, for an in-program table, reads the
+  // rows again so that they carry the renamed categories.
+  void editCategoryNames();
+
+  // "Image File Path": the folder prefixed to the picture names of an
+  // imported table, chosen in a folder dialog; nothing changes when the user
+  // cancels.
+  void choosePictureFolder();
+
+  // "Produc&t Sorting": "Product Sorting" on the table's sort settings; OK
+  // stores them in `table`.
+  void sortProducts();
+
  private:
+  // Stores the confirmed `edited` table: writes PriceList.txt from its rows
+  // and copies it into `table` and the document.
+  void takeTable(const CExtraFields& edited);
+  // Runs "Create Price List" on a copy of `table`; on OK, makes an imported
+  // copy in-program and takes it.
+  void runPriceList();
+
   AppServices& app_;
 };
 

@@ -8,15 +8,20 @@
 #include "app/business_step.h"
 #include "app/charge_dialog.h"
 #include "app/command_dispatcher.h"
+#include "app/command_ids.h"
+#include "app/create_price_list_model.h"
 #include "app/credit_card_preferences_dialog.h"
 #include "app/contact_step.h"
 #include "app/customize_site_dialog.h"
+#include "app/edit_category_names_model.h"
 #include "app/extra_field_dialog.h"
 #include "app/extra_fields_dialog.h"
 #include "app/keywords_dialog.h"
 #include "app/label_value_dialog.h"
 #include "app/location_step.h"
 #include "app/page_layout_step.h"
+#include "app/product_sorting_model.h"
+#include "app/product_table_step.h"
 #include "app/site_location_dialog.h"
 #include "app/site_type_step.h"
 #include "app/style_step.h"
@@ -34,14 +39,18 @@
 #include "ui/business_step_view.h"
 #include "ui/charge_view.h"
 #include "ui/contact_step_view.h"
+#include "ui/create_price_list_view.h"
 #include "ui/credit_card_preferences_view.h"
 #include "ui/customize_site_view.h"
+#include "ui/edit_category_names_view.h"
 #include "ui/extra_field_view.h"
 #include "ui/extra_fields_view.h"
 #include "ui/keywords_view.h"
 #include "ui/label_value_view.h"
 #include "ui/location_step_view.h"
 #include "ui/page_layout_step_view.h"
+#include "ui/product_list_view.h"
+#include "ui/product_sorting_view.h"
 #include "ui/save_site_choice_dialog.h"
 #include "ui/server_preferences_view.h"
 #include "ui/shipping_type_view.h"
@@ -135,7 +144,23 @@ class ViewFinder : public ViewsNotYetAvailable {
     show<CreditCardPreferencesView>(model);
   }
 
+  // The product list and its dialogs.
+  void visit(ProductTableStep& model) override { showProductTableStep(model); }
+  void visit(CreatePriceListModel& model) override { show<CreatePriceListView>(model); }
+  void visit(EditCategoryNamesModel& model) override { show<EditCategoryNamesView>(model); }
+  void visit(ProductSortingModel& model) override { show<ProductSortingView>(model); }
+
  private:
+  // "Create Or Import Product List" and "Enhance Product Descriptions" share
+  // their model; the step's command picks the view.
+  void showProductTableStep(ProductTableStep& model) {
+    if (model.command() == kCmdProductList) {
+      show<ProductListView>(model);
+    } else {
+      ViewsNotYetAvailable::visit(model);
+    }
+  }
+
   // Shows `model` in a View (a ModelDialog) with the model's help.
   template <class View, class Model>
   void show(Model& model) {

@@ -1,5 +1,8 @@
 #include "app/product_table_step.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 #include "app/app_services.h"
 #include "app/command_ids.h"
 #include "app/create_price_list_model.h"
@@ -73,14 +76,21 @@ void ProductTableStep::editCategoryNames() {
   if (app_.frontEnd.runDialog(categories) == DialogResult::kCancel) return;
   // The model has shown why the rows could not be renamed; the names stay.
   if (!categories.confirm()) return;
+  // PriceList.txt holds the renamed rows now; the rows in memory, which
+  // are those of the file, are renamed the same way.
+  std::unordered_map<std::string, std::string> renamed;
+  const size_t kept = std::min(table.categoryNames.size(), edited.categoryNames.size());
+  for (size_t i = 0; i < kept; ++i) {
+    if (table.categoryNames[i] != edited.categoryNames[i]) {
+      renamed.try_emplace(table.categoryNames[i], edited.categoryNames[i]);
+    }
+  }
+  for (CExtraItem& row : table.rows) {
+    auto it = renamed.find(row.category);
+    if (it != renamed.end()) row.category = it->second;
+  }
   table.categoryNames = edited.categoryNames;
   table.categoryDescriptions = edited.categoryDescriptions;
-  if (!table.isImported()) {
-    // The renamed rows are in PriceList.txt now; the grid shows them.
-    table.clearRows();
-    const Status loaded = table.loadRows(app_.env);
-    if (!loaded.ok() && loaded.code() != Status::Code::kNotFound) return;
-  }
   app_.doc.m_pExtraFields->copyFrom(table);
   app_.doc.m_pExtraFields->clearRows();
   app_.lifecycle.setModified(true);

@@ -24,7 +24,6 @@ CreatePriceListView::CreatePriceListView(CreatePriceListModel& model, std::funct
   }
   rows_ = new ProductTableModel(table, std::move(columns));
   grid_ = productGrid(rows_);
-  grid_->setColumnWidth(0, 48);
   connect(grid_, &QTableView::doubleClicked, this, [this] { edit(); });
 
   auto* row = new QHBoxLayout;
@@ -51,7 +50,7 @@ CreatePriceListView::CreatePriceListView(CreatePriceListModel& model, std::funct
           (void)model.deleteItems(selectedLines());
         }}}));
   body()->addLayout(row);
-  resize(720, 420);
+  resize(880, 440);
 }
 
 void CreatePriceListView::reject() {

@@ -21,6 +21,10 @@ QTableView* productGrid(ProductTableModel* rows) {
   grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
   grid->horizontalHeader()->setStretchLastSection(true);
+  const int charWidth = grid->fontMetrics().averageCharWidth();
+  for (int column = 0; column < rows->columnCount(); ++column) {
+    grid->setColumnWidth(column, rows->columnWidth(column) * charWidth + 12);
+  }
   grid->setMinimumSize(560, 260);
   return grid;
 }

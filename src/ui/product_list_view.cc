@@ -24,7 +24,6 @@ ProductListView::ProductListView(ProductTableStep& model, std::function<void()> 
   }
   rows_ = new ProductTableModel(model.table, std::move(columns));
   grid_ = productGrid(rows_);
-  grid_->setColumnWidth(0, 48);
 
   auto* intro = new QLabel(
       "The products of your shop. Modify the list here, or link it to a file exported by "
@@ -53,7 +52,7 @@ ProductListView::ProductListView(ProductTableStep& model, std::function<void()> 
   row->addLayout(buttons);
   body()->addWidget(intro);
   body()->addLayout(row);
-  resize(760, 440);
+  resize(900, 460);
 }
 
 void ProductListView::showModel() { rows_->reload(); }

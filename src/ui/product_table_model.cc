@@ -9,7 +9,8 @@ namespace quorvex::ui {
 ProductTableModel::Column ProductTableModel::lineNumberColumn() {
   return {"", [](int32_t row, int role) {
             return role == Qt::DisplayRole ? QVariant(row + 1) : QVariant();
-          }};
+          },
+          6};
 }
 
 ProductTableModel::Column ProductTableModel::productColumn(const CExtraFields& table,
@@ -17,7 +18,8 @@ ProductTableModel::Column ProductTableModel::productColumn(const CExtraFields& t
   return {toQt(std::string(productColumnName(column))), [&table, column](int32_t row, int role) {
             if (role != Qt::DisplayRole) return QVariant();
             return QVariant(toQt(table.rows[static_cast<size_t>(row)].columnText(column)));
-          }};
+          },
+          column == kDescriptionColumn || column == kSalesDescriptionColumn ? 36 : 12};
 }
 
 ProductTableModel::ProductTableModel(const CExtraFields& table, std::vector<Column> columns,

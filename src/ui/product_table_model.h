@@ -25,10 +25,12 @@ class ProductTableModel : public QAbstractTableModel {
   // an invalid QVariant for the roles the column does not fill.
   using CellValue = std::function<QVariant(int32_t row, int role)>;
 
-  // A grid column: its title and its cells.
+  // A grid column: its title, its cells and its starting width in
+  // average characters.
   struct Column {
     QString title;
     CellValue value;
+    int width = 12;
   };
 
   // The column of the 1-based line numbers.
@@ -47,6 +49,9 @@ class ProductTableModel : public QAbstractTableModel {
 
   // Shows the table again after its rows or their values changed.
   void reload();
+
+  // The starting width of column `column`, in average characters.
+  int columnWidth(int column) const { return columns_[static_cast<size_t>(column)].width; }
 
   // The table row shown on grid line `line`.
   int32_t tableRow(int line) const;

@@ -76,10 +76,10 @@ TEST_F(DesktopFlowTest, SaveBuildAndPublishThroughTheMenus) {
 
   // A step whose dialog this version lacks: the navigator follows the step,
   // the user is told, nothing changes.
-  run(app, kCmdProductList);
+  run(app, kCmdEnhanceProducts);
   EXPECT_EQ(window.navigator()->currentPage(), 2);
   ASSERT_FALSE(driver_.messages.empty());
-  EXPECT_NE(driver_.messages.back().find("\"Create Or Import Product List\" is not yet available"),
+  EXPECT_NE(driver_.messages.back().find("\"Enhance Product Descriptions\" is not yet available"),
             std::string::npos);
   EXPECT_FALSE(app.lifecycle().modified());
 

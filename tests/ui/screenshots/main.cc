@@ -30,6 +30,7 @@
 #include "ui/sales_log_viewer.h"
 #include "ui/save_site_choice_dialog.h"
 #include "screenshots/commerce_step_shots.h"
+#include "screenshots/product_shots.h"
 #include "screenshots/steps_one_shots.h"
 
 namespace fs = std::filesystem;
@@ -221,6 +222,11 @@ int main(int argc, char** argv) {
       [&saver](const QString& title, const QString& name) { saver.expect(title, name, true); },
       capture);
 
+  captureProductList(
+      window, app.env(), *app.document().m_pExtraFields,
+      [&saver](const QString& title, const QString& name) { saver.expect(title, name, true); },
+      capture);
+
   captureCommerceSteps(
       window, app.env(),
       [&saver](const QString& title, const QString& name) { saver.expect(title, name, true); },
@@ -230,7 +236,7 @@ int main(int argc, char** argv) {
   saver.expect("About Quorvex", "About Quorvex", true);
   window.runCommand(kCmdAbout);
   saver.expect("Quorvex", "Message - step not yet available", true);
-  window.runCommand(kCmdProductList);
+  window.runCommand(kCmdEnhanceProducts);
   app.lifecycle().setModified(false);
   fs::remove_all(home);
   return 0;

@@ -18,6 +18,7 @@ class ExtraFieldDialog;
 class ExtraFieldsDialog;
 class FeatureFlagsDialog;
 class FeatureOptionsDialog;
+class ImportWizardModel;
 class IndividualPagesStep;
 class KeywordsDialog;
 class LabelValueDialog;
@@ -64,6 +65,7 @@ using OrderPaymentStep = RecordStep<COrderNotifyData>;
   X(ExtraFieldsDialog)           \
   X(FeatureFlagsDialog)          \
   X(FeatureOptionsDialog)        \
+  X(ImportWizardModel)           \
   X(IndividualPagesStep)         \
   X(KeywordsDialog)              \
   X(LabelValueDialog)            \

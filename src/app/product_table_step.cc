@@ -9,15 +9,20 @@
 #include "app/document_lifecycle.h"
 #include "app/edit_category_names_model.h"
 #include "app/front_end.h"
+#include "app/import_wizard_model.h"
 #include "app/individual_pages.h"
 #include "app/product_sorting_model.h"
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
+#include "products/import_wizard.h"
 #include "products/product_list_conversion.h"
 
 namespace quorvex {
 
-ProductTableStep::ProductTableStep(AppServices& app, int command) : StepModel(command), app_(app) {}
+ProductTableStep::ProductTableStep(AppServices& app, int command)
+    : StepModel(command), enhance(app.env, table), app_(app) {}
+
+const std::filesystem::path& ProductTableStep::home() const { return app_.env.home(); }
 
 bool ProductTableStep::prepare() {
   CExtraFields& documentTable = *app_.doc.m_pExtraFields;
@@ -65,6 +70,28 @@ void ProductTableStep::runPriceList() {
   if (app_.frontEnd.runDialog(priceList) == DialogResult::kCancel) return;
   // A failed conversion has shown its file error; the table stays imported.
   if (edited.isImported() && !ProductListConversion(app_.env).makeInProgram(edited)) return;
+  takeTable(edited);
+}
+
+void ProductTableStep::importExternalProductList() {
+  CExtraFields edited;
+  edited.copyFrom(table);
+  ImportWizard wizard(app_.env, edited);
+  FileDialogRequest request;
+  request.title = "Data File";
+  request.filters = {{"All Files (*.*)", "*.*"}};
+  const std::filesystem::path proposed = wizard.proposedFile();
+  request.folder = proposed.parent_path();
+  request.fileName = proposed.filename().string();
+  const std::optional<std::filesystem::path> file = app_.frontEnd.chooseFile(request);
+  if (!file || !wizard.start(file->string())) return;
+  ImportWizardModel dialog(wizard);
+  if (app_.frontEnd.runDialog(dialog) == DialogResult::kCancel) return;
+  // finish() has written PriceList.txt and released the rows, or shown why
+  // it could not; the grid shows the rows read again.
+  if (!wizard.finish()) return;
+  const Status loaded = edited.loadRows(app_.env);
+  if (!loaded.ok() && loaded.code() != Status::Code::kNotFound) return;
   takeTable(edited);
 }
 

@@ -1,6 +1,9 @@
 #ifndef QUORVEX_APP_PRODUCT_TABLE_STEP_H_
 #define QUORVEX_APP_PRODUCT_TABLE_STEP_H_
 
+#include <filesystem>
+
+#include "app/enhance_products_model.h"
 #include "app/step_model.h"
 #include "products/extra_fields.h"
 
@@ -21,6 +24,11 @@ class ProductTableStep : public StepModel {
 
   // The copy of the table with its rows, made by prepare().
   CExtraFields table;
+  // The rules of "Enhance Product Descriptions" on `table`.
+  EnhanceProductsModel enhance;
+
+  // The home folder, against which the rows' picture paths are resolved.
+  const std::filesystem::path& home() const;
 
   // Loads the rows into the document's table and copies it; false when an
   // existing product file could not be read.
@@ -47,6 +55,11 @@ class ProductTableStep : public StepModel {
   // (ProductListConversion::confirmCreateNew()), starts an empty in-program
   // table and opens "Create Price List" on it.
   void createNewProductList();
+
+  // "Import External Product List": the file chosen in "Data File", then the
+  // "Import Wizard" on a copy of the table (ImportWizard states the rules).
+  // Finish links the table to the file and reads its rows.
+  void importExternalProductList();
 
   // "&Edit Category Names": "Edit Category Names" on a copy of the category
   // lists. Its OK takes the lists and, for an in-program table, reads the

@@ -16,6 +16,7 @@
 #include "app/edit_category_names_model.h"
 #include "app/extra_field_dialog.h"
 #include "app/extra_fields_dialog.h"
+#include "app/import_wizard_model.h"
 #include "app/keywords_dialog.h"
 #include "app/label_value_dialog.h"
 #include "app/location_step.h"
@@ -43,8 +44,10 @@
 #include "ui/credit_card_preferences_view.h"
 #include "ui/customize_site_view.h"
 #include "ui/edit_category_names_view.h"
+#include "ui/enhance_products_view.h"
 #include "ui/extra_field_view.h"
 #include "ui/extra_fields_view.h"
+#include "ui/import_wizard_view.h"
 #include "ui/keywords_view.h"
 #include "ui/label_value_view.h"
 #include "ui/location_step_view.h"
@@ -149,6 +152,7 @@ class ViewFinder : public ViewsNotYetAvailable {
   void visit(CreatePriceListModel& model) override { show<CreatePriceListView>(model); }
   void visit(EditCategoryNamesModel& model) override { show<EditCategoryNamesView>(model); }
   void visit(ProductSortingModel& model) override { show<ProductSortingView>(model); }
+  void visit(ImportWizardModel& model) override { show<ImportWizardView>(model); }
 
  private:
   // "Create Or Import Product List" and "Enhance Product Descriptions" share
@@ -157,7 +161,7 @@ class ViewFinder : public ViewsNotYetAvailable {
     if (model.command() == kCmdProductList) {
       show<ProductListView>(model);
     } else {
-      ViewsNotYetAvailable::visit(model);
+      show<EnhanceProductsView>(model);
     }
   }
 

@@ -43,6 +43,8 @@ ProductListView::ProductListView(ProductTableStep& model, std::function<void()> 
   advancedButtons->setContentsMargins(0, 0, 0, 0);
   advancedButtons->addLayout(buttonColumn(
       this, {{"Create New Product List", [&model = model_] { model.createNewProductList(); }},
+             {"Import External Product List",
+              [&model = model_] { model.importExternalProductList(); }},
              {"Image File Path", [&model = model_] { model.choosePictureFolder(); }}}));
   advanced_->hide();
   buttons->insertWidget(buttons->count() - 1, advanced_);

@@ -76,10 +76,10 @@ TEST_F(DesktopFlowTest, SaveBuildAndPublishThroughTheMenus) {
 
   // A step whose dialog this version lacks: the navigator follows the step,
   // the user is told, nothing changes.
-  run(app, kCmdEnhanceProducts);
+  run(app, kCmdIndividualPages);
   EXPECT_EQ(window.navigator()->currentPage(), 2);
   ASSERT_FALSE(driver_.messages.empty());
-  EXPECT_NE(driver_.messages.back().find("\"Enhance Product Descriptions\" is not yet available"),
+  EXPECT_NE(driver_.messages.back().find("\"Individual Product Pages\" is not yet available"),
             std::string::npos);
   EXPECT_FALSE(app.lifecycle().modified());
 

@@ -1,5 +1,12 @@
+#include <QComboBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTreeWidget>
+#include <fstream>
 #include <gtest/gtest.h>
 
 #include "app/command_ids.h"
@@ -114,6 +121,107 @@ TEST_F(ProductListViewsTest, ACategoryRenamedInCategoryNameRenamesTheRows) {
                                                       : row);
   }
   EXPECT_EQ(fileRows(), expected);
+}
+
+TEST_F(ProductListViewsTest, TheImportWizardPreviewFollowsTheDelimiterAndFinishLinksTheFile) {
+  const std::filesystem::path external = home() / "kites.txt";
+  std::ofstream(external) << "K1\tKite, red\t12.50\tToys\nK2\tKazoo\t3.00\tToys\n";
+  auto previewColumns = [](QWidget& w) {
+    return w.findChildren<QTableWidget*>().front()->columnCount();
+  };
+  int commaColumns = 0;
+  int tabColumns = 0;
+  driver_.on("Create Or Import Product List",
+             inOrder({[](QWidget& w) { click(w, "&Advanced >>"); },
+                      [](QWidget& w) { click(w, "Import External Product List"); },
+                      [](QWidget& w) { click(w, "&Close"); }}));
+  driver_.on("QFileDialog", [&](QWidget& dialog) {
+    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(external.string()));
+    static_cast<QDialog&>(dialog).accept();
+  });
+  driver_.on("Import Wizard",
+             inOrder({[&](QWidget& w) {
+                        commaColumns = previewColumns(w);
+                        click(w, "&Tab");
+                      },
+                      [&](QWidget& w) {
+                        tabColumns = previewColumns(w);
+                        click(w, "&Next >");
+                      },
+                      [](QWidget& w) {
+                        // Columns 0 to 2 labelled through "Select Label".
+                        for (QTableWidget* table : w.findChildren<QTableWidget*>()) {
+                          if (!table->isVisible()) continue;
+                          for (int column = 0; column < 3; ++column) {
+                            emit table->horizontalHeader()->sectionClicked(column);
+                          }
+                        }
+                        click(w, "&Next >");
+                      },
+                      [](QWidget& w) { click(w, "&Finish"); }}));
+  auto choosing = [](const char* label) {
+    return [label](QWidget& w) {
+      for (QRadioButton* button : w.findChildren<QRadioButton*>()) {
+        if (button->text() == label) button->setChecked(true);
+      }
+      click(w, "OK");
+    };
+  };
+  driver_.on("Select Label",
+             inOrder({choosing("Part Number"), choosing("Description"), choosing("Price")}));
+  run(kCmdProductList);
+  EXPECT_EQ(driver_.messages,
+            Messages{"Your current database is managed from within Quorvex.\nIf you continue "
+                     "importing, your current database will be overwritten.\n       Do you want "
+                     "to continue?"});
+  EXPECT_EQ(commaColumns, 2);
+  EXPECT_EQ(tabColumns, 4);
+  const CExtraFields& table = *doc().m_pExtraFields;
+  EXPECT_TRUE(table.isImported());
+  EXPECT_EQ(table.sourcePath, external.string());
+  EXPECT_EQ(table.delimiter, '\t');
+  std::vector<std::string> parts;
+  for (const std::string& row : fileRows()) parts.push_back(row.substr(0, row.find('/')));
+  EXPECT_EQ(parts, (std::vector<std::string>{"K1", "K2"}));
+}
+
+TEST_F(ProductListViewsTest, EnhanceSetsTheFeaturedStateOfTheSelectedLinesAndFiltersByIt) {
+  int featuredLines = -1;
+  driver_.on("Enhance Product Descriptions",
+             inOrder({[](QWidget& w) { click(w, "Feat&ured Item"); },
+                      [](QWidget& w) {
+                        auto* grid = w.findChild<QTableView*>();
+                        grid->selectRow(0);
+                        grid->selectionModel()->select(
+                            grid->model()->index(1, 0),
+                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                        click(w, "Feat&ured Item");
+                      },
+                      [&](QWidget& w) {
+                        auto* filter = qobject_cast<QComboBox*>(fieldNamed(w, "&Filter Products by:"));
+                        filter->setCurrentIndex(filter->findText("Featured"));
+                        emit filter->activated(filter->currentIndex());
+                        featuredLines = gridLines(w);
+                        click(w, "&Close");
+                      }}));
+  driver_.on("Featured Item Flag", inOrder({[](QWidget& w) {
+                                             for (QRadioButton* button : w.findChildren<QRadioButton*>()) {
+                                               if (button->text() == "&Featured Item") button->setChecked(true);
+                                             }
+                                             click(w, "OK");
+                                           }}));
+  run(kCmdEnhanceProducts);
+  ASSERT_FALSE(driver_.messages.empty());
+  EXPECT_EQ(driver_.messages.front(), "Please, select one or more items you wish to set.");
+  CExtraFields reread;
+  reread.copyFrom(*doc().m_pExtraFields);
+  ASSERT_TRUE(reread.loadRows(app_->env()).ok());
+  ASSERT_GE(reread.rows.size(), 2u);
+  EXPECT_EQ(reread.rows[0].featureFlag, 0);
+  EXPECT_EQ(reread.rows[1].featureFlag, 0);
+  int featured = 0;
+  for (const CExtraItem& row : reread.rows) featured += row.featureFlag == 0 ? 1 : 0;
+  EXPECT_EQ(featuredLines, featured);
 }
 
 TEST_F(ProductListViewsTest, ProductSortingTakesTheChosenKeysOnlyWithOk) {

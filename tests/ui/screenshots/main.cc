@@ -236,7 +236,7 @@ int main(int argc, char** argv) {
   saver.expect("About Quorvex", "About Quorvex", true);
   window.runCommand(kCmdAbout);
   saver.expect("Quorvex", "Message - step not yet available", true);
-  window.runCommand(kCmdEnhanceProducts);
+  window.runCommand(kCmdIndividualPages);
   app.lifecycle().setModified(false);
   fs::remove_all(home);
   return 0;

@@ -103,7 +103,7 @@ std::vector<ProductTableModel::Column> EnhanceProductsView::columns() {
          const std::string& path = item.picture;
          return QVariant(toQt(path.substr(path.find_last_of("/\\") + 1)));
        },
-       18}};
+       26}};
   for (size_t feature = 0; feature < table.featureDefinitions.size(); ++feature) {
     columns.push_back(textColumn(table, toQt(table.featureDefinitions[feature].name),
                                  [feature](const CExtraItem& item) {

@@ -32,6 +32,7 @@ const std::vector<CliCommand>& allCommands() {
     addPublishCommands(list);
     addProductCommands(list);
     addProductItemCommands(list);
+    addCategoryCommands(list);
     addCommerceCommands(list);
     addCouponCommands(list);
     addPageCommands(list);

@@ -72,6 +72,10 @@ TEST_F(TableCommandsTest, ProductsAreAddedChangedAndRemovedWithTheItemDialogsRul
   EXPECT_EQ(rows[1]["Price"], "0.45");
   EXPECT_EQ(rows[1]["Weight"], "0.1");
   EXPECT_EQ(rows[1]["Category"], "Our Products");
+  CliResult renamed = cli({"category", "set", doc(), "loaves", "--description", "Breads"});
+  ASSERT_EQ(renamed.exit_status, 0) << renamed.err;
+  EXPECT_EQ(listed("product")[0]["Category"], "Breads");
+  EXPECT_EQ(cli({"category", "set", doc(), "Cakes", "--description", "x"}).exit_status, 2);
   CliResult removed = cli({"product", "remove", doc(), "B1", "--yes"});
   ASSERT_EQ(removed.exit_status, 0) << removed.err;
   EXPECT_EQ(removed.out, "Removed 1 product; 1 product left.\n");

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "document/coupon_data.h"
+#include "platform/env.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/strings.h"
@@ -38,17 +39,17 @@ constexpr const char* kDateOrderMessage =
 
 }  // namespace
 
-CouponDialog::CouponDialog(Prompter& prompter, const std::vector<std::string>& styles,
+CouponDialog::CouponDialog(const Env& env, const std::vector<std::string>& styles,
                            int currentYear)
     : DialogModel("Coupon Data And Schedule", "CouponData.html"),
       beginYear(std::to_string(currentYear)),
       endYear(std::to_string(currentYear)),
-      prompter_(prompter),
+      env_(env),
       styles_(styles) {
   if (!styles_.empty()) selectedStyle = 0;
 }
 
-CouponDialog::CouponDialog(Prompter& prompter, const std::vector<std::string>& styles,
+CouponDialog::CouponDialog(const Env& env, const std::vector<std::string>& styles,
                            int currentYear, const CCoupon& coupon)
     : DialogModel("Coupon Data And Schedule", "CouponData.html"),
       name(coupon.couponName),
@@ -67,15 +68,26 @@ CouponDialog::CouponDialog(Prompter& prompter, const std::vector<std::string>& s
       endDate(listPosition(coupon.endDate, 31)),
       endMonth(listPosition(coupon.endMonth, 12)),
       endYear(yearText(coupon.endYear, currentYear)),
-      prompter_(prompter),
+      env_(env),
       styles_(styles),
       coupon_(coupon) {
   auto style = std::find(styles_.begin(), styles_.end(), coupon.styleName);
   if (style != styles_.end()) selectedStyle = static_cast<size_t>(style - styles_.begin());
 }
 
-std::optional<std::filesystem::path> CouponDialog::previewPicture(
-    const std::filesystem::path& home) const {
+CouponDialog::ScheduleControls CouponDialog::shownControls() const {
+  switch (format) {
+    case CCoupon::kMonthly: return {.date = true};
+    case CCoupon::kWeekly: return {.weekday = true};
+    case CCoupon::kMonthRange: return {.month = true};
+    case CCoupon::kYearRange: return {.year = true};
+    case CCoupon::kDateRange: return {.month = true, .date = true, .year = true};
+    default: return {};
+  }
+}
+
+std::optional<std::filesystem::path> CouponDialog::previewPicture() const {
+  const std::filesystem::path& home = env_.home();
   if (!selectedStyle || *selectedStyle >= styles_.size()) return std::nullopt;
   const std::string fileName = toLowerAscii(styles_[*selectedStyle]) + ".jpg";
   if (!joinInside(home, fileName)) return std::nullopt;
@@ -83,7 +95,7 @@ std::optional<std::filesystem::path> CouponDialog::previewPicture(
 }
 
 bool CouponDialog::refuse(const std::string& message) {
-  prompter_.showMessage(message);
+  env_.prompter().showMessage(message);
   return false;
 }
 

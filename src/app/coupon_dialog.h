@@ -1,6 +1,7 @@
 #ifndef QUORVEX_APP_COUPON_DIALOG_H_
 #define QUORVEX_APP_COUPON_DIALOG_H_
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -14,7 +15,7 @@
 
 namespace quorvex {
 
-class Prompter;
+class Env;
 
 // "Coupon Data And Schedule": the texts, template style and schedule of one
 // coupon. The weekday, month and date lists hold positions (0 is Sunday,
@@ -27,14 +28,29 @@ class CouponDialog : public DialogModel {
   static constexpr std::string_view kNameForbidden = " \\/:*?\"<>|#%";
 
   // A new coupon: Monthly, every list at its first entry, both years
-  // `currentYear`, the first style selected. `prompter` and `styles` must
-  // outlive the dialog.
-  CouponDialog(Prompter& prompter, const std::vector<std::string>& styles, int currentYear);
+  // `currentYear`, the first style selected. `env` and `styles` must outlive
+  // the dialog.
+  CouponDialog(const Env& env, const std::vector<std::string>& styles, int currentYear);
   // An existing coupon: its texts, format and schedule; its style selected
   // when a style of exactly that name is listed; a year that was never set
   // shows `currentYear`.
-  CouponDialog(Prompter& prompter, const std::vector<std::string>& styles, int currentYear,
+  CouponDialog(const Env& env, const std::vector<std::string>& styles, int currentYear,
                const CCoupon& coupon);
+
+  // The schedule formats, by their values (CCoupon::kMonthly first), as
+  // the dialog's radio buttons name them.
+  static constexpr std::array<std::string_view, 5> kFormatNames = {
+      "Monthly", "Weekly", "Month Range", "Year Range", "Date Range"};
+
+  // The controls of a Begin or End row that a format shows.
+  struct ScheduleControls {
+    bool weekday = false;
+    bool month = false;
+    bool date = false;
+    bool year = false;
+  };
+  // The controls the chosen format shows: those of the fields it uses.
+  ScheduleControls shownControls() const;
 
   std::string name;
   std::string header;
@@ -53,10 +69,10 @@ class CouponDialog : public DialogModel {
 
   const std::vector<std::string>& styles() const { return styles_; }
 
-  // The preview picture of the selected style below `home`:
+  // The preview picture of the selected style below the program folder:
   // "Coupon Templates/<style in lower case>.jpg", found without regard to
   // case; nullopt when no style is selected or there is no such file.
-  std::optional<std::filesystem::path> previewPicture(const std::filesystem::path& home) const;
+  std::optional<std::filesystem::path> previewPicture() const;
 
   // Checks the name, then the schedule of the chosen format; on success the
   // coupon holds the trimmed name, the texts, the style and the format with
@@ -74,7 +90,7 @@ class CouponDialog : public DialogModel {
   bool checkSchedule();
   void store(const std::string& trimmedName);
 
-  Prompter& prompter_;
+  const Env& env_;
   const std::vector<std::string>& styles_;
   CCoupon coupon_;
 };

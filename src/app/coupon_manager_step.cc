@@ -48,11 +48,13 @@ bool CouponManagerStep::prepare() {
 }
 
 void CouponManagerStep::addCoupon() {
-  CouponDialog dialog(app_.env.prompter(), coupons.couponStyles, app_.clock.currentYear());
-  runUntilTaken(app_.frontEnd, app_.env.prompter(), dialog, [&] {
-    return coupons.addCoupon(dialog.coupon()) ? Status::success()
-                                              : Status::invalidArgument(kNameInUse);
-  });
+  CouponDialog dialog(app_.env, coupons.couponStyles, app_.clock.currentYear());
+  if (runUntilTaken(app_.frontEnd, app_.env.prompter(), dialog, [&] {
+        return coupons.addCoupon(dialog.coupon()) ? Status::success()
+                                                  : Status::invalidArgument(kNameInUse);
+      })) {
+    notifyChanged();
+  }
 }
 
 void CouponManagerStep::editCoupon() {
@@ -61,12 +63,15 @@ void CouponManagerStep::editCoupon() {
     return;
   }
   const size_t index = *selectedCoupon;
-  CouponDialog dialog(app_.env.prompter(), coupons.couponStyles, app_.clock.currentYear(),
+  CouponDialog dialog(app_.env, coupons.couponStyles, app_.clock.currentYear(),
                       coupons.coupons[index]);
-  runUntilTaken(app_.frontEnd, app_.env.prompter(), dialog, [&] {
-    return coupons.replaceCoupon(index, dialog.coupon()) ? Status::success()
-                                                         : Status::invalidArgument(kNameInUse);
-  });
+  if (runUntilTaken(app_.frontEnd, app_.env.prompter(), dialog, [&] {
+        return coupons.replaceCoupon(index, dialog.coupon())
+                   ? Status::success()
+                   : Status::invalidArgument(kNameInUse);
+      })) {
+    notifyChanged();
+  }
 }
 
 void CouponManagerStep::removeCoupon() {
@@ -77,6 +82,7 @@ void CouponManagerStep::removeCoupon() {
   if (!app_.env.prompter().askYesNo("Are you sure you want to remove this coupon?")) return;
   coupons.removeCoupon(*selectedCoupon);
   selectedCoupon.reset();
+  notifyChanged();
 }
 
 void CouponManagerStep::apply() { *app_.doc.m_pCouponData = coupons; }

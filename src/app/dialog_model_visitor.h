@@ -13,6 +13,7 @@ class CouponManagerStep;
 class CreatePriceListModel;
 class CreditCardPreferencesDialog;
 class CustomizeSiteDialog;
+class EmailTextDialog;
 class EditCategoryNamesModel;
 class ExtraFieldDialog;
 class ExtraFieldsDialog;
@@ -23,7 +24,9 @@ class IndividualPagesStep;
 class KeywordsDialog;
 class LabelValueDialog;
 class LocationStep;
+class OrderPaymentStep;
 class PageLayoutStep;
+class PaymentMethodsDialog;
 class ProductFeatureDialog;
 class ProductSortingModel;
 class ProductTableStep;
@@ -40,11 +43,6 @@ class TaxRateDialog;
 class TaxStep;
 class TermsDialog;
 
-class COrderNotifyData;
-template <class T>
-class RecordStep;
-// The step that edits one record (see RecordStep).
-using OrderPaymentStep = RecordStep<COrderNotifyData>;
 
 // Every concrete dialog model, each as X(Model). DialogModelVisitor has one
 // visit() per entry; a front end's visitor that lacks one stays abstract and
@@ -61,6 +59,7 @@ using OrderPaymentStep = RecordStep<COrderNotifyData>;
   X(CreditCardPreferencesDialog) \
   X(CustomizeSiteDialog)         \
   X(EditCategoryNamesModel)      \
+  X(EmailTextDialog)             \
   X(ExtraFieldDialog)            \
   X(ExtraFieldsDialog)           \
   X(FeatureFlagsDialog)          \
@@ -72,6 +71,7 @@ using OrderPaymentStep = RecordStep<COrderNotifyData>;
   X(LocationStep)                \
   X(OrderPaymentStep)            \
   X(PageLayoutStep)              \
+  X(PaymentMethodsDialog)        \
   X(ProductFeatureDialog)        \
   X(ProductSortingModel)         \
   X(ProductTableStep)            \

@@ -1,12 +1,35 @@
 #include "app/sales_log_tables.h"
 
+#include <charconv>
+#include <cmath>
+#include <optional>
 #include <string_view>
 
+#include "platform/strings.h"
 #include "platform/text_file.h"
 #include "products/field_splitter.h"
 #include "publish/sales_log_files.h"
 
 namespace quorvex {
+
+namespace {
+
+// The value of a cell that is a decimal number as a whole, blanks around it
+// aside; nullopt for any other cell.
+std::optional<double> numberIn(std::string_view cell) {
+  cell = trim(cell);
+  double value = 0;
+  const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value,
+                                            std::chars_format::fixed);
+  // "nan" and "inf" read as numbers but have no place in the order.
+  if (cell.empty() || error != std::errc() || end != cell.data() + cell.size() ||
+      !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
 
 std::vector<SalesLogTable> readSalesLogTables(const std::filesystem::path& siteFolder) {
   std::vector<SalesLogTable> tables;
@@ -29,6 +52,14 @@ std::vector<SalesLogTable> readSalesLogTables(const std::filesystem::path& siteF
     tables.push_back(std::move(table));
   }
   return tables;
+}
+
+bool salesLogCellLess(std::string_view a, std::string_view b) {
+  const std::optional<double> numberA = numberIn(a);
+  const std::optional<double> numberB = numberIn(b);
+  if (numberA && numberB) return *numberA < *numberB;
+  if (numberA || numberB) return numberA.has_value();
+  return a < b;
 }
 
 }  // namespace quorvex

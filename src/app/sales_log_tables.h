@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvex {
@@ -22,6 +23,11 @@ struct SalesLogTable {
 // Returns the four logs of `siteFolder` (header.csv, items.csv, payment.csv,
 // misc.csv) in that order.
 std::vector<SalesLogTable> readSalesLogTables(const std::filesystem::path& siteFolder);
+
+// Whether `a` sorts before `b` in a column of a log table: a cell that reads
+// as a whole as a decimal number ("12.50", " 7") sorts by its value and
+// before every other cell; other cells sort byte by byte.
+bool salesLogCellLess(std::string_view a, std::string_view b);
 
 }  // namespace quorvex
 

@@ -9,9 +9,9 @@
 #include "app/front_end.h"
 #include "app/individual_pages_step.h"
 #include "app/location_step.h"
+#include "app/order_payment_step.h"
 #include "app/page_layout_step.h"
 #include "app/product_table_step.h"
-#include "app/record_step.h"
 #include "app/server_preferences_step.h"
 #include "app/shipping_step.h"
 #include "app/site_type_step.h"
@@ -26,7 +26,6 @@ namespace quorvex {
 StepRunner::StepRunner(AppServices& app) : app_(app) {}
 
 std::unique_ptr<StepModel> StepRunner::makeModel(int command) {
-  CBrenquilDoc& doc = app_.doc;
   switch (command) {
     case kCmdLocation: return std::make_unique<LocationStep>(app_);
     case kCmdContact: return std::make_unique<ContactStep>(app_);
@@ -40,8 +39,7 @@ std::unique_ptr<StepModel> StepRunner::makeModel(int command) {
     case kCmdCouponManager: return std::make_unique<CouponManagerStep>(app_);
     case kCmdTax: return std::make_unique<TaxStep>(app_);
     case kCmdShipping: return std::make_unique<ShippingStep>(app_);
-    case kCmdOrderPayment:
-      return std::make_unique<RecordStep<COrderNotifyData>>(command, doc.m_pOrderNotifyData);
+    case kCmdOrderPayment: return std::make_unique<OrderPaymentStep>(app_);
     case kCmdServerPreferences: return std::make_unique<ServerPreferencesStep>(app_);
     default: return nullptr;
   }

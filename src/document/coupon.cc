@@ -9,13 +9,6 @@
 namespace quorvex {
 namespace {
 
-constexpr std::array<std::string_view, 7> kWeekdayNames = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
 // The name at `index` of `names`, empty when out of range.
 template <size_t N>
 std::string nameAt(const std::array<std::string_view, N>& names, int32_t index) {
@@ -33,9 +26,9 @@ std::string scheduleText(int32_t format, int32_t weekday, int32_t date, int32_t 
     case CCoupon::kMonthly:
       return oneBased(date);
     case CCoupon::kWeekly:
-      return nameAt(kWeekdayNames, weekday);
+      return nameAt(CCoupon::kWeekdayNames, weekday);
     case CCoupon::kMonthRange:
-      return nameAt(kMonthNames, month);
+      return nameAt(CCoupon::kMonthNames, month);
     case CCoupon::kYearRange:
       return std::to_string(year);
     case CCoupon::kDateRange:

@@ -1,8 +1,10 @@
 #ifndef QUORVEX_DOCUMENT_COUPON_H_
 #define QUORVEX_DOCUMENT_COUPON_H_
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "document/record.h"
 
@@ -22,6 +24,13 @@ class CCoupon : public Record {
   static constexpr int32_t kMonthRange = 2;  // beginMonth, endMonth
   static constexpr int32_t kYearRange = 3;   // beginYear, endYear
   static constexpr int32_t kDateRange = 4;   // date, month and year of both ends
+
+  // The names of the weekdays and months, by their values.
+  static constexpr std::array<std::string_view, 7> kWeekdayNames = {
+      "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  static constexpr std::array<std::string_view, 12> kMonthNames = {
+      "January", "February", "March",     "April",   "May",      "June",
+      "July",    "August",   "September", "October", "November", "December"};
 
   // Unique among the coupons (case matters); the base of the coupon page's
   // file name.

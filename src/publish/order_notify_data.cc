@@ -151,6 +151,10 @@ std::string& COrderNotifyData::text(Text which) {
   return merchantNotification;
 }
 
+const std::string& COrderNotifyData::text(Text which) const {
+  return const_cast<COrderNotifyData&>(*this).text(which);
+}
+
 std::string COrderNotifyData::defaultText(Text which, const Env& env) {
   return readTemplateCommonText(env, kDefaultFileNames[static_cast<size_t>(which)]);
 }

@@ -64,6 +64,7 @@ class COrderNotifyData : public Record {
 
   // Returns the member that holds `which`.
   std::string& text(Text which);
+  const std::string& text(Text which) const;
 
   // Returns the name under which the save-site run publishes `which` to the
   // order server, which mails it: confirm1.txt, confirm2.txt, confirm3.txt

@@ -12,15 +12,21 @@
 #include "app/create_price_list_model.h"
 #include "app/credit_card_preferences_dialog.h"
 #include "app/contact_step.h"
+#include "app/coupon_dialog.h"
+#include "app/coupon_manager_step.h"
 #include "app/customize_site_dialog.h"
 #include "app/edit_category_names_model.h"
+#include "app/email_text_dialog.h"
 #include "app/extra_field_dialog.h"
 #include "app/extra_fields_dialog.h"
 #include "app/import_wizard_model.h"
+#include "app/individual_pages_step.h"
 #include "app/keywords_dialog.h"
 #include "app/label_value_dialog.h"
 #include "app/location_step.h"
+#include "app/order_payment_step.h"
 #include "app/page_layout_step.h"
+#include "app/payment_methods_dialog.h"
 #include "app/product_sorting_model.h"
 #include "app/product_table_step.h"
 #include "app/site_location_dialog.h"
@@ -40,18 +46,24 @@
 #include "ui/business_step_view.h"
 #include "ui/charge_view.h"
 #include "ui/contact_step_view.h"
+#include "ui/coupon_dialog_view.h"
+#include "ui/coupon_manager_view.h"
 #include "ui/create_price_list_view.h"
 #include "ui/credit_card_preferences_view.h"
 #include "ui/customize_site_view.h"
 #include "ui/edit_category_names_view.h"
+#include "ui/email_text_view.h"
 #include "ui/enhance_products_view.h"
 #include "ui/extra_field_view.h"
 #include "ui/extra_fields_view.h"
 #include "ui/import_wizard_view.h"
+#include "ui/individual_pages_view.h"
 #include "ui/keywords_view.h"
 #include "ui/label_value_view.h"
 #include "ui/location_step_view.h"
+#include "ui/order_payment_view.h"
 #include "ui/page_layout_step_view.h"
+#include "ui/payment_methods_view.h"
 #include "ui/product_list_view.h"
 #include "ui/product_sorting_view.h"
 #include "ui/save_site_choice_dialog.h"
@@ -146,6 +158,13 @@ class ViewFinder : public ViewsNotYetAvailable {
   void visit(CreditCardPreferencesDialog& model) override {
     show<CreditCardPreferencesView>(model);
   }
+  // Orders, coupons and individual pages.
+  void visit(OrderPaymentStep& model) override { show<OrderPaymentView>(model); }
+  void visit(EmailTextDialog& model) override { show<EmailTextView>(model); }
+  void visit(PaymentMethodsDialog& model) override { show<PaymentMethodsView>(model); }
+  void visit(CouponManagerStep& model) override { show<CouponManagerView>(model); }
+  void visit(CouponDialog& model) override { show<CouponDialogView>(model); }
+  void visit(IndividualPagesStep& model) override { show<IndividualPagesView>(model); }
 
   // The product list and its dialogs.
   void visit(ProductTableStep& model) override { showProductTableStep(model); }

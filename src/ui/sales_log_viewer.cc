@@ -7,6 +7,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include "app/sales_log_tables.h"
 #include "ui/qt_text.h"
@@ -22,6 +24,21 @@ QLabel* notice(const QString& text) {
   return label;
 }
 
+// A cell that sorts as the sales logs order their cells (numbers by value).
+class LogCell : public QTableWidgetItem {
+ public:
+  explicit LogCell(std::string value) : QTableWidgetItem(toQt(value)), value_(std::move(value)) {}
+
+  bool operator<(const QTableWidgetItem& other) const override {
+    return salesLogCellLess(value_, static_cast<const LogCell&>(other).value_);
+  }
+
+ private:
+  std::string value_;
+};
+
+// The rows of `log` in a table that sorts by the column whose header is
+// clicked.
 QWidget* tableOf(const SalesLogTable& log) {
   if (!log.error.empty()) return notice(toQt(log.error));
   if (log.rows.empty()) return notice("No sales have been recorded in this log yet.");
@@ -30,13 +47,18 @@ QWidget* tableOf(const SalesLogTable& log) {
   auto* table = new QTableWidget(static_cast<int>(log.rows.size()), static_cast<int>(columns));
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setAlternatingRowColors(true);
+  // Every cell is a LogCell, also those a short row leaves empty, so that
+  // the table can compare any two.
   for (size_t r = 0; r < log.rows.size(); ++r) {
-    for (size_t c = 0; c < log.rows[r].size(); ++c) {
+    for (size_t c = 0; c < columns; ++c) {
       table->setItem(static_cast<int>(r), static_cast<int>(c),
-                     new QTableWidgetItem(toQt(log.rows[r][c])));
+                     new LogCell(c < log.rows[r].size() ? log.rows[r][c] : ""));
     }
   }
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // The rows keep the file's order until a header is clicked.
+  table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  table->setSortingEnabled(true);
   return table;
 }
 

@@ -40,11 +40,11 @@ TEST_F(CatalogueStepsTest, CouponManagerWarnsWithoutTemplatesAndListsStyles) {
   EXPECT_TRUE(prompter_.texts().empty());
   EXPECT_EQ(with.coupons.couponStyles, (Texts{"1st Offer", "Blue Border"}));
 
-  CouponDialog dialog(prompter_, with.coupons.couponStyles, 2024);
+  CouponDialog dialog(env_, with.coupons.couponStyles, 2024);
   EXPECT_EQ(dialog.selectedStyle, 0u);
-  EXPECT_EQ(dialog.previewPicture(home()), std::nullopt) << "1st offer has no preview";
+  EXPECT_EQ(dialog.previewPicture(), std::nullopt) << "1st offer has no preview";
   dialog.selectedStyle = 1;
-  EXPECT_EQ(dialog.previewPicture(home()), home() / "Coupon Templates" / "blue border.jpg");
+  EXPECT_EQ(dialog.previewPicture(), home() / "Coupon Templates" / "blue border.jpg");
 }
 
 TEST_F(CatalogueStepsTest, CouponNamesAreCheckedAndUniqueWithCase) {
@@ -104,7 +104,7 @@ TEST_F(CatalogueStepsTest, CouponNamesAreCheckedAndUniqueWithCase) {
 
 TEST_F(CatalogueStepsTest, CouponSchedulesAreCheckedByFormat) {
   const Texts styles;
-  CouponDialog dialog(prompter_, styles, 2024);
+  CouponDialog dialog(env_, styles, 2024);
   dialog.name = "Deal";
   struct Case {
     int32_t format;
@@ -152,7 +152,7 @@ TEST_F(CatalogueStepsTest, CouponSchedulesAreCheckedByFormat) {
   EXPECT_EQ(dialog.coupon().endText(), "1/1/2006");
 
   // A Monthly coupon keeps the fields other formats use as they were.
-  CouponDialog monthly(prompter_, styles, 2024, dialog.coupon());
+  CouponDialog monthly(env_, styles, 2024, dialog.coupon());
   monthly.format = CCoupon::kMonthly;
   monthly.beginDate = monthly.endDate = 4;
   ASSERT_TRUE(monthly.accept());

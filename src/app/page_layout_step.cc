@@ -63,6 +63,32 @@ void PageLayoutStep::browsePageImage(CFullPage& page) {
   notifyChanged();
 }
 
+void PageLayoutStep::browseExtraPicture(CFullPage& page, size_t index) {
+  const bool adding = index >= page.imageFiles.size();
+  std::optional<std::filesystem::path> file =
+      chooseImageFile(app_, "Picture...", adding ? std::string() : page.imageFiles[index]);
+  if (!file) return;
+  if (adding) {
+    page.appendImage(file->string());
+  } else {
+    page.imageFiles[index] = file->string();
+  }
+  notifyChanged();
+}
+
+void PageLayoutStep::removeExtraPicture(CFullPage& page, size_t index) {
+  page.eraseImage(index);
+  notifyChanged();
+}
+
+std::vector<std::string> PageLayoutStep::linkableLabels() const {
+  std::vector<std::string> labels;
+  for (const Owned<CPage>& page : pages.pages) {
+    if (!isNeverLinked(page->pageType)) labels.push_back(page->label);
+  }
+  return labels;
+}
+
 std::filesystem::path PageLayoutStep::pictureFile(const std::string& stored) const {
   if (stored.empty() || stored == "NoImage") return {};
   return resolveStoredPath(app_.env.home(), stored);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/step_model.h"
 #include "site/page_data.h"
@@ -52,6 +53,16 @@ class PageLayoutStep : public StepModel {
   // chooseImageFile()); a choice becomes the page's picture and is shown.
   // Notifies the listeners when a picture was chosen.
   void browsePageImage(CFullPage& page);
+
+  // Lets the user pick the file of `page`'s additional picture `index`
+  // ("Picture...", as chooseImageFile()); index imageCount adds a picture.
+  // Notifies the listeners when a picture was chosen.
+  void browseExtraPicture(CFullPage& page, size_t index);
+  // Removes `page`'s additional picture `index` and notifies the listeners.
+  void removeExtraPicture(CFullPage& page, size_t index);
+
+  // The labels of the pages a page's link lists can show, in list order.
+  std::vector<std::string> linkableLabels() const;
 
   // Returns the file a stored picture path names (relative paths below the
   // program folder), or an empty path for "" and "NoImage".

@@ -14,14 +14,9 @@ namespace quorvex {
 
 namespace {
 
-constexpr char kAll[] = "ALL";
 constexpr char kLineBreak[] = "<BR>\n";
 // The folder of an add-on site below the existing site.
 constexpr char kAddOnFolder[] = "Quorvex/";
-
-bool neverLinked(int32_t type) {
-  return type == kThankYouPageType || type == kOrderFormPageType || type == kDownloadPageType;
-}
 
 const char* flipFunction(bool www) { return www ? "flip" : "shop.flip"; }
 
@@ -31,14 +26,14 @@ const char* frameTarget(bool www) { return www ? "" : " TARGET=\"main\""; }
 }  // namespace
 
 std::vector<const CPage*> PageLinks::listedPages(const std::string& selection) const {
-  const bool all = selection == kAll;
+  const bool all = selection == kAllLinks;
   std::vector<const CPage*> pages;
   const CPage* home = nullptr;
   bool homeListed = false;
   for (const Owned<CPage>& page : context_.doc.m_pPageData->pages) {
     const bool firstHome = !home && page->pageType == kHomePageType;
     if (firstHome) home = page.get();
-    if (neverLinked(page->pageType)) continue;
+    if (isNeverLinked(page->pageType)) continue;
     if (all ? page->pageType == kSpecCategoryPageType
             : selection.find(page->label + "|") == std::string::npos) {
       continue;

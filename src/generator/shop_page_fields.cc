@@ -9,6 +9,7 @@
 #include "generator/feature_fields.h"
 #include "generator/page_content_fields.h"
 #include "generator/page_links.h"
+#include "site/page.h"
 #include "generator/product_data.h"
 #include "generator/product_template.h"
 #include "generator/shipping_fields.h"
@@ -35,7 +36,7 @@ void ShopPageFields::fill(bool addOnSite) {
   // The statements that preload every roll-over picture of the site. Every
   // page button is made here, with its preload statements.
   std::string preload;
-  LinkListRequest everyPage{"ALL", addOnSite, /*vertical=*/false, /*www=*/false, &preload, nullptr};
+  LinkListRequest everyPage{kAllLinks, addOnSite, /*vertical=*/false, /*www=*/false, &preload, nullptr};
   context_.fields.set("hlinks", pageLinks_.pageLinks(everyPage));
   pageFields_.setLinkLists(*doc.m_pGlobalPage, /*inLinkFont=*/false);
   settings_.setCommands(addOnSite);

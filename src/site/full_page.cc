@@ -31,6 +31,19 @@ void CFullPage::resizeImageArrays(size_t size) {
   imageWidths.resize(size, 200);
 }
 
+void CFullPage::appendImage(const std::string& file) {
+  resizeImageArrays(static_cast<size_t>(++imageCount));
+  imageFiles.back() = file;
+}
+
+void CFullPage::eraseImage(size_t index) {
+  if (index >= imageFiles.size()) return;
+  imageFiles.erase(imageFiles.begin() + static_cast<std::ptrdiff_t>(index));
+  imageResize.erase(imageResize.begin() + static_cast<std::ptrdiff_t>(index));
+  imageWidths.erase(imageWidths.begin() + static_cast<std::ptrdiff_t>(index));
+  imageCount = static_cast<int32_t>(imageFiles.size());
+}
+
 void CFullPage::ioImages(Archive& ar, int32_t version) {
   if (version >= 8) {
     ar.io(imageCount);

@@ -60,6 +60,11 @@ class CFullPage : public CPage {
   // A bare full page without a type of its own.
   CFullPage();
 
+  // Adds an additional image showing `file`, resized to 200 pixels wide.
+  void appendImage(const std::string& file);
+  // Removes additional image `index`; an index past the last does nothing.
+  void eraseImage(size_t index);
+
   // The full-page part, record version 10: header, subheader, mainText,
   // pageImage, useDefaultImage, noImage, resizePageImage, pageImageWidth, the
   // seven appearance strings, imageCount and per image its file, resize flag

@@ -6,7 +6,7 @@
 namespace quorvex {
 
 void CIndProdData::resetDisplayedLinks() {
-  for (Owned<CIndProdPage>& page : productPages) page->displayedLinks = "ALL";
+  for (Owned<CIndProdPage>& page : productPages) page->displayedLinks = kAllLinks;
 }
 
 void CIndProdData::serialize(Archive& ar) { ar.ioObjectList(productPages); }

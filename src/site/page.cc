@@ -49,6 +49,36 @@ void CPage::clearLinks() {
   resizeLinkArrays(0);
 }
 
+bool CPage::showsLinkTo(const std::string& pageLabel) const {
+  return displayedLinks == kAllLinks || displayedLinks.find(pageLabel + "|") != std::string::npos;
+}
+
+void CPage::setShowsAllLinks(bool all, const std::vector<std::string>& linkable) {
+  if (all) {
+    displayedLinks = kAllLinks;
+  } else if (displayedLinks == kAllLinks) {
+    displayedLinks.clear();
+    for (const std::string& linked : linkable) displayedLinks += linked + "|";
+  }
+}
+
+void CPage::setShowsLinkTo(const std::string& pageLabel, bool shown,
+                           const std::vector<std::string>& linkable) {
+  if (shown == showsLinkTo(pageLabel)) return;
+  setShowsAllLinks(false, linkable);
+  const std::string entry = pageLabel + "|";
+  // The entry itself, not the end of a longer label ("MyHome|" holds "Home|").
+  size_t at = displayedLinks.find(entry);
+  while (at != std::string::npos && at > 0 && displayedLinks[at - 1] != '|') {
+    at = displayedLinks.find(entry, at + 1);
+  }
+  if (shown && at == std::string::npos) {
+    displayedLinks += entry;
+  } else if (!shown && at != std::string::npos) {
+    displayedLinks.erase(at, entry.size());
+  }
+}
+
 bool CPage::copyFrom(const CPage& other) {
   if (typeid(other) != typeid(*this)) return false;
   *this = other;

@@ -26,6 +26,9 @@ class CPage;
     return true;                                             \
   }
 
+// The displayedLinks value that shows the links to every page.
+inline constexpr char kAllLinks[] = "ALL";
+
 // A page of the site, and the base of every page class. Used bare for the two
 // pages the document keeps beside the page list ("Global" and
 // "ProductCategories"), of which only the link customisations, linkFont and
@@ -54,7 +57,7 @@ class CPage : public Record {
   CFontData linkFont;
   // "ALL" to show the links to every page, otherwise label + "|" for each
   // page whose link is shown ("Home|Contact|").
-  std::string displayedLinks = "ALL";
+  std::string displayedLinks = kAllLinks;
   int32_t pageType = kUntypedPage;
   // Unique within the page list; the base of the output file name.
   std::string label;
@@ -104,6 +107,18 @@ class CPage : public Record {
 
   // Removes every link customisation.
   void clearLinks();
+
+  // True when the page's link lists show the link to the page labelled
+  // `pageLabel` (displayedLinks is "ALL" or names it).
+  bool showsLinkTo(const std::string& pageLabel) const;
+  // Shows or hides the link to the page labelled `pageLabel`. Hiding one link
+  // while every link is shown leaves the links to `linkable` (the labels of
+  // the pages a link list can show) but that one.
+  void setShowsLinkTo(const std::string& pageLabel, bool shown,
+                      const std::vector<std::string>& linkable);
+  // Shows the links to every page, present and future ("ALL"), or, when
+  // `all` is false while they are shown, names each of `linkable` instead.
+  void setShowsAllLinks(bool all, const std::vector<std::string>& linkable);
 
   // Replaces every field with a deep copy of `other`'s. Returns false and
   // changes nothing when `other` is not of exactly this page's class.

@@ -114,7 +114,7 @@ void CPageData::ensureDownloadPage() {
 }
 
 void CPageData::resetDisplayedLinks() {
-  for (Owned<CPage>& page : pages) page->displayedLinks = "ALL";
+  for (Owned<CPage>& page : pages) page->displayedLinks = kAllLinks;
 }
 
 CProductPage* CPageData::productPage() const {

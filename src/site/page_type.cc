@@ -34,6 +34,10 @@ const PageTypeDefaults* find(int32_t type) {
 
 }  // namespace
 
+bool isNeverLinked(int32_t type) {
+  return type == kThankYouPageType || type == kOrderFormPageType || type == kDownloadPageType;
+}
+
 const char* defaultPageLabel(int32_t type) {
   const PageTypeDefaults* defaults = find(type);
   return defaults ? defaults->label : nullptr;

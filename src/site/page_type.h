@@ -34,6 +34,10 @@ inline constexpr int32_t kUntypedPage = 0;
 // other number). The individual product page's default label is empty.
 const char* defaultPageLabel(int32_t type);
 
+// True for the page types no link list shows: the thank-you, order form and
+// download pages.
+bool isNeverLinked(int32_t type);
+
 // Returns the template file a page of `type` is generated from by default
 // ("HomePage.html"), or null for a type without a page class of its own.
 const char* defaultTemplateFile(int32_t type);

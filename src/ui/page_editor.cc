@@ -28,6 +28,7 @@
 #include "site/prod_half_pages.h"
 #include "site/product_page.h"
 #include "site/spec_category_page.h"
+#include "ui/extra_pictures_group.h"
 #include "ui/colour_button.h"
 #include "ui/field_binding.h"
 #include "ui/qt_font_colour.h"
@@ -59,8 +60,11 @@ PageEditor::PageEditor(PageLayoutStep& step, CPage& page, QWidget* parent)
   if (auto* full = dynamic_cast<CFullPage*>(&page)) {
     addTexts(*form, *full);
     layout->addWidget(pictureGroup(*full));
+    extraPictures_ = new ExtraPicturesGroup(step_, *full);
+    layout->addWidget(extraPictures_);
   }
   layout->addWidget(appearanceGroup());
+  layout->addWidget(linksGroup());
   if (auto* contact = dynamic_cast<CContactPage*>(&page)) layout->addWidget(contactGroup(*contact));
   if (auto* product = dynamic_cast<CProductPage*>(&page)) layout->addWidget(productGroup(*product));
   if (auto* orderForm = dynamic_cast<COrderFormPage*>(&page)) {
@@ -233,6 +237,54 @@ QWidget* PageEditor::appearanceGroup() {
   return group;
 }
 
+QWidget* PageEditor::linksGroup() {
+  links_ = new QListWidget;
+  links_->setMaximumHeight(110);
+  CPage& page = page_;
+  PageLayoutStep& model = step_;
+  connect(links_, &QListWidget::itemChanged, this, [this, &page, &model](QListWidgetItem* item) {
+    const bool checked = item->checkState() == Qt::Checked;
+    const QVariant label = item->data(Qt::UserRole);
+    if (label.isValid()) {
+      page.setShowsLinkTo(fromQt(label.toString()), checked, model.linkableLabels());
+    } else {
+      page.setShowsAllLinks(checked, model.linkableLabels());
+    }
+    refreshLinks();
+  });
+  auto* form = new QFormLayout;
+  auto* shownLabel = new QLabel("Sho&w links to:");
+  shownLabel->setBuddy(links_);
+  form->addRow(shownLabel, links_);
+  form->addRow("Link font:", fontButton(page_.linkFont, "Link"));
+  auto* group = new QGroupBox("Links");
+  group->setLayout(form);
+  return group;
+}
+
+void PageEditor::refreshLinks() {
+  // Updated in place: this runs inside the list's own itemChanged signal.
+  const QSignalBlocker blocker(links_);
+  const std::vector<std::string> labels = step_.linkableLabels();
+  if (links_->count() != static_cast<int>(labels.size()) + 1) {
+    links_->clear();
+    new QListWidgetItem("All pages, including pages added later", links_);
+    for (size_t i = 0; i < labels.size(); ++i) new QListWidgetItem(links_);
+  }
+  const bool all = page_.displayedLinks == kAllLinks;
+  links_->item(0)->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+  links_->item(0)->setCheckState(all ? Qt::Checked : Qt::Unchecked);
+  for (size_t i = 0; i < labels.size(); ++i) {
+    QListWidgetItem* item = links_->item(static_cast<int>(i) + 1);
+    item->setText(toQt(labels[i]));
+    item->setData(Qt::UserRole, toQt(labels[i]));
+    Qt::ItemFlags flags = Qt::ItemIsUserCheckable;
+    if (!all) flags |= Qt::ItemIsEnabled;
+    item->setFlags(flags);
+    item->setCheckState(page_.showsLinkTo(labels[i]) ? Qt::Checked : Qt::Unchecked);
+  }
+}
+
 QWidget* PageEditor::contactGroup(CContactPage& page) {
   auto* list = new QListWidget;
   CContactChecks& checks = page.contactChecks;
@@ -350,6 +402,8 @@ QWidget* PageEditor::productGroup(CProductPage& page) {
 
 void PageEditor::refresh() {
   if (label_->text() != toQt(page_.getLabel())) label_->setText(toQt(page_.getLabel()));
+  refreshLinks();
+  if (extraPictures_ != nullptr) extraPictures_->refresh();
   if (auto* full = dynamic_cast<CFullPage*>(&page_); full != nullptr && pictureChoice_ != nullptr) {
     const PagePicture choice = PageLayoutStep::pagePicture(*full);
     pictureChoice_->button(static_cast<int>(choice))->setChecked(true);

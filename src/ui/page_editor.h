@@ -8,6 +8,7 @@ class QButtonGroup;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 
 namespace quorvex {
 class CContactPage;
@@ -20,9 +21,11 @@ class PageLayoutStep;
 
 namespace quorvex::ui {
 
+class ExtraPicturesGroup;
+
 // The editor of one page in "Choose Page Layout": the label and page
 // source, the texts with their fonts, the page's picture, colours and left
-// margin, and what the page's kind adds (the contact page's shown
+// margin, the pages its link lists show, and what the page's kind adds (the contact page's shown
 // addresses, numbers and e-mail addresses; the order form's extra fields;
 // the product page's display settings; the category of a specific category
 // page). It writes into the page of the step's copy; the step's rules
@@ -46,6 +49,9 @@ class PageEditor : public QWidget {
   void addBlockRow(QFormLayout& form, const QString& label, std::string& text, CFontData& font);
   QWidget* pictureGroup(CFullPage& page);
   QWidget* appearanceGroup();
+  QWidget* linksGroup();
+  // Shows again which links the page shows.
+  void refreshLinks();
   QWidget* contactGroup(CContactPage& page);
   QWidget* productGroup(CProductPage& page);
   // A "Font..." button that edits `font` with the desktop's font dialog.
@@ -58,6 +64,9 @@ class PageEditor : public QWidget {
   QButtonGroup* pictureChoice_ = nullptr;
   QLineEdit* picturePath_ = nullptr;
   QLabel* thumbnail_ = nullptr;
+  ExtraPicturesGroup* extraPictures_ = nullptr;
+  // The pages whose links the page shows; the first row stands for all.
+  QListWidget* links_ = nullptr;
   // Set for the product page.
   QLineEdit* layoutFile_ = nullptr;
 };

@@ -268,5 +268,18 @@ TEST(FullPageStoredForm, DamagedImageCountFails) {
   EXPECT_TRUE(page.imageFiles.empty());
 }
 
+TEST(FullPageImages, AppendAndEraseKeepTheArraysInStep) {
+  CFullPage page;
+  page.appendImage("a.gif");
+  page.imageWidths[1] = 300;
+  page.appendImage("b.gif");
+  page.eraseImage(0);
+  page.eraseImage(7);
+  EXPECT_EQ(page.imageCount, 2);
+  EXPECT_EQ(page.imageFiles, (std::vector<std::string>{"a.gif", "b.gif"}));
+  EXPECT_EQ(page.imageResize, (std::vector<int32_t>{1, 1}));
+  EXPECT_EQ(page.imageWidths, (std::vector<int32_t>{300, 200}));
+}
+
 }  // namespace
 }  // namespace quorvex

@@ -200,5 +200,34 @@ TEST(PageCopy, CopyFromTakesEverythingOfTheSameClassOnly) {
   EXPECT_TRUE(bare.copyFrom(CPage()));
 }
 
+TEST(PageDisplayedLinks, ShowingAndHidingLinks) {
+  const std::vector<std::string> linkable = {"Home", "Contact", "MyHome"};
+  struct Case {
+    const char* before;
+    const char* label;
+    bool shown;
+    const char* after;
+  } cases[] = {
+      {"ALL", "Contact", false, "Home|MyHome|"},
+      {"ALL", "Contact", true, "ALL"},
+      {"Home|", "Contact", true, "Home|Contact|"},
+      {"MyHome|Home|", "Home", false, "MyHome|"},
+      {"MyHome|", "Home", false, "MyHome|"},
+      {"ALL", "Unlisted", false, "Home|Contact|MyHome|"},
+  };
+  for (const Case& c : cases) {
+    CPage page;
+    page.displayedLinks = c.before;
+    page.setShowsLinkTo(c.label, c.shown, linkable);
+    EXPECT_EQ(page.displayedLinks, c.after) << c.before << " " << c.label;
+  }
+  CPage page;
+  page.setShowsAllLinks(false, linkable);
+  EXPECT_EQ(page.displayedLinks, "Home|Contact|MyHome|");
+  EXPECT_FALSE(page.showsLinkTo("Info"));
+  page.setShowsAllLinks(true, linkable);
+  EXPECT_TRUE(page.showsLinkTo("Info"));
+}
+
 }  // namespace
 }  // namespace quorvex

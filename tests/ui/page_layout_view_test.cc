@@ -1,7 +1,9 @@
 // The page layout step's dialog and the order form's extra fields, driven
 // through their widgets from the menus.
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <gtest/gtest.h>
 
 #include "app/command_ids.h"
@@ -24,6 +26,15 @@ class PageLayoutViewTest : public SampleAppFixture {
     }
     throw std::runtime_error("no page of the type");
   }
+  // Answers the file dialogs with the sample's candle picture, which it returns.
+  std::filesystem::path answerFileDialogs() {
+    const std::filesystem::path picture = home() / "Sample" / "Pictures" / "candle.png";
+    driver_.on("QFileDialog", [picture](QWidget& dialog) {
+      dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(picture));
+      static_cast<QDialog&>(dialog).accept();
+    });
+    return picture;
+  }
 };
 
 TEST_F(PageLayoutViewTest, EditsLabelsTextsPicturesAndExtraFields) {
@@ -34,7 +45,7 @@ TEST_F(PageLayoutViewTest, EditsLabelsTextsPicturesAndExtraFields) {
   EXPECT_EQ(page(0).header, header);
   EXPECT_FALSE(app_->lifecycle().modified());
 
-  const std::filesystem::path picture = home() / "Sample" / "Pictures" / "candle.png";
+  const std::filesystem::path picture = answerFileDialogs();
   bool thumbnailShown = false;
   QString refusedLabel;
   driver_.on("Choose Page Layout",
@@ -57,10 +68,6 @@ TEST_F(PageLayoutViewTest, EditsLabelsTextsPicturesAndExtraFields) {
                       },
                       [](QWidget& w) { click(w, "Extra &Fields..."); },
                       [](QWidget& w) { click(w, "&Close"); }}));
-  driver_.on("QFileDialog", [&picture](QWidget& dialog) {
-    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(picture));
-    static_cast<QDialog&>(dialog).accept();
-  });
   driver_.on("Order Form Extra Fields",
              inOrder({[](QWidget& w) { click(w, "&Add..."); },
                       [](QWidget& w) {
@@ -99,6 +106,27 @@ TEST_F(PageLayoutViewTest, EditsLabelsTextsPicturesAndExtraFields) {
   ASSERT_EQ(orderForm.extraFields.size(), 1u);
   EXPECT_EQ(orderForm.extraFields[0].identifier, "giftnote");
   EXPECT_TRUE(app_->lifecycle().modified());
+}
+
+TEST_F(PageLayoutViewTest, ChoosesTheShownLinksAndMorePictures) {
+  const std::filesystem::path picture = answerFileDialogs();
+  const size_t pictures = page(0).imageFiles.size();
+  driver_.on("Choose Page Layout",
+             inOrder({[](QWidget& w) {
+                        QListWidget* links = listNamed(w, "Sho&w links to:");
+                        links->item(0)->setCheckState(Qt::Unchecked);
+                        links->findItems("Contact", Qt::MatchExactly).front()->setCheckState(
+                            Qt::Unchecked);
+                        click(w, "Add...");
+                      },
+                      [](QWidget& w) { click(w, "&Close"); }}));
+  run(kCmdPageLayout);
+  EXPECT_FALSE(page(0).showsLinkTo("Contact"));
+  EXPECT_TRUE(page(0).showsLinkTo("Info"));
+  EXPECT_FALSE(page(0).showsLinkTo(page(indexOf(kOrderFormPageType)).getLabel()))
+      << "a page no link list shows is not named";
+  ASSERT_EQ(page(0).imageFiles.size(), pictures + 1);
+  EXPECT_EQ(page(0).imageFiles.back(), picture.string());
 }
 
 }  // namespace

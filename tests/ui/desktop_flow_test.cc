@@ -74,15 +74,6 @@ TEST_F(DesktopFlowTest, SaveBuildAndPublishThroughTheMenus) {
   servers.vendorId = "merchant";
   servers.vendorPassword = "orderpw";
 
-  // A step whose dialog this version lacks: the navigator follows the step,
-  // the user is told, nothing changes.
-  run(app, kCmdIndividualPages);
-  EXPECT_EQ(window.navigator()->currentPage(), 2);
-  ASSERT_FALSE(driver_.messages.empty());
-  EXPECT_NE(driver_.messages.back().find("\"Individual Product Pages\" is not yet available"),
-            std::string::npos);
-  EXPECT_FALSE(app.lifecycle().modified());
-
   // Save As through the file dialog writes a document the tool reads.
   const fs::path saved = home_.path() / (std::string(kSampleCompany) + ".qvx");
   driver_.on("QFileDialog", [&](QWidget& dialog) {

@@ -8,7 +8,9 @@ namespace quorvex {
 
 // Copies the file `from` to `to`, replacing an existing `to` when
 // `overwrite` is set (otherwise an existing `to` is an error). Copying a file
-// onto itself changes nothing and succeeds. Returns the error, or an empty
+// onto itself, or onto a file that already has its content, changes nothing
+// and succeeds. A replacement is copied beside `to` and renamed over it, so
+// a failed copy leaves the old `to` whole. Returns the error, or an empty
 // error_code on success.
 std::error_code copyFile(const std::filesystem::path& from, const std::filesystem::path& to,
                          bool overwrite);

@@ -3,6 +3,7 @@
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "platform/worker_status.h"
+#include "publish/file_list.h"
 
 namespace quorvex {
 
@@ -17,6 +18,14 @@ GenerationContext::GenerationContext(CBrenquilDoc& document, const Env& environm
       writer(env.prompter()) {}
 
 Prompter& GenerationContext::prompter() const { return env.prompter(); }
+
+void GenerationContext::recordProducedChecksums() {
+  for (const CFileList* list : {doc.m_pWebFileList.get(), doc.m_pOrderServerFileList.get()}) {
+    for (const CFileEntry& entry : list->entries) {
+      writer.recordChecksum(entry.localPath(env.home()), entry.generatedCrc);
+    }
+  }
+}
 
 void GenerationContext::setProgress(std::string text) const {
   status.setProgressText(std::move(text));

@@ -62,6 +62,11 @@ class GenerationContext {
 
   Prompter& prompter() const;
 
+  // Hands the writer the CRC-32 that the published-file lists recorded for
+  // each file when it was last produced, so that a file whose content does
+  // not change is not written again.
+  void recordProducedChecksums();
+
   // Shows `text` as the run's progress.
   void setProgress(std::string text) const;
 

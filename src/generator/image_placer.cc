@@ -3,6 +3,7 @@
 #include "company/brenquil_doc.h"
 #include "generator/file_copy.h"
 #include "generator/file_error.h"
+#include "generator/file_replacement.h"
 #include "generator/text_helpers.h"
 #include "imaging/image_canvas.h"
 #include "platform/paths.h"
@@ -47,7 +48,16 @@ bool ImagePlacer::saveToImages(CImageCanvas& canvas, const std::string& name) {
   if (target) {
     canvas.setJpegQuality(context_.doc.m_pFtp->jpegQuality);
     canvas.render();
-    saved = canvas.save(*target);
+    // Saved beside the target and moved into place, so that an unchanged
+    // picture is not written again.
+    const fs::path rendered = temporarySibling(*target, "qvx-picture");
+    saved = canvas.save(rendered);
+    if (saved) {
+      saved = !moveIntoPlace(rendered, *target);
+    } else {
+      std::error_code ignored;  // a part written before the failure; the failure is shown below
+      fs::remove(rendered, ignored);
+    }
   }
   if (!saved) {
     showFileError(context_.prompter(), std::make_error_code(std::errc::io_error),

@@ -158,6 +158,7 @@ bool SaveSiteRun::initialize() {
   SiteTemplateFolder(context_.env, *doc.m_pSiteTemplate).scan();
   doc.m_pWebFileList->markAllUnused();
   doc.m_pOrderServerFileList->markAllUnused();
+  context_.recordProducedChecksums();
   return true;
 }
 

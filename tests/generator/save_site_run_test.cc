@@ -1,6 +1,10 @@
 #include "generator/save_site_run.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <map>
 
 #include "generator/save_site_worker.h"
 #include "generator/site_fixture.h"
@@ -12,6 +16,26 @@ namespace {
 namespace fs = std::filesystem;
 
 using SaveSiteRunTest = SiteFixture;
+
+// Every file below `folder` with what shows that it was written: its inode,
+// modification time and content.
+struct FileState {
+  ino_t inode;
+  fs::file_time_type modified;
+  std::string content;
+};
+std::map<std::string, FileState> filesBelow(const fs::path& folder) {
+  std::map<std::string, FileState> files;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;
+    struct stat status {};
+    EXPECT_EQ(::stat(entry.path().c_str(), &status), 0);
+    std::ifstream in(entry.path(), std::ios::binary);
+    files[fs::relative(entry.path(), folder).string()] = {
+        status.st_ino, entry.last_write_time(), std::string(std::istreambuf_iterator<char>(in), {})};
+  }
+  return files;
+}
 
 // Removes the pages of `types` from the page list.
 void removePages(CPageData& pages, std::initializer_list<int32_t> types) {
@@ -74,11 +98,25 @@ TEST_F(SaveSiteRunTest, ABuildWithoutChangesLeavesBothListsAsTheyWere) {
   EXPECT_EQ(*doc_.m_pWebFileList, web);
   EXPECT_EQ(*doc_.m_pOrderServerFileList, orders);
 
-  // A new price changes the files that show it, and nothing else.
+  // A new price changes the files that show it, and nothing else; only
+  // those are written again (a file written anew has a new inode or time).
   writePriceList(
       {"\"A1\",\"Hammer\",\"10.50\",\"2\",Tools,\"\",\"http://\",\"\",0,0,0,1,\"\","
        "\"\",0,2,1"});
+  const std::map<std::string, FileState> onDisk = filesBelow(site());
   ASSERT_EQ(build(), WorkerState::kFinished);
+  std::vector<std::string> rewritten;
+  std::vector<std::string> changedContent;
+  for (const auto& [name, state] : filesBelow(site())) {
+    auto old = onDisk.find(name);
+    if (old == onDisk.end() || old->second.inode != state.inode ||
+        old->second.modified != state.modified) {
+      rewritten.push_back(name);
+    }
+    if (old == onDisk.end() || old->second.content != state.content) changedContent.push_back(name);
+  }
+  EXPECT_EQ(rewritten, (std::vector<std::string>{"orderdata.json", "products.txt", "shop.html"}));
+  EXPECT_EQ(rewritten, changedContent);
   auto changed = [](const CFileList& before, const CFileList& after) {
     std::vector<std::string> names;
     EXPECT_EQ(before.entries.size(), after.entries.size());

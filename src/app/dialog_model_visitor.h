@@ -28,11 +28,13 @@ class OrderPaymentStep;
 class PageLayoutStep;
 class PaymentMethodsDialog;
 class ProductFeatureDialog;
+class ProductFeaturesDialog;
 class ProductSortingModel;
 class ProductTableStep;
 class PublishModel;
 class SaveSiteDialog;
 class ServerPreferencesStep;
+class SetAllAttributesDialog;
 class ShippingStep;
 class ShippingTypeDialog;
 class SiteLocationDialog;
@@ -73,11 +75,13 @@ class TermsDialog;
   X(PageLayoutStep)              \
   X(PaymentMethodsDialog)        \
   X(ProductFeatureDialog)        \
+  X(ProductFeaturesDialog)       \
   X(ProductSortingModel)         \
   X(ProductTableStep)            \
   X(PublishModel)                \
   X(SaveSiteDialog)              \
   X(ServerPreferencesStep)       \
+  X(SetAllAttributesDialog)      \
   X(ShippingStep)                \
   X(ShippingTypeDialog)          \
   X(SiteLocationDialog)          \

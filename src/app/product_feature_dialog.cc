@@ -33,6 +33,7 @@ void ProductFeatureDialog::setCustomerInput(bool customerInput) {
     values.clear();
     selectedValue.reset();
   }
+  notifyChanged();
 }
 
 bool ProductFeatureDialog::refuse(const std::string& message) {
@@ -59,6 +60,7 @@ void ProductFeatureDialog::addValue() {
     refuse(kAlreadyListed);
   } else if (checkValueCharacters(value)) {
     values.push_back(value);
+    notifyChanged();
   }
 }
 
@@ -69,6 +71,7 @@ void ProductFeatureDialog::changeValue() {
     refuse(kAlreadyListed);
   } else if (checkValueCharacters(valueText)) {
     values[*selectedValue] = valueText;
+    notifyChanged();
   }
 }
 
@@ -79,6 +82,7 @@ void ProductFeatureDialog::removeValue() {
   }
   values.erase(values.begin() + static_cast<std::ptrdiff_t>(*selectedValue));
   selectedValue.reset();
+  notifyChanged();
 }
 
 bool ProductFeatureDialog::accept() {

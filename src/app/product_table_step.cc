@@ -11,7 +11,10 @@
 #include "app/front_end.h"
 #include "app/import_wizard_model.h"
 #include "app/individual_pages.h"
+#include "app/product_features_dialog.h"
 #include "app/product_sorting_model.h"
+#include "app/feature_flags_dialog.h"
+#include "app/set_all_attributes_dialog.h"
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "products/import_wizard.h"
@@ -140,6 +143,52 @@ void ProductTableStep::sortProducts() {
   if (app_.frontEnd.runDialog(sorting) == DialogResult::kCancel) return;
   sorting.apply(table);
   notifyChanged();
+}
+
+void ProductTableStep::setProductFeatures(const std::vector<int32_t>& selectedRows) {
+  if (!enhance.beginSetAttribute(ProductAttribute::kProductFeatures, selectedRows)) return;
+  std::vector<CFeatureCheck> choices =
+      table.rows[static_cast<size_t>(selectedRows.front())].featureSelections;
+  FeatureFlagsDialog flags(app_.frontEnd, app_.env.prompter(), table.featureDefinitions, choices);
+  if (app_.frontEnd.runDialog(flags) == DialogResult::kCancel) return;
+  flags.applyTo(choices);
+  enhance.setFeatureSelections(selectedRows, choices);
+}
+
+void ProductTableStep::setAllAttributes(const std::vector<int32_t>& selectedRows) {
+  if (!enhance.beginSetAll(selectedRows)) return;
+  const int32_t row = selectedRows.front();
+  SetAllAttributesDialog dialog(
+      app_.frontEnd, app_.env.prompter(), table.featureDefinitions,
+      table.rows[static_cast<size_t>(row)],
+      [this](int32_t column) { return enhance.lockedInSetAll(column); });
+  if (app_.frontEnd.runDialog(dialog) == DialogResult::kCancel) return;
+  enhance.setAllAttributes(row, dialog.values);
+}
+
+void ProductTableStep::editFeatureDefinitions() {
+  ProductFeaturesDialog features(app_.frontEnd, app_.env.prompter(), table.featureDefinitions);
+  if (app_.frontEnd.runDialog(features) == DialogResult::kCancel) return;
+  features.applyTo(table);
+  notifyChanged();
+}
+
+bool ProductTableStep::offersProductListChoice() const {
+  return command() == kCmdProductList && !table.inProgram && table.sourcePath.empty();
+}
+
+bool ProductTableStep::startProductList(ProductListChoice choice) {
+  switch (choice) {
+    case ProductListChoice::kCreateNew:
+      createNewProductList();
+      return true;
+    case ProductListChoice::kImport:
+      importExternalProductList();
+      return true;
+    case ProductListChoice::kCancel:
+      break;
+  }
+  return false;
 }
 
 void ProductTableStep::takeTable(const CExtraFields& edited) {

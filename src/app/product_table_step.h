@@ -75,6 +75,37 @@ class ProductTableStep : public StepModel {
   // stores them in `table`.
   void sortProducts();
 
+  // ---- "Enhance Product Descriptions" ---------------------------------------
+  // Each runs the steps of EnhanceProductsModel around its dialogs, opened
+  // through the front end, and notifies `enhance` when rows changed.
+
+  // "P&roduct Features": "Product Feature Flags" on the choices of the first
+  // of `selectedRows`; its OK gives those choices to every selected row.
+  void setProductFeatures(const std::vector<int32_t>& selectedRows);
+
+  // "&Set All Attributes": "Set All Attributes" on the one selected row.
+  void setAllAttributes(const std::vector<int32_t>& selectedRows);
+
+  // "F&eature Definitions": "Product Features" on the feature definitions;
+  // its OK gives them to `table` and its rows (ProductFeaturesDialog) and
+  // notifies this step, whose grid has a column per definition.
+  void editFeatureDefinitions();
+
+  // ---- "No Product List Found" ----------------------------------------------
+
+  // True when "Create Or Import Product List" is to offer the choice "No
+  // Product List Found" before it opens: the table is neither kept in the
+  // program nor imported from a file.
+  bool offersProductListChoice() const;
+
+  // The answers of "No Product List Found".
+  enum class ProductListChoice { kCreateNew, kImport, kCancel };
+  // Carries out `choice`: "C&reate New Product List" as
+  // createNewProductList(), "&Import External Product List" as
+  // importExternalProductList(). Returns false for "&Cancel", after which
+  // the step ends without change.
+  bool startProductList(ProductListChoice choice);
+
  private:
   // Stores the confirmed `edited` table: writes PriceList.txt from its rows
   // and copies it into `table` and the document.

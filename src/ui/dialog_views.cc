@@ -19,6 +19,8 @@
 #include "app/email_text_dialog.h"
 #include "app/extra_field_dialog.h"
 #include "app/extra_fields_dialog.h"
+#include "app/feature_flags_dialog.h"
+#include "app/feature_options_dialog.h"
 #include "app/import_wizard_model.h"
 #include "app/individual_pages_step.h"
 #include "app/keywords_dialog.h"
@@ -27,6 +29,8 @@
 #include "app/order_payment_step.h"
 #include "app/page_layout_step.h"
 #include "app/payment_methods_dialog.h"
+#include "app/product_feature_dialog.h"
+#include "app/product_features_dialog.h"
 #include "app/product_sorting_model.h"
 #include "app/product_table_step.h"
 #include "app/site_location_dialog.h"
@@ -36,6 +40,7 @@
 #include "app/dialog_model_visitor.h"
 #include "app/save_site_dialog.h"
 #include "app/server_preferences_step.h"
+#include "app/set_all_attributes_dialog.h"
 #include "app/shipping_step.h"
 #include "app/shipping_type_dialog.h"
 #include "app/tax_rate_dialog.h"
@@ -56,6 +61,8 @@
 #include "ui/enhance_products_view.h"
 #include "ui/extra_field_view.h"
 #include "ui/extra_fields_view.h"
+#include "ui/feature_flags_view.h"
+#include "ui/feature_options_view.h"
 #include "ui/import_wizard_view.h"
 #include "ui/individual_pages_view.h"
 #include "ui/keywords_view.h"
@@ -64,10 +71,14 @@
 #include "ui/order_payment_view.h"
 #include "ui/page_layout_step_view.h"
 #include "ui/payment_methods_view.h"
+#include "ui/no_product_list_dialog.h"
+#include "ui/product_feature_view.h"
+#include "ui/product_features_view.h"
 #include "ui/product_list_view.h"
 #include "ui/product_sorting_view.h"
 #include "ui/save_site_choice_dialog.h"
 #include "ui/server_preferences_view.h"
+#include "ui/set_all_attributes_view.h"
 #include "ui/shipping_type_view.h"
 #include "ui/shipping_view.h"
 #include "ui/site_location_view.h"
@@ -172,12 +183,25 @@ class ViewFinder : public ViewsNotYetAvailable {
   void visit(EditCategoryNamesModel& model) override { show<EditCategoryNamesView>(model); }
   void visit(ProductSortingModel& model) override { show<ProductSortingView>(model); }
   void visit(ImportWizardModel& model) override { show<ImportWizardView>(model); }
+  void visit(SetAllAttributesDialog& model) override { show<SetAllAttributesView>(model); }
+  void visit(FeatureFlagsDialog& model) override { show<FeatureFlagsView>(model); }
+  void visit(FeatureOptionsDialog& model) override { show<FeatureOptionsView>(model); }
+  void visit(ProductFeaturesDialog& model) override { show<ProductFeaturesView>(model); }
+  void visit(ProductFeatureDialog& model) override { show<ProductFeatureView>(model); }
 
  private:
   // "Create Or Import Product List" and "Enhance Product Descriptions" share
-  // their model; the step's command picks the view.
+  // their model; the step's command picks the view. A product list that
+  // does not exist yet is first created or imported ("No Product List
+  // Found").
   void showProductTableStep(ProductTableStep& model) {
     if (model.command() == kCmdProductList) {
+      if (model.offersProductListChoice() &&
+          !model.startProductList(askProductListChoice(
+              [this] { dispatcher_.showHelp("NoProductList.html"); }, parent_))) {
+        result = DialogResult::kCancel;
+        return;
+      }
       show<ProductListView>(model);
     } else {
       show<EnhanceProductsView>(model);

@@ -46,7 +46,7 @@ EnhanceProductsView::EnhanceProductsView(ProductTableStep& model, std::function<
       enhance_(model.enhance),
       thumbnails_(model.home(), kThumbnailHeight),
       filter_(new QComboBox) {
-  enhanceSubscription_ = enhance_.subscribe([this] { showModel(); });
+  enhanceSubscription_ = enhance_.subscribe([this] { filterChosen(); });
   rows_ = new ProductTableModel(model.table, columns());
   grid_ = productGrid(rows_);
   grid_->verticalHeader()->setDefaultSectionSize(kLineHeight);
@@ -64,7 +64,12 @@ EnhanceProductsView::EnhanceProductsView(ProductTableStep& model, std::function<
              {"P&icture", [this] { setPicture(); }},
              {"Feat&ured Item", [this] { setFeaturedItem(); }},
              {"Pu&blish Item", [this] { setPublishItem(); }},
+             {"P&roduct Features",
+              [this] { model_.setProductFeatures(selectedTableRows(*grid_)); }},
              {"&Download Item", [this] { setDownloadItem(); }},
+             {"&Set All Attributes",
+              [this] { model_.setAllAttributes(selectedTableRows(*grid_)); }},
+             {"F&eature Definitions", [&model = model_] { model.editFeatureDefinitions(); }},
              {"Produc&t Sorting", [&model = model_] { model.sortProducts(); }}}));
   body()->addLayout(filterRow);
   body()->addLayout(row);
@@ -129,7 +134,12 @@ std::vector<ProductTableModel::Column> EnhanceProductsView::columns() {
   return columns;
 }
 
-void EnhanceProductsView::showModel() { filterChosen(); }
+void EnhanceProductsView::showModel() {
+  // The feature definitions may have changed, and with them the columns.
+  rows_->setColumns(columns());
+  sizeColumns(*grid_);
+  filterChosen();
+}
 
 void EnhanceProductsView::filterChosen() {
   if (filter_->currentIndex() <= 0) {

@@ -24,8 +24,9 @@ namespace quorvex::ui {
 // (line number, "Part Number", "Category", "Description", "Link", "Picture"
 // with its thumbnail, one column per product feature, "Featured",
 // "Publish", "Download", "Sales Description") limited by "Filter Products
-// by:", and the buttons that set one attribute on the selected lines, each
-// through its dialog, and "Produc&t Sorting".
+// by:", the buttons that set one attribute on the selected lines, each
+// through its dialog, "&Set All Attributes" of one line, "F&eature
+// Definitions" and "Produc&t Sorting".
 class EnhanceProductsView : public ModelDialog {
   Q_OBJECT
 
@@ -35,6 +36,7 @@ class EnhanceProductsView : public ModelDialog {
   ~EnhanceProductsView() override;
 
  private:
+  // The step changed the table: shows its columns and lines again.
   void showModel() override;
   // Shows the lines of the chosen filter entry.
   void filterChosen();

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
@@ -32,6 +34,19 @@ void bind(QCheckBox& box, int32_t& flag) {
 void bind(QSpinBox& box, int32_t& number) {
   box.setValue(number);
   QObject::connect(&box, &QSpinBox::valueChanged, &box, [&number](int value) { number = value; });
+}
+
+void bind(QListWidget& list, std::optional<size_t>& selected) {
+  QObject::connect(&list, &QListWidget::currentRowChanged, &list, [&selected](int row) {
+    selected = row < 0 ? std::nullopt : std::optional<size_t>(static_cast<size_t>(row));
+  });
+}
+
+void showSelection(QListWidget& list, const std::optional<size_t>& selected) {
+  const QSignalBlocker blocker(&list);
+  if (selected && *selected < static_cast<size_t>(list.count())) {
+    list.setCurrentRow(static_cast<int>(*selected));
+  }
 }
 
 QLineEdit* addTextRow(QFormLayout& form, const QString& label, std::string& value) {

@@ -1,13 +1,16 @@
 #ifndef QUORVEX_UI_FIELD_BINDING_H_
 #define QUORVEX_UI_FIELD_BINDING_H_
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QCheckBox;
 class QFormLayout;
 class QString;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QSpinBox;
 
@@ -26,6 +29,13 @@ void bind(QPlainTextEdit& edit, std::string& value);
 void bind(QCheckBox& box, int32_t& flag);
 // A number field.
 void bind(QSpinBox& box, int32_t& number);
+
+// A list's current entry, as an index (nullopt for none).
+void bind(QListWidget& list, std::optional<size_t>& selected);
+
+// Makes entry `selected` of `list` current again after the list was
+// refilled, without announcing it.
+void showSelection(QListWidget& list, const std::optional<size_t>& selected);
 
 // Adds a row to `form`: the label `label` (its mnemonic focuses the field)
 // and a text field bound to `value`. Returns the field, which `form` owns.

@@ -9,11 +9,11 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "ui/field_binding.h"
 #include "ui/qt_text.h"
+#include "ui/radio_choices.h"
 
 namespace quorvex::ui {
 
@@ -35,14 +35,7 @@ class AttributeDialog {
   // Adds one radio button per entry of `choices` to `box`, the one numbered
   // `current` checked; the group's ids are the entries' numbers.
   QButtonGroup* addChoices(QBoxLayout& box, const QStringList& choices, int32_t current) {
-    auto* group = new QButtonGroup(&dialog_);
-    for (int i = 0; i < choices.size(); ++i) {
-      auto* button = new QRadioButton(choices[i]);
-      button->setChecked(i == current);
-      group->addButton(button, i);
-      box.addWidget(button);
-    }
-    return group;
+    return addRadioChoices(box, choices, current, &dialog_);
   }
 
   // Adds OK and Cancel, shows the dialog and returns whether it ended with OK.

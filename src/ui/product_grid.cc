@@ -21,12 +21,17 @@ QTableView* productGrid(ProductTableModel* rows) {
   grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
   grid->horizontalHeader()->setStretchLastSection(true);
-  const int charWidth = grid->fontMetrics().averageCharWidth();
-  for (int column = 0; column < rows->columnCount(); ++column) {
-    grid->setColumnWidth(column, rows->columnWidth(column) * charWidth + 12);
-  }
+  sizeColumns(*grid);
   grid->setMinimumSize(560, 260);
   return grid;
+}
+
+void sizeColumns(QTableView& grid) {
+  const auto* rows = static_cast<const ProductTableModel*>(grid.model());
+  const int charWidth = grid.fontMetrics().averageCharWidth();
+  for (int column = 0; column < rows->columnCount(); ++column) {
+    grid.setColumnWidth(column, rows->columnWidth(column) * charWidth + 12);
+  }
 }
 
 std::vector<int32_t> selectedTableRows(const QTableView& grid) {

@@ -15,6 +15,9 @@ class ProductTableModel;
 // measures nor reads lines it does not show.
 QTableView* productGrid(ProductTableModel* rows);
 
+// Gives the columns of `grid` (a productGrid()) their starting widths.
+void sizeColumns(QTableView& grid);
+
 // The table rows of the lines selected in `grid` (a productGrid()), in
 // grid order.
 std::vector<int32_t> selectedTableRows(const QTableView& grid);

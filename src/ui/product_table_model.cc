@@ -32,6 +32,12 @@ void ProductTableModel::showRows(std::optional<std::vector<int32_t>> rows) {
   endResetModel();
 }
 
+void ProductTableModel::setColumns(std::vector<Column> columns) {
+  beginResetModel();
+  columns_ = std::move(columns);
+  endResetModel();
+}
+
 void ProductTableModel::reload() {
   beginResetModel();
   endResetModel();

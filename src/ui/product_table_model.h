@@ -47,6 +47,9 @@ class ProductTableModel : public QAbstractTableModel {
   // row.
   void showRows(std::optional<std::vector<int32_t>> rows);
 
+  // Shows `columns` instead of the columns it had.
+  void setColumns(std::vector<Column> columns);
+
   // Shows the table again after its rows or their values changed.
   void reload();
 

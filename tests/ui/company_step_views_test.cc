@@ -136,10 +136,7 @@ TEST_F(CompanyStepViewsTest, BusinessTakesItsTextsSymbolAndLogo) {
     typeInto(w, "&Terms and conditions of your shop:", "No refunds.");
     click(w, "OK");
   });
-  driver_.on("QFileDialog", [&picture](QWidget& dialog) {
-    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(picture));
-    static_cast<QDialog&>(dialog).accept();
-  });
+  driver_.on("QFileDialog", [&picture](QWidget& dialog) { chooseFile(dialog, picture); });
   run(kCmdBusiness);
   EXPECT_EQ(driver_.messages,
             std::vector<std::string>{

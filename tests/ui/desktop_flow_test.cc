@@ -76,12 +76,7 @@ TEST_F(DesktopFlowTest, SaveBuildAndPublishThroughTheMenus) {
 
   // Save As through the file dialog writes a document the tool reads.
   const fs::path saved = home_.path() / (std::string(kSampleCompany) + ".qvx");
-  driver_.on("QFileDialog", [&](QWidget& dialog) {
-    // Typed as a user would: selectFile() leaves a focused name field alone.
-    auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-    name->setText(QString::fromStdString(saved.string()));
-    static_cast<QDialog&>(dialog).accept();
-  });
+  driver_.on("QFileDialog", [&](QWidget& dialog) { testing::chooseFile(dialog, saved); });
   run(app, kCmdSaveAs);
   ASSERT_TRUE(fs::exists(saved));
   testing::CliResult dump =

@@ -29,10 +29,7 @@ class PageLayoutViewTest : public SampleAppFixture {
   // Answers the file dialogs with the sample's candle picture, which it returns.
   std::filesystem::path answerFileDialogs() {
     const std::filesystem::path picture = home() / "Sample" / "Pictures" / "candle.png";
-    driver_.on("QFileDialog", [picture](QWidget& dialog) {
-      dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(picture));
-      static_cast<QDialog&>(dialog).accept();
-    });
+    driver_.on("QFileDialog", [picture](QWidget& dialog) { chooseFile(dialog, picture); });
     return picture;
   }
 };

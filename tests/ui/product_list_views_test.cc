@@ -135,10 +135,7 @@ TEST_F(ProductListViewsTest, TheImportWizardPreviewFollowsTheDelimiterAndFinishL
              inOrder({[](QWidget& w) { click(w, "&Advanced >>"); },
                       [](QWidget& w) { click(w, "Import External Product List"); },
                       [](QWidget& w) { click(w, "&Close"); }}));
-  driver_.on("QFileDialog", [&](QWidget& dialog) {
-    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(external.string()));
-    static_cast<QDialog&>(dialog).accept();
-  });
+  driver_.on("QFileDialog", [&](QWidget& dialog) { chooseFile(dialog, external); });
   driver_.on("Import Wizard",
              inOrder({[&](QWidget& w) {
                         commaColumns = previewColumns(w);

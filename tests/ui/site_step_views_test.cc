@@ -19,12 +19,6 @@ namespace {
 
 class SiteStepViewsTest : public SampleAppFixture {};
 
-// Types `file` into the file dialog `dialog` and accepts it.
-void accept(QWidget& dialog, const std::filesystem::path& file) {
-  dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(file.string()));
-  static_cast<QDialog&>(dialog).accept();
-}
-
 TEST_F(SiteStepViewsTest, SiteTypeChoosesAndCustomizesTemplates) {
   const std::string before = doc().m_pSiteTemplate->currentName;
   const size_t pages = doc().m_pPageData->pages.size();
@@ -92,7 +86,7 @@ TEST_F(SiteStepViewsTest, TheAddOnSiteTakesTheLocationBrowsedFor) {
                         typeInto(w, "&Rename it to:", "oldhome.html");
                         click(w, "OK");
                       }}));
-  driver_.on("QFileDialog", [&index](QWidget& dialog) { accept(dialog, index); });
+  driver_.on("QFileDialog", [&index](QWidget& dialog) { chooseFile(dialog, index); });
   run(kCmdSiteType);
   EXPECT_EQ(shownPath.toStdString(), index.string());
   const CSiteTemplate& site = *doc().m_pSiteTemplate;
@@ -118,10 +112,10 @@ TEST_F(SiteStepViewsTest, StyleChoosesCustomizesAndPreviewsStyles) {
   driver_.on("QFileDialog", inOrder({[&htmlFolder](QWidget& dialog) {
                                        EXPECT_EQ(static_cast<QFileDialog&>(dialog).fileMode(),
                                                  QFileDialog::Directory);
-                                       accept(dialog, htmlFolder);
+                                       chooseFile(dialog, htmlFolder);
                                      },
                                      [&background](QWidget& dialog) {
-                                       accept(dialog, background);
+                                       chooseFile(dialog, background);
                                      }}));
   bool drewSamples = false;
   driver_.on("Choose A Style For Site", inOrder({[](QWidget& w) { click(w, "C&ustomize..."); },

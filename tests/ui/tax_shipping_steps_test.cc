@@ -15,24 +15,6 @@ namespace {
 
 using Messages = std::vector<std::string>;
 
-// Chooses `text` in the drop-down labelled `label`, as a user would.
-void choose(QWidget& window, const QString& label, const QString& text) {
-  auto* combo = qobject_cast<QComboBox*>(fieldNamed(window, label));
-  ASSERT_NE(combo, nullptr) << label.toStdString();
-  const int index = combo->findText(text);
-  ASSERT_GE(index, 0) << text.toStdString();
-  combo->setCurrentIndex(index);
-  emit combo->activated(index);
-}
-
-// Makes the tree item reading `text` current.
-void selectInTree(QWidget& window, const QString& text) {
-  auto* tree = window.findChild<QTreeWidget*>();
-  QList<QTreeWidgetItem*> found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-  ASSERT_EQ(found.size(), 1) << text.toStdString();
-  tree->setCurrentItem(found[0]);
-}
-
 bool treeShows(QWidget& window, const QString& text) {
   return !window.findChild<QTreeWidget*>()
               ->findItems(text, Qt::MatchExactly | Qt::MatchRecursive)

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -10,7 +11,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTableView>
 #include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -66,6 +69,36 @@ void typeInto(QWidget& window, const QString& label, const QString& text) {
   }
   ADD_FAILURE() << "no field " << label.toStdString() << " in "
                 << window.windowTitle().toStdString();
+}
+
+void chooseFile(QWidget& dialog, const std::filesystem::path& file) {
+  auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+  ASSERT_NE(name, nullptr) << "not a file dialog";
+  name->setText(QString::fromStdString(file.string()));
+  static_cast<QDialog&>(dialog).accept();
+}
+
+void choose(QWidget& window, const QString& label, const QString& text) {
+  auto* combo = qobject_cast<QComboBox*>(fieldNamed(window, label));
+  ASSERT_NE(combo, nullptr) << label.toStdString();
+  const int index = combo->findText(text);
+  ASSERT_GE(index, 0) << text.toStdString();
+  combo->setCurrentIndex(index);
+  emit combo->activated(index);
+}
+
+void selectInTree(QWidget& window, const QString& text) {
+  auto* tree = window.findChild<QTreeWidget*>();
+  ASSERT_NE(tree, nullptr);
+  QList<QTreeWidgetItem*> found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+  ASSERT_EQ(found.size(), 1) << text.toStdString();
+  tree->setCurrentItem(found[0]);
+}
+
+void selectLine(QWidget& window, int line) {
+  auto* grid = window.findChild<QTableView*>();
+  ASSERT_NE(grid, nullptr);
+  grid->selectRow(line);
 }
 
 void cancel(QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); }

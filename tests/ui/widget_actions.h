@@ -2,6 +2,7 @@
 #define QUORVEX_TESTS_UI_WIDGET_ACTIONS_H_
 
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,22 @@ void typeInto(QWidget& window, const QString& label, const QString& text);
 // `window` names (a button of the field's parent widget, such as its
 // "Browse..."). Fails the test when there is no such field or button.
 void clickBeside(QWidget& window, const QString& label, const QString& text);
+
+// Types `file` as the name in the file dialog `dialog` and accepts it, as
+// a user would: selectFile() would leave a focused name field alone.
+void chooseFile(QWidget& dialog, const std::filesystem::path& file);
+
+// Chooses `text` in the drop-down that the label `label` of `window` names,
+// as a user would. Fails the test when there is no such drop-down or entry.
+void choose(QWidget& window, const QString& label, const QString& text);
+
+// Makes the item reading `text` of the tree in `window` current. Fails the
+// test unless exactly one item reads so.
+void selectInTree(QWidget& window, const QString& text);
+
+// Selects line `line` of the table view in `window`, as a click on it
+// would.
+void selectLine(QWidget& window, int line);
 
 // Closes `dialog` as Escape would (Cancel).
 void cancel(QWidget& dialog);

@@ -30,6 +30,7 @@
 #include "ui/sales_log_viewer.h"
 #include "ui/save_site_choice_dialog.h"
 #include "screenshots/commerce_step_shots.h"
+#include "screenshots/feature_shots.h"
 #include "screenshots/order_coupon_shots.h"
 #include "screenshots/product_shots.h"
 #include "screenshots/steps_one_shots.h"
@@ -225,6 +226,11 @@ int main(int argc, char** argv) {
 
   captureProductList(
       window, app.env(), *app.document().m_pExtraFields,
+      [&saver](const QString& title, const QString& name) { saver.expect(title, name, true); },
+      capture);
+
+  captureProductFeatures(
+      window, app.env(),
       [&saver](const QString& title, const QString& name) { saver.expect(title, name, true); },
       capture);
 

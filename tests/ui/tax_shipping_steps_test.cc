@@ -1,4 +1,3 @@
-#include <QComboBox>
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTreeWidget>

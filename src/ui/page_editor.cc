@@ -195,20 +195,9 @@ QWidget* PageEditor::pictureGroup(CFullPage& page) {
 QWidget* PageEditor::appearanceGroup() {
   CPage& page = page_;
   auto* colours = new QHBoxLayout;
-  const struct {
-    const char* text;
-    int32_t (CPage::*get)() const;
-    void (CPage::*set)(int32_t);
-  } kColours[] = {{"Text", &CPage::getTextColorValue, &CPage::setTextColor},
-                  {"Background", &CPage::getBackColorValue, &CPage::setBackColor},
-                  {"Link", &CPage::getLinkColorValue, &CPage::setLinkColor},
-                  {"Visited link", &CPage::getVisitedColorValue, &CPage::setVisitedColor}};
-  for (const auto& colour : kColours) {
-    const auto get = colour.get;
-    const auto set = colour.set;
-    colours->addWidget(new ColourButton(
-        colour.text, [&page, get] { return (page.*get)(); },
-        [&page, set](int32_t value) { (page.*set)(value); }));
+  for (ColourButton* button :
+       pageColourButtons(page, {"Background", "Text", "Link", "Visited link"})) {
+    colours->addWidget(button);
   }
   colours->addStretch();
 

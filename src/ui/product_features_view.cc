@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/product_feature_dialog.h"
 #include "app/product_features_dialog.h"
 #include "ui/button_column.h"
 #include "ui/field_binding.h"
@@ -37,9 +38,17 @@ void ProductFeaturesView::showModel() {
   const QSignalBlocker blocker(list_);
   list_->clear();
   for (const CProductFeature& feature : model_.features()) {
-    QStringList options;
-    for (const std::string& option : feature.options) options << toQt(option);
-    list_->addItem(toQt(feature.name) + ": " + options.join(", "));
+    const std::vector<std::string>& options = feature.options;
+    QString shown;
+    if (!options.empty() && options[0] == ProductFeatureDialog::kUserInput) {
+      shown = "typed by the customer";
+      if (options.size() > 1) shown += ", text box size " + toQt(options[1]);
+    } else {
+      QStringList names;
+      for (const std::string& option : options) names << toQt(option);
+      shown = names.join(", ");
+    }
+    list_->addItem(toQt(feature.name) + ": " + shown);
   }
   showSelection(*list_, model_.selectedFeature);
 }

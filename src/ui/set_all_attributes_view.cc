@@ -31,6 +31,7 @@ SetAllAttributesView::SetAllAttributesView(SetAllAttributesDialog& model,
   grid->addWidget(linkGroup(), 1, 0);
   grid->addWidget(downloadGroup(), 1, 1);
   body()->addLayout(grid);
+  setMinimumWidth(860);
   showModel();
 }
 
@@ -52,6 +53,7 @@ QGroupBox* SetAllAttributesView::itemGroup() {
   for (QCheckBox* box : {tax, hidden, featured}) layout->addWidget(box);
 
   auto* form = new QFormLayout;
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   addTextRow(*form, "Short Sales Des&cription:", values.salesDescription)
       ->setEnabled(!model_.locked(kSalesDescriptionColumn));
   auto* chooseFeatures = new QPushButton("P&roduct Features...");
@@ -117,6 +119,8 @@ QGroupBox* SetAllAttributesView::downloadGroup() {
                    values.uploadFlag, group);
   layout->addWidget(servers);
   auto* form = new QFormLayout;
+  // The password's long label above its field, which keeps its width.
+  form->setRowWrapPolicy(QFormLayout::WrapAllRows);
   addTextRow(*form, "&Filename or URL:", values.downloadPath);
   // Shown in clear: the owner passes it on to the customer.
   addTextRow(*form, "Pa&ssword (if needed for customer to extract file): ",

@@ -100,23 +100,11 @@ QWidget* StyleAttributesView::generalPage() {
   form->addRow(marginLabel, marginRow);
 
   auto* colours = new QGridLayout;
-  const struct {
-    const char* text;
-    int32_t (CTemplate::*get)() const;
-    void (CTemplate::*set)(int32_t);
-  } kColours[] = {{"Backg&round...", &CTemplate::getBackColorValue, &CTemplate::setBackColor},
-                  {"&Text...", &CTemplate::getTextColorValue, &CTemplate::setTextColor},
-                  {"Lin&k...", &CTemplate::getLinkColorValue, &CTemplate::setLinkColor},
-                  {"&Visited Link...", &CTemplate::getVisitedColorValue,
-                   &CTemplate::setVisitedColor}};
   int column = 0;
-  for (const auto& colour : kColours) {
-    const auto get = colour.get;
-    const auto set = colour.set;
-    colours->addWidget(colourButton(
-                           colour.text, [this, get] { return (model_.style.*get)(); },
-                           [this, set](int32_t value) { (model_.style.*set)(value); }),
-                       0, column++);
+  for (ColourButton* button : pageColourButtons(
+           model_.style, {"Backg&round...", "&Text...", "Lin&k...", "&Visited Link..."})) {
+    connect(button, &ColourButton::changed, this, &StyleAttributesView::showSamples);
+    colours->addWidget(button, 0, column++);
   }
   form->addRow("Colours:", colours);
 

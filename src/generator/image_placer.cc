@@ -66,8 +66,52 @@ bool ImagePlacer::saveToImages(CImageCanvas& canvas, const std::string& name) {
   return saved;
 }
 
+void ImagePlacer::prepare(const std::vector<PlannedPicture>& pictures) {
+  std::vector<PicturePool::Job> jobs;
+  for (const PlannedPicture& picture : pictures) {
+    if (std::optional<PicturePool::Job> job = jobFor(picture)) jobs.push_back(std::move(*job));
+  }
+  pool_.start(std::move(jobs));
+}
+
+std::optional<std::string> ImagePlacer::conversionName(std::string_view name) {
+  std::string cleaned = cleanFileName(name);
+  if (isWebPicture(cleaned)) return std::nullopt;
+  return webImageName(cleaned);
+}
+
+std::optional<PicturePool::Job> ImagePlacer::jobFor(const PlannedPicture& picture) const {
+  const SiteFolders& folders = context_.folders;
+  std::optional<fs::path> target = joinInside(folders.native(folders.imagesFolder()), picture.name);
+  fs::path source = folders.native(picture.source);
+  if (!target || isWithin(folders.native(folders.siteFolder()), source)) return std::nullopt;
+  return PicturePool::Job{std::move(source), std::move(*target), picture.width, picture.height,
+                          context_.doc.m_pFtp->jpegQuality};
+}
+
+std::optional<PicturePool::Result> ImagePlacer::prepared(const PlannedPicture& picture,
+                                                        fs::path& target) {
+  std::optional<PicturePool::Job> job = jobFor(picture);
+  if (!job) return std::nullopt;
+  target = job->target;
+  return pool_.take(*job);
+}
+
+bool ImagePlacer::putInPlace(const PicturePool::Result& result, const std::string& name,
+                             const fs::path& target) {
+  placed_.erase(name);
+  const bool saved =
+      result.outcome == PicturePool::Outcome::kSaved && !moveIntoPlace(result.file, target);
+  if (!saved) showFileError(context_.prompter(), std::make_error_code(std::errc::io_error), target);
+  return saved;
+}
+
 bool ImagePlacer::writeResized(const std::string& source, const std::string& name, int width,
                                int height) {
+  fs::path target;
+  if (auto result = prepared({source, name, width, height}, target)) {
+    return putInPlace(*result, name, target);
+  }
   CImageCanvas canvas(context_.folders.native(source));
   canvas.setSize(width, height);
   return saveToImages(canvas, name);
@@ -89,11 +133,11 @@ void ImagePlacer::warnNotAPicture(const std::string& source) {
 
 std::string ImagePlacer::placeImage(const std::string& source, std::string_view name) {
   std::string cleaned = cleanFileName(name);
-  const bool convert = !isWebPicture(cleaned);
-  std::string target = convert ? webImageName(cleaned) : cleaned;
+  const std::optional<std::string> converted = conversionName(cleaned);
+  std::string target = converted.value_or(cleaned);
   auto found = placed_.find(target);
   if (found != placed_.end() && found->second == source) return target;
-  if (!convert) {
+  if (!converted) {
     if (isReadableNonPicture(source)) {
       warnNotAPicture(source);
     } else {
@@ -102,6 +146,15 @@ std::string ImagePlacer::placeImage(const std::string& source, std::string_view 
     return target;
   }
   context_.setProgress("Converting image...");
+  fs::path targetPath;
+  if (auto result = prepared({source, target, 0, 0}, targetPath)) {
+    if (result->outcome == PicturePool::Outcome::kNotAPicture) {
+      warnNotAPicture(source);
+      return cleaned;
+    }
+    if (putInPlace(*result, target, targetPath)) placed_.emplace(target, source);
+    return target;
+  }
   CImageCanvas canvas(context_.folders.native(source));
   if (canvas.width() < 1 || canvas.height() < 1) {
     warnNotAPicture(source);

@@ -1,12 +1,15 @@
 #ifndef QUORVEX_GENERATOR_IMAGE_PLACER_H_
 #define QUORVEX_GENERATOR_IMAGE_PLACER_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "generator/generation_context.h"
 #include "generator/image_size.h"
+#include "generator/picture_pool.h"
 
 namespace quorvex {
 
@@ -17,10 +20,33 @@ class CImageCanvas;
 // page. Pictures are named by the stored path of their source; messages name
 // the source as stored.
 //
+// Conversions announced with prepare() are done on every core ahead of the
+// run (PicturePool); files and messages stay those of converting each
+// picture where the run meets it.
+//
 // Works on the context of one run, which must outlive it. Not thread-safe.
 class ImagePlacer {
  public:
-  explicit ImagePlacer(GenerationContext& context) : context_(context) {}
+  // A conversion the run is about to ask for: the picture at the stored path
+  // `source` reduced to width × height as `name` (writeResized), or, with
+  // width 0, converted at its own size (placeImage).
+  struct PlannedPicture {
+    std::string source;
+    std::string name;
+    int width = 0;
+    int height = 0;
+  };
+
+  explicit ImagePlacer(GenerationContext& context)
+      : context_(context), pool_(context.status) {}
+
+  // Starts converting `pictures` on every core, in their order. Call at most
+  // once per run.
+  void prepare(const std::vector<PlannedPicture>& pictures);
+
+  // The name placeImage gives the picture named `name` when it converts it
+  // to JPEG; nullopt when it copies it (GIF and JPEG).
+  static std::optional<std::string> conversionName(std::string_view name);
 
   // place-image: puts the picture `source` into the images folder under the
   // cleaned `name` (cleanFileName) and returns the name it got. GIF and JPEG
@@ -74,8 +100,20 @@ class ImagePlacer {
   // Renders `canvas` and saves it as `name` in the images folder; false after
   // showing the file error.
   bool saveToImages(CImageCanvas& canvas, const std::string& name);
+  // The pool's job for a planned picture; nullopt when the target would lead
+  // out of the images folder or the source lies in the site folder (which
+  // the run may change before it reaches the picture).
+  std::optional<PicturePool::Job> jobFor(const PlannedPicture& picture) const;
+  // The pool's result for `picture`, when the pool converted it.
+  std::optional<PicturePool::Result> prepared(const PlannedPicture& picture,
+                                              std::filesystem::path& target);
+  // Moves a converted picture into place as `name` at `target`; false after
+  // showing the file error when it was not saved or cannot be moved.
+  bool putInPlace(const PicturePool::Result& result, const std::string& name,
+                  const std::filesystem::path& target);
 
   GenerationContext& context_;
+  PicturePool pool_;
   // For each name placed in this run, the source placed under it.
   std::unordered_map<std::string, std::string> placed_;
 };

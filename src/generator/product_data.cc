@@ -62,9 +62,13 @@ std::string ProductData::featureArguments(const CExtraItem& row) const {
   return arguments;
 }
 
-std::string ProductData::pictureArguments(const CExtraItem& row) {
+bool ProductData::showsPicture(const CExtraItem& row) {
   // A picture flag without a picture (left by an old file) shows no picture.
-  if (row.pictureFlag != 2 || row.picture.empty()) return "'','-1','-1'";
+  return row.pictureFlag == 2 && !row.picture.empty();
+}
+
+std::string ProductData::pictureArguments(const CExtraItem& row) {
+  if (!showsPicture(row)) return "'','-1','-1'";
   ProductPictures::Placed placed = pictures_.place(row.picture);
   return jsQuoted(context_.folders.imagesUrl() + placed.name) + ",'" +
          std::to_string(placed.size.width) + "','" + std::to_string(placed.size.height) + "'";
@@ -99,6 +103,11 @@ void ProductData::setProductsAndCategories() {
   std::vector<std::string> statements;
   std::vector<std::string> categories;
   std::unordered_map<std::string, std::vector<size_t>> statementsOfCategory;
+  std::vector<std::string> pictures;
+  for (const CExtraItem& row : context_.doc.m_pExtraFields->rows) {
+    if (isPublished(row) && showsPicture(row)) pictures.push_back(row.picture);
+  }
+  pictures_.prepare(pictures);
   for (const CExtraItem& row : context_.doc.m_pExtraFields->rows) {
     if (!isPublished(row)) continue;
     auto [group, isNew] = statementsOfCategory.try_emplace(row.category);

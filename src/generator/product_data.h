@@ -59,6 +59,8 @@ class ProductData {
   // The statement "product['<part>'] = new products(...);\n" of `row`.
   std::string productStatement(const CExtraItem& row);
   std::string featureArguments(const CExtraItem& row) const;
+  // True when `row` has a picture to show.
+  static bool showsPicture(const CExtraItem& row);
   std::string pictureArguments(const CExtraItem& row);
   // The page file a category's products are shown on ("" for none).
   std::string categoryPageFile(const std::string& category);

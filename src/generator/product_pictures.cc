@@ -22,18 +22,39 @@ ProductPictures::Placed ProductPictures::place(const std::string& picture) {
   return placed;
 }
 
-ProductPictures::Placed ProductPictures::placeResized(const std::string& picture) {
+void ProductPictures::prepare(const std::vector<std::string>& pictures) {
+  std::vector<ImagePlacer::PlannedPicture> planned;
+  for (const std::string& picture : pictures) {
+    if (context_.doc.m_pExtraFields->imageResizeAll == 0) {
+      if (std::optional<std::string> name = images_.conversionName(lastPathComponent(picture))) {
+        planned.push_back({picture, *name});
+      }
+    } else if (std::optional<Placed> reduced = reduction(picture, images_.sizeOf(picture))) {
+      if (!context_.producedImages.contains(reduced->name)) {
+        planned.push_back({picture, reduced->name, reduced->size.width, reduced->size.height});
+      }
+    }
+  }
+  images_.prepare(planned);
+}
+
+std::optional<ProductPictures::Placed> ProductPictures::reduction(const std::string& picture,
+                                                                  const ImageSize& source) const {
   const int width = context_.doc.m_pExtraFields->imageWidth;
+  if (!source.known() || width < 1 || width >= source.width) return std::nullopt;
+  return Placed{reducedImageName(picture, "item"),
+                {width, proportionalHeight(width, source.width, source.height)}};
+}
+
+ProductPictures::Placed ProductPictures::placeResized(const std::string& picture) {
   const std::string cleaned = cleanFileName(lastPathComponent(picture));
   ImageSize source = images_.sizeOf(picture);
-  if (source.known() && width >= 1 && width < source.width) {
-    Placed reduced{reducedImageName(picture, "item"),
-                   {width, proportionalHeight(width, source.width, source.height)}};
-    if (context_.producedImages.insert(reduced.name).second) {
+  if (std::optional<Placed> reduced = reduction(picture, source)) {
+    if (context_.producedImages.insert(reduced->name).second) {
       context_.setProgress("Resizing product image...");
-      images_.writeResized(picture, reduced.name, reduced.size.width, reduced.size.height);
+      images_.writeResized(picture, reduced->name, reduced->size.width, reduced->size.height);
     }
-    return reduced;
+    return *reduced;
   }
   if (!source.known()) {
     context_.prompter().showMessage("WARNING: File \"" + picture +

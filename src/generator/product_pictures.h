@@ -1,7 +1,9 @@
 #ifndef QUORVEX_GENERATOR_PRODUCT_PICTURES_H_
 #define QUORVEX_GENERATOR_PRODUCT_PICTURES_H_
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "generator/image_size.h"
 
@@ -32,12 +34,19 @@ class ProductPictures {
   ProductPictures(GenerationContext& context, ImagePlacer& images)
       : context_(context), images_(images) {}
 
+  // Starts converting, on every core, what place() will convert or reduce
+  // for `pictures` (stored paths, in the order place() will get them).
+  void prepare(const std::vector<std::string>& pictures);
+
   // Places the picture at the stored path `picture` and returns its name
   // and size.
   Placed place(const std::string& picture);
 
  private:
   Placed placeResized(const std::string& picture);
+  // The name and size `picture` (of size `source`) is reduced to; nullopt
+  // when it is not reduced.
+  std::optional<Placed> reduction(const std::string& picture, const ImageSize& source) const;
 
   GenerationContext& context_;
   ImagePlacer& images_;

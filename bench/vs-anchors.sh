@@ -84,9 +84,11 @@ for i in range(2000):
 PY
 ftp_root=$work/ftp
 mkdir -p "$ftp_root"
-coproc FTP { exec python3 "$root/tests/support/ftp_server.py" "$ftp_root" web:secret:web --port-file "$work/port"; }
+# Debian's Python, which has pyftpdlib (python3-pyftpdlib), as publish_bench uses.
+coproc FTP { exec /usr/bin/python3 "$root/tests/support/ftp_server.py" "$ftp_root" web:secret:web --port-file "$work/port"; }
 server=$FTP_PID
 for _ in $(seq 100); do [[ -s $work/port ]] && break; sleep 0.05; done
+[[ -s $work/port ]] || { echo "vs-anchors.sh: the FTP server did not start" >&2; exit 1; }
 port=$(cat "$work/port")
 lftp_mirror() {
   lftp -u web,secret -p "$port" -e "set ftp:passive-mode true; mirror -R --no-perms $mirror_site /; quit" 127.0.0.1

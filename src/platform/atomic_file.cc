@@ -44,53 +44,77 @@ static void removeStaleTemporaries(const fs::path& dir, const std::string& prefi
   }
 }
 
-Status replaceFileAtomically(const fs::path& requested, std::string_view bytes) {
+AtomicFileWriter::~AtomicFileWriter() {
+  if (fd_ < 0) return;
+  ::close(fd_);
+  ::unlink(temp_.c_str());
+}
+
+Status AtomicFileWriter::open(const fs::path& requested) {
+  if (fd_ >= 0) return Status::invalidArgument("A replacement of " + target_.string() + " is open.");
   // A link is saved through: the file it leads to is replaced, the link stays.
   std::error_code ec;
-  fs::path target = requested;
+  target_ = requested;
   if (fs::is_symlink(fs::symlink_status(requested, ec))) {
-    target = fs::weakly_canonical(requested, ec);
+    target_ = fs::weakly_canonical(requested, ec);
     if (ec) {
       return Status::ioError("Cannot follow the link " + requested.string() + ": " +
                              ec.message());
     }
   }
   struct stat existing {};
-  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  const bool exists = ::stat(target_.c_str(), &existing) == 0;
   // Checked on the permission bits too: they count even where access()
   // would let a privileged user write.
-  if (exists && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-    return Status::refused(target.string() + " is read-only; it was not changed.");
+  if (exists && ((existing.st_mode & 0222) == 0 || ::access(target_.c_str(), W_OK) != 0)) {
+    return Status::refused(target_.string() + " is read-only; it was not changed.");
   }
-  fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const std::string prefix = "." + target.filename().string() + ".";
-  removeStaleTemporaries(dir, prefix);
-  std::string pattern = (dir / (prefix + std::string(kTemporarySuffix))).string();
-  int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return errnoStatus("Cannot create a temporary file beside", target);
-  fs::path temp(pattern);
-
+  dir_ = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
+  const std::string prefix = "." + target_.filename().string() + ".";
+  removeStaleTemporaries(dir_, prefix);
+  std::string pattern = (dir_ / (prefix + std::string(kTemporarySuffix))).string();
+  fd_ = ::mkstemp(pattern.data());
+  if (fd_ < 0) return errnoStatus("Cannot create a temporary file beside", target_);
+  temp_ = pattern;
   // A replaced file keeps its permissions; a new one gets the usual ones.
-  const mode_t mode = exists ? existing.st_mode & 07777 : 0644;
-  Status status = writeAll(fd, bytes, temp);
-  if (status.ok() && ::fsync(fd) != 0) status = errnoStatus("Cannot flush", temp);
-  if (::close(fd) != 0 && status.ok()) status = errnoStatus("Cannot close", temp);
-  if (status.ok() && ::chmod(temp.c_str(), mode) != 0)
-    status = errnoStatus("Cannot set mode of", temp);
-  if (status.ok() && ::rename(temp.c_str(), target.c_str()) != 0) {
-    status = errnoStatus("Cannot replace", target);
+  mode_ = exists ? existing.st_mode & 07777 : 0644;
+  return Status::success();
+}
+
+Status AtomicFileWriter::append(std::string_view bytes) {
+  if (fd_ < 0) return Status::invalidArgument("No replacement of a file is open.");
+  return writeAll(fd_, bytes, temp_);
+}
+
+Status AtomicFileWriter::commit() {
+  if (fd_ < 0) return Status::invalidArgument("No replacement of a file is open.");
+  Status status = Status::success();
+  if (::fsync(fd_) != 0) status = errnoStatus("Cannot flush", temp_);
+  if (::close(fd_) != 0 && status.ok()) status = errnoStatus("Cannot close", temp_);
+  fd_ = -1;
+  if (status.ok() && ::chmod(temp_.c_str(), mode_) != 0)
+    status = errnoStatus("Cannot set mode of", temp_);
+  if (status.ok() && ::rename(temp_.c_str(), target_.c_str()) != 0) {
+    status = errnoStatus("Cannot replace", target_);
   }
   if (!status.ok()) {
-    ::unlink(temp.c_str());
+    ::unlink(temp_.c_str());
     return status;
   }
   // Make the rename itself durable.
-  int dir_fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+  int dir_fd = ::open(dir_.c_str(), O_RDONLY | O_DIRECTORY);
   if (dir_fd >= 0) {
     ::fsync(dir_fd);
     ::close(dir_fd);
   }
   return Status::success();
+}
+
+Status replaceFileAtomically(const fs::path& target, std::string_view bytes) {
+  AtomicFileWriter writer;
+  if (Status opened = writer.open(target); !opened.ok()) return opened;
+  if (Status written = writer.append(bytes); !written.ok()) return written;
+  return writer.commit();
 }
 
 }  // namespace quorvex

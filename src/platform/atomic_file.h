@@ -20,6 +20,36 @@ namespace quorvex {
 // replacement of `target` left beside it are removed.
 Status replaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
+// The same replacement for content written in pieces, so that a large file
+// never has to be held whole: open(), append() as often as needed, commit().
+// A writer destroyed before commit() removes its temporary file and leaves
+// the target as it was.
+class AtomicFileWriter {
+ public:
+  AtomicFileWriter() = default;
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+  ~AtomicFileWriter();
+
+  // Starts the replacement of `target` (see replaceFileAtomically() for
+  // links, permissions and left-over temporaries).
+  [[nodiscard]] Status open(const std::filesystem::path& target);
+
+  // Adds `bytes` to the new content.
+  [[nodiscard]] Status append(std::string_view bytes);
+
+  // Flushes the new content to disk and renames it over the target. After a
+  // failure the target is as it was.
+  [[nodiscard]] Status commit();
+
+ private:
+  int fd_ = -1;
+  std::filesystem::path target_;
+  std::filesystem::path temp_;
+  std::filesystem::path dir_;
+  unsigned mode_ = 0;
+};
+
 }  // namespace quorvex
 
 #endif  // QUORVEX_PLATFORM_ATOMIC_FILE_H_

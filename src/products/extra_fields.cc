@@ -8,6 +8,7 @@
 #include "document/archive.h"
 #include "document/field_visitor.h"
 #include "platform/atomic_file.h"
+#include "platform/huge_pages.h"
 #include "products/dbase.h"
 #include "products/price_list_writer.h"
 #include "products/product_file_reader.h"
@@ -108,7 +109,7 @@ bool CExtraFields::writeRows(const Env& env) const {
     env.prompter().showMessage(fileErrorMessage(error.message()));
     return false;
   }
-  Status status = replaceFileAtomically(*file, priceListText(rows, featureDefinitions));
+  Status status = writePriceListFile(*file, rows, featureDefinitions);
   if (!status.ok()) {
     env.prompter().showMessage(fileErrorMessage(status.message()));
     return false;
@@ -124,8 +125,8 @@ void CExtraFields::clearRows() {
 
 void CExtraFields::reserveRows(size_t count) {
   rows.reserve(rows.size() + count);
-  findRow("");  // builds the index if needed, so that the room made stays
-  partNumbers_.reserve(rows.size() + count);
+  adviseHugePages(rows.data() + rows.size(), count * sizeof(CExtraItem));
+  partNumbers_.reserve(rows, rows.size() + count);
 }
 
 bool CExtraFields::addRow(std::string_view partNumber, int32_t position) {

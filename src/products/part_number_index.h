@@ -2,9 +2,7 @@
 #define QUORVEX_PRODUCTS_PART_NUMBER_INDEX_H_
 
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "products/extra_item.h"
@@ -17,6 +15,10 @@ namespace quorvex {
 // rebuilds it. It also rebuilds itself when it sees that the list was
 // replaced or resized behind its back, and never answers with a row whose
 // part number does not match.
+//
+// The index holds no text: an open-addressing table of 8-byte slots, each a
+// row position with a part of its part number's hash, compared against the
+// row itself. A million rows take 16 MB.
 class PartNumberIndex {
  public:
   // Returns the position in `rows` of the first row whose cleaned part number
@@ -25,20 +27,37 @@ class PartNumberIndex {
 
   // Records that the last row of `rows`, whose cleaned part number is
   // `cleaned`, was just appended.
-  void appended(const std::vector<CExtraItem>& rows, std::string cleaned);
+  void appended(const std::vector<CExtraItem>& rows, std::string_view cleaned);
 
-  // Makes room for `count` part numbers in all, so that adding them does not
-  // rehash the index.
-  void reserve(size_t count) { positions_.reserve(count); }
+  // Makes room for `count` part numbers in all, so that adding them to
+  // `rows` does not grow the table.
+  void reserve(const std::vector<CExtraItem>& rows, size_t count);
 
   // Forgets everything; the next lookup rebuilds the index.
   void invalidate() { built_ = false; }
 
  private:
-  void rebuild(const std::vector<CExtraItem>& rows);
-  bool matches(const std::vector<CExtraItem>& rows) const;
+  struct Slot {
+    uint32_t hashTag = 0;
+    // -1 for an empty slot.
+    int32_t position = -1;
+  };
 
-  std::unordered_map<std::string, int32_t> positions_;
+  enum class Probe { kFound, kFree, kStale };
+
+  // Indexes `rows` afresh, with room for at least `room` rows.
+  void rebuild(const std::vector<CExtraItem>& rows, size_t room = 0);
+  bool matches(const std::vector<CExtraItem>& rows) const;
+  // Looks for `cleaned` (hash `hash`): sets `slot` to the slot holding its
+  // first row (kFound) or to the free slot where it belongs (kFree); kStale
+  // when a slot of the same hash holds a row whose part number changed.
+  Probe probe(const std::vector<CExtraItem>& rows, std::string_view cleaned, uint64_t hash,
+              size_t* slot) const;
+  // Enters row `position`, whose cleaned part number is `cleaned`, unless an
+  // earlier row has the same part number.
+  void insert(const std::vector<CExtraItem>& rows, int32_t position, std::string_view cleaned);
+
+  std::vector<Slot> slots_;
   bool built_ = false;
   // What the index was built for, to notice changes made behind its back.
   const CExtraItem* indexedData_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/atomic_file.h"
 #include "products/product_column.h"
 
 namespace quorvex {
@@ -60,11 +61,21 @@ void appendPriceListLine(const CExtraItem& row, const std::vector<CProductFeatur
   out->append("\r\n");
 }
 
-std::string priceListText(const std::vector<CExtraItem>& rows,
+Status writePriceListFile(const std::filesystem::path& file, const std::vector<CExtraItem>& rows,
                           const std::vector<CProductFeature>& definitions) {
-  std::string text = priceListHeader() + "\r\n";
-  for (const CExtraItem& row : rows) appendPriceListLine(row, definitions, &text);
-  return text;
+  constexpr size_t kPieceBytes = size_t{1} << 20;
+  AtomicFileWriter writer;
+  if (Status opened = writer.open(file); !opened.ok()) return opened;
+  std::string piece = priceListHeader() + "\r\n";
+  piece.reserve(kPieceBytes + 4096);
+  for (const CExtraItem& row : rows) {
+    appendPriceListLine(row, definitions, &piece);
+    if (piece.size() < kPieceBytes) continue;
+    if (Status written = writer.append(piece); !written.ok()) return written;
+    piece.clear();
+  }
+  if (Status written = writer.append(piece); !written.ok()) return written;
+  return writer.commit();
 }
 
 }  // namespace quorvex

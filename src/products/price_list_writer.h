@@ -1,10 +1,12 @@
 #ifndef QUORVEX_PRODUCTS_PRICE_LIST_WRITER_H_
 #define QUORVEX_PRODUCTS_PRICE_LIST_WRITER_H_
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/status.h"
 #include "products/extra_item.h"
 #include "products/product_feature.h"
 
@@ -37,9 +39,11 @@ std::string priceListHeader();
 void appendPriceListLine(const CExtraItem& row, const std::vector<CProductFeature>& definitions,
                          std::string* out);
 
-// The whole file for `rows`.
-std::string priceListText(const std::vector<CExtraItem>& rows,
-                          const std::vector<CProductFeature>& definitions);
+// Replaces `file` atomically with the file for `rows`, written in pieces of
+// about a megabyte so that the whole text is never held at once.
+[[nodiscard]] Status writePriceListFile(const std::filesystem::path& file,
+                                        const std::vector<CExtraItem>& rows,
+                                        const std::vector<CProductFeature>& definitions);
 
 }  // namespace quorvex
 

@@ -104,6 +104,12 @@ Encoding detect(std::string_view bytes) {
 
 ProductFileText::ProductFileText(std::string* bytes) {
   const Encoding encoding = detect(*bytes);
+  if (encoding == Encoding::kWindows1252) {
+    // Single-byte text is the common case: it is kept in place, so that a
+    // large product file is never held twice.
+    finish(bytes);
+    return;
+  }
   std::string text;
   text.reserve(bytes->size());
   int line = 1;
@@ -136,12 +142,15 @@ ProductFileText::ProductFileText(std::string* bytes) {
       }
       break;
     case Encoding::kWindows1252:
-      text.assign(view);
       break;
   }
-  std::erase(text, '\0');
-  if (text.find('\n') == std::string::npos) std::replace(text.begin(), text.end(), '\r', '\n');
+  finish(&text);
   *bytes = std::move(text);
+}
+
+void ProductFileText::finish(std::string* text) {
+  std::erase(*text, '\0');
+  if (text->find('\n') == std::string::npos) std::replace(text->begin(), text->end(), '\r', '\n');
 }
 
 std::string ProductFileText::warning(const std::string& file) const {

@@ -30,6 +30,9 @@ class ProductFileText {
   int firstUnshownLine() const { return firstUnshownLine_; }
 
  private:
+  // Removes the NUL bytes and gives lone-CR line ends LF.
+  static void finish(std::string* text);
+
   int firstUnshownLine_ = 0;
 };
 

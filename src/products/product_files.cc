@@ -5,6 +5,7 @@
 #include <memory>
 #include <system_error>
 
+#include "platform/huge_pages.h"
 #include "platform/paths.h"
 
 namespace quorvex {
@@ -42,7 +43,10 @@ FileReadResult readWholeFile(const fs::path& file, std::string* bytes, std::stri
   }
   std::error_code size_error;
   const uintmax_t expected = fs::file_size(file, size_error);
-  if (!size_error) bytes->reserve(static_cast<size_t>(expected));
+  if (!size_error) {
+    bytes->reserve(static_cast<size_t>(expected));
+    adviseHugePages(bytes->data(), bytes->capacity());
+  }
   char buffer[1 << 16];
   while (true) {
     const size_t got = std::fread(buffer, 1, sizeof buffer, in.get());

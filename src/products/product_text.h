@@ -1,6 +1,7 @@
 #ifndef QUORVEX_PRODUCTS_PRODUCT_TEXT_H_
 #define QUORVEX_PRODUCTS_PRODUCT_TEXT_H_
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,18 @@ namespace quorvex {
 // Returns the part number as read out: a value that is exactly one space
 // becomes "_"; otherwise each of ' ; ? \ ` | becomes "_".
 std::string cleanPartNumber(std::string_view partNumber);
+
+// Returns whether cleanPartNumber(partNumber) equals `cleaned`, without
+// building the cleaned text.
+bool cleanPartNumberEquals(std::string_view partNumber, std::string_view cleaned);
+
+// Returns textHash(cleanPartNumber(partNumber)), without building the cleaned
+// text. Lets an index of many rows hash their part numbers as read out
+// without holding a cleaned copy of each.
+uint64_t cleanPartNumberHash(std::string_view partNumber);
+
+// A hash of `text` (64-bit FNV-1a).
+uint64_t textHash(std::string_view text);
 
 // Returns the description as read out: each of ? ` | becomes a space.
 std::string cleanDescription(std::string_view description);

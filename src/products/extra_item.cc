@@ -69,7 +69,8 @@ std::string CExtraItem::columnText(int32_t column) const {
 bool CExtraItem::setText(int32_t column, std::string_view text) {
   TextMember member = textMember(column);
   if (member == nullptr) return false;
-  this->*member = keepsTextAsGiven(column) ? std::string(text) : std::string(trim(text));
+  // Assigned in place, so that a value refilled row after row keeps its room.
+  (this->*member).assign(keepsTextAsGiven(column) ? text : trim(text));
   return true;
 }
 

@@ -95,7 +95,7 @@ Status ProductFileReader::readRows(bool ownFile) {
     const std::string partNumber = cleanPartNumber(parsed.item.partNumber);
     if (table_.addRow(partNumber, -1)) {
       table_.currentRow = static_cast<int32_t>(table_.rows.size()) - 1;
-      const CExtraItem& item = parsed.item;
+      CExtraItem& item = parsed.item;
       setNewRowValues(item, ownFile);
       table_.setDownload(item.downloadPath, item.downloadPassword, item.downloadFlag,
                          item.uploadFlag);
@@ -164,13 +164,17 @@ std::string ProductFileReader::importedPicture(const std::string& picture, bool 
   return table_.pictureFolder + "\\" + picture;
 }
 
-void ProductFileReader::setNewRowValues(const CExtraItem& parsed, bool ownFile) {
-  table_.setText(kDescriptionColumn, cleanDescription(parsed.description));
+void ProductFileReader::setNewRowValues(CExtraItem& parsed, bool ownFile) {
+  // The two long texts of a row are handed over rather than copied: the
+  // description is stored as given, and the parser stored the sales
+  // description trimmed as setText() would.
+  CExtraItem& row = table_.rows[table_.currentRow];
+  row.description = cleanDescription(parsed.description);
   table_.setText(kPriceColumn, parsed.price);
   table_.setText(kCategoryColumn, parsed.category);
   table_.setText(kWeightColumn, parsed.weight);
   noteCategory();
-  table_.setText(kSalesDescriptionColumn, parsed.salesDescription);
+  row.salesDescription = std::move(parsed.salesDescription);
   table_.setLink(parsed.link, parsed.linkFlag);
   const std::string picture = importedPicture(parsed.picture, ownFile);
   table_.setPicture(picture, picture.empty() ? parsed.pictureFlag : 2);

@@ -46,8 +46,9 @@ class ProductFileReader {
   // front when the table has one.
   std::string importedPicture(const std::string& picture, bool ownFile) const;
   // Gives the current row, just added, the values of `parsed` from the
-  // description to the feature flag.
-  void setNewRowValues(const CExtraItem& parsed, bool ownFile);
+  // description to the feature flag; the long texts are moved out of
+  // `parsed`.
+  void setNewRowValues(CExtraItem& parsed, bool ownFile);
   void updateReadRow(const ParsedRow& parsed, bool ownFile);
   void updateRefreshedRow(const CExtraItem& parsed);
   void setFeatureSelections(const ParsedRow& parsed);

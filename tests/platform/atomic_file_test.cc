@@ -26,6 +26,26 @@ TEST(AtomicFile, ReplacesTheContentAndLeavesNoTemporaryFile) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
+TEST(AtomicFile, PiecesReplaceOnlyOnCommitAndAnAbandonedWriterLeavesNoTrace) {
+  TempDir dir;
+  fs::path target = dir.write("PriceList.txt", "old");
+  {
+    AtomicFileWriter abandoned;
+    ASSERT_TRUE(abandoned.open(target).ok());
+    ASSERT_TRUE(abandoned.append("half").ok());
+  }
+  EXPECT_EQ(readFile(target), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+  AtomicFileWriter writer;
+  EXPECT_FALSE(writer.append("before open").ok());
+  ASSERT_TRUE(writer.open(target).ok());
+  for (const char* piece : {"first,", "", "second"}) ASSERT_TRUE(writer.append(piece).ok());
+  EXPECT_EQ(readFile(target), "old");
+  ASSERT_TRUE(writer.commit().ok());
+  EXPECT_EQ(readFile(target), "first,second");
+  EXPECT_FALSE(writer.commit().ok());
+}
+
 TEST(AtomicFile, FailsInAFolderThatDoesNotExist) {
   TempDir dir;
   Status status = replaceFileAtomically(dir.path() / "missing" / "doc.qvx", "x");

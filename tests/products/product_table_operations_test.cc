@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "products/extra_fields.h"
 #include "products/product_column.h"
 
@@ -53,6 +56,31 @@ TEST(ProductTableRows, AddFindSelectAndDelete) {
   EXPECT_EQ(table.findRow("E"), -1);
   table.clearRows();
   EXPECT_EQ(table.findRow("A_C"), -1);
+}
+
+// Many rows through the index's growth, with part numbers that clean to the
+// same text and rows changed behind its back: the first row of a cleaned
+// part number is found, never one whose part number does not match.
+TEST(ProductTableRows, FindsTheFirstMatchingRowAmongManyAndAfterDirectChanges) {
+  CExtraFields table;
+  constexpr int kRows = 5000;
+  for (int i = 0; i < kRows; ++i) ASSERT_TRUE(table.addRow("P;" + std::to_string(i), -1));
+  EXPECT_FALSE(table.addRow("P_17", -1));
+  table.rows.push_back(table.rows[17]);  // a duplicate appended directly
+  table.rows[42].partNumber = "Renamed";
+  struct Case {
+    std::string partNumber;
+    int32_t row;
+  };
+  for (const Case& c : std::vector<Case>{{"P_0", 0},
+                                         {"P_17", 17},
+                                         {"P_4999", kRows - 1},
+                                         {"P;17", -1},
+                                         {"P_42", -1},
+                                         {"Renamed", 42},
+                                         {"P_5000", -1}}) {
+    EXPECT_EQ(table.findRow(c.partNumber), c.row) << c.partNumber;
+  }
 }
 
 TEST(ProductTableRows, SingleSpaceAndEmptyPartNumbers) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/strings.h"
 #include "products/extra_item.h"
 #include "products/product_column.h"
@@ -15,6 +18,18 @@ TEST(ProductText, PartNumberCleaning) {
   EXPECT_EQ(cleanPartNumber("a'b;c?d\\e`f|g"), "a_b_c_d_e_f_g");
   EXPECT_EQ(cleanPartNumber("X-1 \"2\""), "X-1 \"2\"");
   EXPECT_EQ(cleanPartNumber(""), "");
+}
+
+TEST(ProductText, CleanedComparisonAndHashAgreeWithTheCleanedText) {
+  const std::vector<std::string> parts = {"A;B", "A_B", " ", "_", "  ", "", "a'b;c?d\\e`f|g",
+                                          "Long part number with spaces and |bars|"};
+  for (const std::string& raw : parts) {
+    const std::string cleaned = cleanPartNumber(raw);
+    EXPECT_EQ(cleanPartNumberHash(raw), textHash(cleaned)) << raw;
+    for (const std::string& other : parts) {
+      EXPECT_EQ(cleanPartNumberEquals(raw, other), cleaned == other) << raw << " / " << other;
+    }
+  }
 }
 
 TEST(ProductText, DescriptionAndDownloadCleaning) {

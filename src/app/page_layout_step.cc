@@ -6,12 +6,15 @@
 #include "app/extra_fields_dialog.h"
 #include "app/front_end.h"
 #include "app/image_file_choice.h"
+#include "app/style_choice.h"
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
 #include "platform/paths.h"
 #include "site/full_page.h"
 #include "site/order_form_page.h"
 #include "site/product_page.h"
+#include "site/style_applier.h"
+#include "site/style_template.h"
 
 namespace quorvex {
 
@@ -78,6 +81,64 @@ void PageLayoutStep::browseExtraPicture(CFullPage& page, size_t index) {
 
 void PageLayoutStep::removeExtraPicture(CFullPage& page, size_t index) {
   page.eraseImage(index);
+  notifyChanged();
+}
+
+const std::vector<int32_t>& PageLayoutStep::addablePageTypes() {
+  static const std::vector<int32_t> types = {
+      kHomePageType,     kContactPageType,   kInfoPageType,      kProductPagesGroup,
+      kCouponPageType,   kArticlesPageType,  kNewspaperPageType, kMagazinePageType,
+      kSpecCategoryPageType};
+  return types;
+}
+
+bool PageLayoutStep::addPages(int32_t type, int32_t count) {
+  Prompter& prompter = app_.env.prompter();
+  if (!StyleChoice::hasPages(pages, prompter)) return false;
+  if (type == kProductPagesGroup && pages.hasProductPage()) {
+    prompter.showMessage("The site already has its shop pages (Product, Thank You, Order Form and Download).");
+    return false;
+  }
+  CPageData grown = pages;
+  grown.addPages(type, count);
+  for (size_t i = pages.count(); i < grown.count(); ++i) {
+    const Status unique = grown.checkUnique(i);
+    if (!unique.ok()) {
+      prompter.showMessage(unique.message());
+      return false;
+    }
+  }
+  styleNewPages(*app_.doc.m_pTemplate, grown, app_.doc.m_strCompanyName);
+  pages = std::move(grown);
+  notifyChanged();
+  return true;
+}
+
+bool PageLayoutStep::removePage(size_t index) {
+  Prompter& prompter = app_.env.prompter();
+  const int32_t type = pages.at(index).pageType;
+  if (type == kProductPageType || type == kThankYouPageType || type == kOrderFormPageType ||
+      type == kDownloadPageType) {
+    prompter.showMessage(
+        "The shop's pages (Product, Thank You, Order Form and Download) come and go together.\n"
+        "Choose a site type without a shop to remove them.");
+    return false;
+  }
+  if (pages.count() == 1) {
+    prompter.showMessage("A site needs at least one page.");
+    return false;
+  }
+  pages.pages.erase(pages.pages.begin() + static_cast<std::ptrdiff_t>(index));
+  selectedPage = 0;
+  notifyChanged();
+  return true;
+}
+
+void PageLayoutStep::movePage(size_t from, size_t to) {
+  Owned<CPage> page = std::move(pages.pages[from]);
+  pages.pages.erase(pages.pages.begin() + static_cast<std::ptrdiff_t>(from));
+  pages.pages.insert(pages.pages.begin() + static_cast<std::ptrdiff_t>(to), std::move(page));
+  selectedPage = to;
   notifyChanged();
 }
 

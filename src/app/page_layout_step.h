@@ -2,6 +2,7 @@
 #define QUORVEX_APP_PAGE_LAYOUT_STEP_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -60,6 +61,27 @@ class PageLayoutStep : public StepModel {
   void browseExtraPicture(CFullPage& page, size_t index);
   // Removes `page`'s additional picture `index` and notifies the listeners.
   void removeExtraPicture(CFullPage& page, size_t index);
+
+  // The page types a page can be added of: every type with a page class of
+  // its own, with the shop's four pages (product, thank-you, order form,
+  // download) offered together as kProductPagesGroup.
+  static const std::vector<int32_t>& addablePageTypes();
+
+  // Appends `count` new pages of `type` (one of addablePageTypes()), labelled
+  // and styled as a change of site type makes them. Refuses with a message,
+  // changing nothing, when the list is empty (no site type chosen yet), when
+  // the shop is added to a site that has one, and when a new page would bear
+  // another page's label. Notifies the listeners on success.
+  bool addPages(int32_t type, int32_t count);
+
+  // Removes the page at `index`. The shop's pages come and go together with
+  // the site type and the last page is kept: both are refused with a
+  // message. Notifies the listeners on success.
+  bool removePage(size_t index);
+
+  // Moves the page at `from` to position `to` (both below the page count);
+  // the order of the list is the order of the site's links.
+  void movePage(size_t from, size_t to);
 
   // The labels of the pages a page's link lists can show, in list order.
   std::vector<std::string> linkableLabels() const;

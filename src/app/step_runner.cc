@@ -16,6 +16,7 @@
 #include "app/shipping_step.h"
 #include "app/site_type_step.h"
 #include "app/step_routing.h"
+#include "app/style_choice.h"
 #include "app/style_step.h"
 #include "app/tax_step.h"
 #include "company/brenquil_doc.h"
@@ -46,9 +47,8 @@ std::unique_ptr<StepModel> StepRunner::makeModel(int command) {
 }
 
 void StepRunner::run(int command) {
-  if ((command == kCmdStyle || command == kCmdPageLayout) && app_.doc.m_pPageData->count() == 0) {
-    app_.env.prompter().showMessage(
-        "You have not selected which pages you would like to use in your site yet.");
+  if ((command == kCmdStyle || command == kCmdPageLayout) &&
+      !StyleChoice::hasPages(*app_.doc.m_pPageData, app_.env.prompter())) {
     command = kCmdSiteType;
   }
   const WizardStep* step = findWizardStep(command);

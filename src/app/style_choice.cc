@@ -17,10 +17,9 @@ StyleChoice::StyleChoice(const Env& env, const CTemplate& style)
     : env_(env), style_(style), folder_(env, style_), initialName_(style.currentName) {}
 
 bool StyleChoice::hasPages(const CPageData& pages, Prompter& prompter) {
-  if (pages.count() > 0) return true;
-  prompter.showMessage(
-      "You have not selected which pages you would like to use in your site yet.");
-  return false;
+  const Status status = pages.checkHasPages();
+  if (!status.ok()) prompter.showMessage(status.message());
+  return status.ok();
 }
 
 void StyleChoice::open() {

@@ -1,6 +1,9 @@
-// The page command: the pages of "Choose Page Layout", listed and their
-// label and texts changed with that step's rules.
+// The page command: the pages of "Choose Page Layout", listed, added,
+// removed and reordered, and their label and texts changed with that step's
+// rules.
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -13,7 +16,9 @@
 #include "cli/name_choice.h"
 #include "document/json_form.h"
 #include "site/full_page.h"
+#include "platform/strings.h"
 #include "platform/text_encoding.h"
+#include "site/page_type.h"
 
 namespace quorvex::cli {
 namespace {
@@ -39,6 +44,43 @@ std::vector<std::string> pageLabels(const CPageData& pages) {
   return labels;
 }
 
+// The names page add takes for the page types: the default label in lower
+// case with hyphens for spaces ("specific-category"); "shop" for the shop's
+// four pages.
+std::vector<std::string> addableTypeNames() {
+  std::vector<std::string> names;
+  for (int32_t type : PageLayoutStep::addablePageTypes()) {
+    std::string name = type == kProductPagesGroup ? "shop" : toLowerAscii(defaultPageLabel(type));
+    std::replace(name.begin(), name.end(), ' ', '-');
+    names.push_back(std::move(name));
+  }
+  return names;
+}
+
+// The page a label names, as an index into the step's list; nullopt after
+// the usage error was printed.
+std::optional<size_t> findPage(CliContext& context, const PageLayoutStep& step, const std::string& typed) {
+  const std::vector<std::string> labels = pageLabels(step.pages);
+  std::optional<std::string> wanted = utf8ToCp1252(typed);
+  std::optional<size_t> index = wanted ? findName(labels, *wanted) : std::nullopt;
+  if (!index) usageError(context, unknownNameMessage("page", typed, labels));
+  return index;
+}
+
+// A whole number from `first` to `last` typed for `what`; nullopt after the
+// usage error was printed.
+std::optional<int32_t> parseNumber(CliContext& context, const std::string& typed, const char* what,
+                                   int32_t first, int32_t last) {
+  int32_t value = 0;
+  const auto [end, error] = std::from_chars(typed.data(), typed.data() + typed.size(), value);
+  if (error != std::errc() || end != typed.data() + typed.size() || value < first || value > last) {
+    usageError(context, std::string(what) + " must be a whole number from " + std::to_string(first) +
+                            " to " + std::to_string(last) + ", not " + typed);
+    return std::nullopt;
+  }
+  return value;
+}
+
 int runList(DocumentSession& session, bool json) {
   Json list = Json::array();
   const CPageData& pages = *session.doc().m_pPageData;
@@ -62,9 +104,8 @@ int runList(DocumentSession& session, bool json) {
 int runSet(CliContext& context, DocumentSession& session, const std::vector<std::string>& args) {
   PageLayoutStep step(session.app());
   const std::vector<std::string> labels = pageLabels(step.pages);
-  std::optional<std::string> wanted = utf8ToCp1252(args[2]);
-  std::optional<size_t> index = wanted ? findName(labels, *wanted) : std::nullopt;
-  if (!index) return usageError(context, unknownNameMessage("page", args[2], labels));
+  std::optional<size_t> index = findPage(context, step, args[2]);
+  if (!index) return kExitUsage;
   if (!step.selectPage(*index)) return kExitFailure;
   for (size_t i = 3; i < args.size(); ++i) {
     const size_t equals = args[i].find('=');
@@ -85,10 +126,54 @@ int runSet(CliContext& context, DocumentSession& session, const std::vector<std:
   return reportChange(context, "Changed the page " + step.pages.pages[*index]->label + ".");
 }
 
+int runAdd(CliContext& context, DocumentSession& session, const std::vector<std::string>& args) {
+  if (args.size() > 4) return usageError(context, "add takes DOC.qvx TYPE [COUNT]");
+  const std::vector<std::string> names = addableTypeNames();
+  std::optional<size_t> type = findName(names, args[2]);
+  if (!type) return usageError(context, unknownNameMessage("page type", args[2], names));
+  std::optional<int32_t> count = 1;
+  if (args.size() == 4 && !(count = parseNumber(context, args[3], "COUNT", 1, 20))) return kExitUsage;
+  PageLayoutStep step(session.app());
+  const size_t before = step.pages.count();
+  if (!step.addPages(PageLayoutStep::addablePageTypes()[*type], *count)) return kExitFailure;
+  if (!session.applyAndSave(step)) return kExitFailure;
+  std::string added;
+  for (size_t i = before; i < step.pages.count(); ++i) {
+    added += (added.empty() ? "" : ", ") + step.pages.at(i).label;
+  }
+  return reportChange(context, "Added the page" + std::string(step.pages.count() - before > 1 ? "s " : " ") +
+                                   added + "; " + plural(step.pages.count(), "page") + " in all.");
+}
+
+int runRemove(CliContext& context, DocumentSession& session, const std::vector<std::string>& args) {
+  if (args.size() != 3) return usageError(context, "remove takes DOC.qvx PAGE");
+  PageLayoutStep step(session.app());
+  std::optional<size_t> index = findPage(context, step, args[2]);
+  if (!index) return kExitUsage;
+  const std::string label = step.pages.at(*index).label;
+  if (!step.removePage(*index)) return kExitFailure;
+  if (!session.applyAndSave(step)) return kExitFailure;
+  return reportChange(context, "Removed the page " + label + "; " + plural(step.pages.count(), "page") + " left.");
+}
+
+int runMove(CliContext& context, DocumentSession& session, const std::vector<std::string>& args) {
+  if (args.size() != 4) return usageError(context, "move takes DOC.qvx PAGE POSITION");
+  PageLayoutStep step(session.app());
+  std::optional<size_t> index = findPage(context, step, args[2]);
+  if (!index) return kExitUsage;
+  std::optional<int32_t> position =
+      parseNumber(context, args[3], "POSITION", 1, static_cast<int32_t>(step.pages.count()));
+  if (!position) return kExitUsage;
+  step.movePage(*index, static_cast<size_t>(*position - 1));
+  if (!session.applyAndSave(step)) return kExitFailure;
+  return reportChange(context, "Moved the page " + step.pages.at(*position - 1).label + " to position " +
+                                   std::to_string(*position) + ".");
+}
+
 int runPage(CliContext& context) {
   const std::vector<std::string>& args = context.args;
-  if (args.size() < 2) return usageError(context, "expected list or set and DOC.qvx");
-  const std::vector<std::string> verbs = {"list", "set"};
+  if (args.size() < 2) return usageError(context, "expected list, set, add, remove or move and DOC.qvx");
+  const std::vector<std::string> verbs = {"list", "set", "add", "remove", "move"};
   if (!findName(verbs, args[0])) return usageError(context, unknownNameMessage("page command", args[0], verbs));
   DocumentSession session(context.env);
   if (!session.open(args[1])) return kExitFailure;
@@ -98,6 +183,10 @@ int runPage(CliContext& context) {
     }
     return runList(session, args.size() == 3);
   }
+  if (args.size() < 3) return usageError(context, args[0] + " takes DOC.qvx PAGE ...");
+  if (args[0] == "add") return runAdd(context, session, args);
+  if (args[0] == "remove") return runRemove(context, session, args);
+  if (args[0] == "move") return runMove(context, session, args);
   if (args.size() < 4) return usageError(context, "set takes DOC.qvx PAGE FIELD=VALUE...");
   return runSet(context, session, args);
 }
@@ -106,14 +195,21 @@ int runPage(CliContext& context) {
 
 void addPageCommands(std::vector<CliCommand>& commands) {
   commands.push_back(
-      {"page", "list DOC.qvx [--json] | set DOC.qvx PAGE FIELD=VALUE...",
-       "List the pages, or change a page's label and texts.",
+      {"page",
+       "list|set|add|remove|move DOC.qvx [PAGE|TYPE] [FIELD=VALUE...|COUNT|POSITION]",
+       "List, change, add, remove and reorder the site's pages.",
        "PAGE is a page's label (any case). FIELD is label, header, subheader or text\n"
        "(the page's main text). Choose Page Layout's rules apply with its messages\n"
        "(exit status 1): a label no other page has, without the characters a label\n"
-       "may not hold and not a reserved one. The pages themselves follow the site\n"
-       "type (set-site); any other page field is set with set DOC.qvx\n"
-       "m_pPageData.pages[N].FIELD=VALUE (N from 0).\n",
+       "may not hold and not a reserved one. Any other page field is set with set\n"
+       "DOC.qvx m_pPageData.pages[N].FIELD=VALUE (N from 0).\n"
+       "add appends COUNT (default 1) new pages of TYPE: home, contact, info, shop (the\n"
+       "product, thank-you, order form and download pages together), coupon, articles,\n"
+       "newspaper, magazine or specific-category, styled like the others. remove\n"
+       "deletes a page (not the shop's pages, which follow the site type, nor the last\n"
+       "page). move puts a page at POSITION (from 1), the order of the site's links.\n"
+       "The site type (set-site) makes the pages; choosing one again brings the pages\n"
+       "back in line with it.\n",
        runPage});
 }
 

@@ -128,6 +128,11 @@ CProductPage* CPageData::productPage() const {
   return nullptr;
 }
 
+Status CPageData::checkHasPages() const {
+  if (!pages.empty()) return Status::success();
+  return Status::refused("You have not selected which pages you would like to use in your site yet.");
+}
+
 Status CPageData::validateLabel(const std::string& text) {
   const std::string lower = toLowerAscii(text);
   for (std::string_view reserved : kReservedLabels) {

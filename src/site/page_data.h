@@ -56,6 +56,10 @@ class CPageData : public Record {
   // True when the list holds a coupon page (type 4011).
   bool hasCouponPage() const { return countOfType(kCouponPageType) > 0; }
 
+  // Fails with "You have not selected which pages you would like to use in
+  // your site yet." while the list is empty (no site type chosen yet).
+  Status checkHasPages() const;
+
   // Checks a label typed for a page: fails with the message to show when it
   // is a reserved label (compared in lower case) or holds one of the
   // characters < > & " # %.

@@ -7,32 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "support/run_cli.h"
-#include "support/temp_dir.h"
+#include "support/cli_company_test.h"
 
 namespace quorvex {
 namespace {
 
 using testing::CliResult;
-using testing::TempDir;
 
-class FieldCommandsTest : public ::testing::Test {
+class FieldCommandsTest : public testing::CliCompanyTest {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(cli({"new", doc(), "--company", "Bakery"}).exit_status, 0);
-  }
-  CliResult cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--home", (dir_.path() / "home").string()});
-    return testing::runCli(args);
-  }
-  std::string doc() const { return (dir_.path() / "Bakery.qvx").string(); }
   std::string get(const std::string& path) {
     CliResult result = cli({"get", doc(), path});
     EXPECT_EQ(result.exit_status, 0) << path << ": " << result.err;
     return result.out;
   }
-
-  TempDir dir_;
 };
 
 TEST_F(FieldCommandsTest, EveryFriendlyNameAndJsonPathRoundTrips) {

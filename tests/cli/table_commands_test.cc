@@ -7,32 +7,37 @@
 #include <string>
 #include <vector>
 
-#include "support/run_cli.h"
-#include "support/temp_dir.h"
+#include "support/cli_company_test.h"
 
 namespace quorvex {
 namespace {
 
 using testing::CliResult;
-using testing::TempDir;
 
-class TableCommandsTest : public ::testing::Test {
+class TableCommandsTest : public testing::CliCompanyTest {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(cli({"new", doc(), "--company", "Bakery"}).exit_status, 0);
-  }
-  CliResult cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--home", (dir_.path() / "home").string()});
-    return testing::runCli(args);
-  }
-  std::string doc() const { return (dir_.path() / "Bakery.qvx").string(); }
   nlohmann::json listed(const std::string& command) {
     CliResult result = cli({command, "list", doc(), "--json"});
     EXPECT_EQ(result.exit_status, 0) << result.err;
     return nlohmann::json::parse(result.out);
   }
 
-  TempDir dir_;
+  // A command that must be refused: its arguments after the command name,
+  // the exit status and a part of the message.
+  struct Refusal {
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  };
+  void expectRefused(const std::string& command, const std::vector<Refusal>& refusals) {
+    for (const Refusal& refusal : refusals) {
+      std::vector<std::string> args = {command};
+      args.insert(args.end(), refusal.args.begin(), refusal.args.end());
+      CliResult result = cli(args);
+      EXPECT_EQ(result.exit_status, refusal.status) << refusal.message;
+      EXPECT_NE(result.err.find(refusal.message), std::string::npos) << result.err;
+    }
+  }
 };
 
 TEST_F(TableCommandsTest, ProductsAreAddedChangedAndRemovedWithTheItemDialogsRules) {
@@ -43,11 +48,6 @@ TEST_F(TableCommandsTest, ProductsAreAddedChangedAndRemovedWithTheItemDialogsRul
   ASSERT_EQ(cli({"product", "add", doc(), "Part Number=R1", "Description=Roll", "Price=0.40"})
                 .exit_status,
             0);
-  struct Refusal {
-    std::vector<std::string> args;
-    int status;
-    std::string message;
-  };
   const std::vector<Refusal> refusals = {
       {{"add", doc(), "Part Number=C1", "Price=2"}, 1,
        "Sorry, you must enter a Description for this item."},
@@ -59,13 +59,7 @@ TEST_F(TableCommandsTest, ProductsAreAddedChangedAndRemovedWithTheItemDialogsRul
       {{"remove", doc(), "B1"}, 2, "answer it with --yes, --no or --answers"},
       {{"set", doc(), "X9", "Price=1"}, 1, "there is no product \"X9\""},
   };
-  for (const Refusal& refusal : refusals) {
-    std::vector<std::string> args = {"product"};
-    args.insert(args.end(), refusal.args.begin(), refusal.args.end());
-    CliResult result = cli(args);
-    EXPECT_EQ(result.exit_status, refusal.status) << refusal.message;
-    EXPECT_NE(result.err.find(refusal.message), std::string::npos) << result.err;
-  }
+  expectRefused("product", refusals);
   ASSERT_EQ(cli({"product", "set", doc(), "R1", "Price=0.45", "weight=0.1"}).exit_status, 0);
   nlohmann::json rows = listed("product");
   ASSERT_EQ(rows.size(), 2u);
@@ -185,6 +179,38 @@ TEST_F(TableCommandsTest, PageLabelsAndTextsWithThePageLayoutRules) {
   ASSERT_EQ(pages.size(), 7u);
   EXPECT_EQ(pages[0]["label"], "Welcome");
   EXPECT_EQ(pages[0]["header"], "Fresh bread");
+
+  CliResult added = cli({"page", "add", doc(), "info", "2"});
+  ASSERT_EQ(added.exit_status, 0) << added.err;
+  EXPECT_EQ(added.out, "Added the pages Info 2, Info 3; 9 pages in all.\n");
+  ASSERT_EQ(cli({"page", "move", doc(), "info 3", "1"}).exit_status, 0);
+  ASSERT_EQ(cli({"page", "remove", doc(), "Info 2"}).exit_status, 0);
+  const std::vector<Refusal> refusals = {
+      {{"add", doc(), "shop"}, 1, "The site already has its shop pages"},
+      {{"add", doc(), "blog"}, 2, "there is no page type \"blog\""},
+      {{"add", doc(), "info", "0"}, 2, "COUNT must be a whole number from 1 to 20"},
+      {{"remove", doc(), "Order Form"}, 1, "come and go together"},
+      {{"move", doc(), "Welcome", "9"}, 2, "POSITION must be a whole number from 1 to 8"},
+  };
+  expectRefused("page", refusals);
+  pages = listed("page");
+  ASSERT_EQ(pages.size(), 8u);
+  EXPECT_EQ(pages[0]["label"], "Info 3");
+  EXPECT_EQ(pages[1]["label"], "Welcome");
+  // The new page has the style's look: a header font like the first Info page's.
+  EXPECT_EQ(cli({"get", doc(), "m_pPageData.pages[0].headerFont"}).out,
+            cli({"get", doc(), "m_pPageData.pages[2].headerFont"}).out);
+}
+
+TEST_F(TableCommandsTest, TheLastPageIsKeptAndAnEmptyListGetsNoPages) {
+  expectRefused("page", {{{"add", doc(), "info"}, 1,
+                          "You have not selected which pages you would like to use"}});
+  ASSERT_EQ(cli({"set-site", doc(), "Site without commerce", "--yes"}).exit_status, 0);
+  nlohmann::json pages = listed("page");
+  for (size_t i = 1; i < pages.size(); ++i) {
+    ASSERT_EQ(cli({"page", "remove", doc(), pages[i]["label"].get<std::string>()}).exit_status, 0);
+  }
+  expectRefused("page", {{{"remove", doc(), pages[0]["label"].get<std::string>()}, 1, "A site needs at least one page."}});
 }
 
 }  // namespace

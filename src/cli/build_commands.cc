@@ -4,7 +4,6 @@
 #include <spawn.h>
 
 #include <atomic>
-#include <charconv>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -21,16 +20,6 @@ extern char** environ;
 
 namespace quorvex::cli {
 namespace {
-
-// The port number `text` (0 to 65535, decimal), or nullopt.
-std::optional<int> parsePort(const std::string& text) {
-  int value = 0;
-  auto [rest, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || rest != text.data() + text.size() || value < 0 || value > 65535) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 std::atomic<bool> stopServing{false};
 
@@ -75,54 +64,62 @@ int serveSite(SiteBuild& site, int port, bool open) {
   return kExitSuccess;
 }
 
-int runBuild(CliContext& context) {
+// What build and serve were asked: the document, build's --view and serve's
+// --port.
+struct SiteRequest {
   std::string file;
   bool view = false;
-  for (const std::string& arg : context.args) {
-    if (arg == "--view") {
-      view = true;
-    } else if (file.empty() && !arg.starts_with("-")) {
-      file = arg;
+  int32_t port = 0;
+};
+
+// Reads DOC.qvx and the options of build (`serving` false: --view) or serve
+// (--port N); nullopt after the usage error was printed.
+std::optional<SiteRequest> readSiteRequest(const CliContext& context, bool serving) {
+  SiteRequest request;
+  const std::vector<std::string>& args = context.args;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (!serving && args[i] == "--view") {
+      request.view = true;
+    } else if (serving && args[i] == "--port" && i + 1 < args.size()) {
+      std::optional<int32_t> port = numberIn(args[++i], 0, 65535);
+      if (!port) {
+        usageError(context, "--port takes a number from 0 to 65535");
+        return std::nullopt;
+      }
+      request.port = *port;
+    } else if (request.file.empty() && !args[i].starts_with("-")) {
+      request.file = args[i];
     } else {
-      return usageError(context, "unexpected argument " + arg);
+      usageError(context, "unexpected argument " + args[i]);
+      return std::nullopt;
     }
   }
-  if (file.empty()) return usageError(context, "missing DOC.qvx");
+  if (request.file.empty()) {
+    usageError(context, "missing DOC.qvx");
+    return std::nullopt;
+  }
+  return request;
+}
 
+// Builds the site of the requested document; with --port (serve) or --view
+// (build) it is then served.
+int buildSite(CliContext& context, bool serving) {
+  std::optional<SiteRequest> request = readSiteRequest(context, serving);
+  if (!request) return kExitUsage;
   SiteBuild site(context.env);
-  if (int result = site.open(file)) return result;
+  if (int result = site.open(request->file)) return result;
   if (int result = site.build()) return result;
+  if (serving) return serveSite(site, request->port, false);
   std::printf("%s\n", site.indexPage().string().c_str());
   // The shop's frames share their data only over HTTP: the site is viewed
   // through the local server.
-  if (view) return serveSite(site, 0, true);
+  if (request->view) return serveSite(site, 0, true);
   return kExitSuccess;
 }
 
-int runServe(CliContext& context) {
-  std::string file;
-  int port = 0;
-  for (size_t i = 0; i < context.args.size(); ++i) {
-    const std::string& arg = context.args[i];
-    if (arg == "--port" && i + 1 < context.args.size()) {
-      std::optional<int> number = parsePort(context.args[++i]);
-      if (!number) {
-        return usageError(context, "--port takes a number from 0 to 65535");
-      }
-      port = *number;
-    } else if (file.empty() && !arg.starts_with("-")) {
-      file = arg;
-    } else {
-      return usageError(context, "unexpected argument " + arg);
-    }
-  }
-  if (file.empty()) return usageError(context, "missing DOC.qvx");
+int runBuild(CliContext& context) { return buildSite(context, false); }
 
-  SiteBuild site(context.env);
-  if (int result = site.open(file)) return result;
-  if (int result = site.build()) return result;
-  return serveSite(site, port, false);
-}
+int runServe(CliContext& context) { return buildSite(context, true); }
 
 }  // namespace
 

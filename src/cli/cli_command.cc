@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "platform/text_encoding.h"
@@ -49,6 +50,15 @@ int usageError(const CliContext& context, const std::string& message) {
   std::fprintf(stderr, "quorvex-cli %s: %s\nUsage: quorvex-cli %s %s\n", command.name,
                message.c_str(), command.name, command.usage);
   return kExitUsage;
+}
+
+std::optional<int32_t> numberIn(std::string_view text, int32_t low, int32_t high) {
+  int32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+    return std::nullopt;
+  }
+  return value;
 }
 
 int failure(const std::string& message) {

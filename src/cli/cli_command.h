@@ -1,7 +1,10 @@
 #ifndef QUORVEX_CLI_CLI_COMMAND_H_
 #define QUORVEX_CLI_CLI_COMMAND_H_
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "company/brenquil_doc.h"
@@ -79,6 +82,10 @@ int reportChange(const CliContext& context, const std::string& line);
 // Returns "1 product", "3 products": `count` followed by `one`, or by
 // `many` (default `one` + "s") for any count but 1.
 std::string plural(size_t count, const std::string& one, const std::string& many = "");
+
+// The decimal whole number `text` holds when it lies from `low` to `high`;
+// nullopt for anything else (signs, blanks, other characters included).
+std::optional<int32_t> numberIn(std::string_view text, int32_t low, int32_t high);
 
 // Opens the document of a company that has a name (and so a site folder);
 // returns kExitSuccess, or kExitFailure after printing why not.

@@ -2,7 +2,6 @@
 // through "Coupon Data And Schedule" with its checks.
 
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -37,14 +36,6 @@ std::vector<std::string> scheduleWords(bool weekdays) {
     words.push_back(coupon.beginText());
   }
   return words;
-}
-
-// A number from `low` to `high` written in `text`; nullopt otherwise.
-std::optional<int32_t> numberIn(const std::string& text, int32_t low, int32_t high) {
-  char* end = nullptr;
-  const long value = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || value < low || value > high) return std::nullopt;
-  return static_cast<int32_t>(value);
 }
 
 // The options of coupon add and set, in the documents' code page.

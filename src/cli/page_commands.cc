@@ -3,7 +3,6 @@
 // rules.
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -71,9 +70,8 @@ std::optional<size_t> findPage(CliContext& context, const PageLayoutStep& step, 
 // usage error was printed.
 std::optional<int32_t> parseNumber(CliContext& context, const std::string& typed, const char* what,
                                    int32_t first, int32_t last) {
-  int32_t value = 0;
-  const auto [end, error] = std::from_chars(typed.data(), typed.data() + typed.size(), value);
-  if (error != std::errc() || end != typed.data() + typed.size() || value < first || value > last) {
+  std::optional<int32_t> value = numberIn(typed, first, last);
+  if (!value) {
     usageError(context, std::string(what) + " must be a whole number from " + std::to_string(first) +
                             " to " + std::to_string(last) + ", not " + typed);
     return std::nullopt;

@@ -143,27 +143,23 @@ std::string parseImportOptions(const std::vector<std::string>& args, ImportOptio
     if (i + 1 >= args.size()) return arg + " needs a value";
     const std::string& value = args[++i];
     if (arg == "--start-row") {
-      char* end = nullptr;
-      const long row = std::strtol(value.c_str(), &end, 10);
-      if (*end != '\0' || row < 1 || row > ImportWizard::kMaxStartRow) {
-        return "--start-row takes a number from 1 to 10000";
-      }
-      options->startRow = static_cast<int32_t>(row);
+      std::optional<int32_t> row = numberIn(value, 1, ImportWizard::kMaxStartRow);
+      if (!row) return "--start-row takes a number from 1 to 10000";
+      options->startRow = *row;
     } else if (arg == "--delimiter" || arg == "--qualifier") {
       std::optional<char> c = namedCharacter(value);
       if (!c) return arg + " takes one character (or tab, comma, pipe, semicolon, none)";
       (arg == "--delimiter" ? options->delimiter : options->qualifier) = *c;
     } else if (arg == "--label") {
       auto pair = keyAndValue(value);
-      char* end = nullptr;
-      const long column = pair ? std::strtol(pair->first.c_str(), &end, 10) : 0;
-      if (!pair || pair->first.empty() || *end != '\0' || column < 1 || column > 100000) {
+      std::optional<int32_t> column = pair ? numberIn(pair->first, 1, 100000) : std::nullopt;
+      if (!column) {
         return "--label takes COLUMN=LABEL with columns counted from 1, such as "
                "1=\"Part Number\"";
       }
       std::optional<size_t> label = findName(labelNames(), pair->second);
       if (!label) return unknownNameMessage("label", pair->second, labelNames());
-      options->labels.emplace_back(static_cast<int32_t>(column - 1),
+      options->labels.emplace_back(*column - 1,
                                    ImportWizard::labelNamed(labelNames()[*label]));
     } else if (arg == "--picture-folder") {
       options->pictureFolder = value;

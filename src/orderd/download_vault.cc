@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstring>
 #include <iostream>
+#include <optional>
 
 #include "platform/atomic_file.h"
 #include "platform/paths.h"
@@ -49,6 +50,56 @@ bool isRegularFile(const fs::path& path) {
   return fs::is_regular_file(fs::symlink_status(path, error));
 }
 
+// How long an expired link's record is kept, so that the link answers
+// "expired" rather than "no such link" for a while; older records are swept.
+constexpr std::chrono::hours kExpiredRecordLife{24 * 30};
+
+int64_t secondsSince1970(Clock::time_point time) {
+  return std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
+}
+
+// A token's record: the file it grants and its expiry in seconds since 1970.
+struct TokenRecord {
+  std::string fileName;
+  int64_t expirySeconds = 0;
+};
+
+// Reads the record file `path`; nullopt (after saying why on stderr) when it
+// cannot be read or holds no expiry.
+std::optional<TokenRecord> readRecord(const fs::path& path) {
+  const FileLines lines = readFileLines(path, "\n");
+  if (lines.error) {
+    std::cerr << path.string() << ": " << lines.error.message() << "\n";
+    return std::nullopt;
+  }
+  const size_t end = lines.text.find('\n');
+  TokenRecord record{lines.text.substr(0, end), 0};
+  const char* expiry = end == std::string::npos ? nullptr : lines.text.data() + end + 1;
+  const char* textEnd = lines.text.data() + lines.text.size();
+  if (!expiry || std::from_chars(expiry, textEnd, record.expirySeconds).ec != std::errc()) {
+    std::cerr << path.string() << ": no expiry\n";
+    return std::nullopt;
+  }
+  return record;
+}
+
+// Removes the token records of `records` whose link expired longer than
+// kExpiredRecordLife before `now`; a record that cannot be read is left.
+void sweepExpired(const fs::path& records, Clock::time_point now) {
+  const int64_t before = secondsSince1970(now - kExpiredRecordLife);
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(records, error)) {
+    if (!isToken(entry.path().filename().string()) || !isRegularFile(entry.path())) continue;
+    std::optional<TokenRecord> record = readRecord(entry.path());
+    if (!record || record->expirySeconds >= before) continue;
+    std::error_code removeError;
+    if (!fs::remove(entry.path(), removeError)) {
+      std::cerr << entry.path().string() << ": " << removeError.message() << "\n";
+    }
+  }
+  if (error) std::cerr << records.string() << ": " << error.message() << "\n";
+}
+
 // True for a folder that is no symbolic link.
 bool isRealFolder(const fs::path& path) {
   std::error_code error;
@@ -75,11 +126,10 @@ Status DownloadVault::issue(const fs::path& folder, std::string_view vendor,
   std::error_code error;
   fs::create_directories(records, error);
   if (error) return Status::ioError(records.string() + ": " + error.message());
-  const auto seconds =
-      std::chrono::duration_cast<std::chrono::seconds>(expires.time_since_epoch()).count();
-  Status written =
-      replaceFileAtomically(records / token, fileName + "\n" + std::to_string(seconds) + "\n");
+  Status written = replaceFileAtomically(
+      records / token, fileName + "\n" + std::to_string(secondsSince1970(expires)) + "\n");
   if (!written.ok()) return written;
+  sweepExpired(records, Clock::now());
   link = publicUrl_ + "/download/" + std::string(vendor) + "/" + token;
   return Status::success();
 }
@@ -90,29 +140,15 @@ DownloadVault::Grant DownloadVault::find(std::string_view vendor, std::string_vi
   if (!folder || !isToken(token)) return {};
   const fs::path record = *folder / kRecordFolder / std::string(token);
   if (!isRegularFile(record)) return {};
-  const FileLines lines = readFileLines(record, "\n");
-  if (lines.error) {
-    std::cerr << record.string() << ": " << lines.error.message() << "\n";
-    return {};
-  }
-  const size_t end = lines.text.find('\n');
-  const std::string fileName = lines.text.substr(0, end);
-  const char* expiry = end == std::string::npos ? nullptr : lines.text.data() + end + 1;
-  const char* textEnd = lines.text.data() + lines.text.size();
-  int64_t expirySeconds = 0;
-  if (!expiry || std::from_chars(expiry, textEnd, expirySeconds).ec != std::errc()) {
-    std::cerr << record.string() << ": no expiry\n";
-    return {};
-  }
-  if (!isSingleFileName(fileName)) {
+  const std::optional<TokenRecord> granted = readRecord(record);
+  if (!granted) return {};
+  if (!isSingleFileName(granted->fileName)) {
     std::cerr << record.string() << ": not a file of the softgoods folder\n";
     return {};
   }
-  const auto nowSeconds =
-      std::chrono::duration_cast<std::chrono::seconds>(now.time_since_epoch()).count();
-  if (nowSeconds >= expirySeconds) return {410, {}};
+  if (secondsSince1970(now) >= granted->expirySeconds) return {410, {}};
   const fs::path softgoods = *folder / kSoftgoodsFolder;
-  const fs::path file = softgoods / fileName;
+  const fs::path file = softgoods / granted->fileName;
   if (!isRealFolder(softgoods) || !isRegularFile(file)) return {};
   return {200, file};
 }

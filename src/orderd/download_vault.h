@@ -20,7 +20,9 @@ namespace quorvex {
 //
 // A token is recorded as the file .downloads/<token> of the merchant's
 // folder: the name of the file in "softgoods" on the first line, the expiry
-// in seconds since 1970 (UTC) on the second. Safe to use from several
+// in seconds since 1970 (UTC) on the second. An expired link answers
+// "expired" for 30 days; then its record is swept when the merchant's next
+// link is issued. Safe to use from several
 // threads at once once the public URL is set.
 class DownloadVault {
  public:
@@ -45,7 +47,8 @@ class DownloadVault {
   // Records a new token for the file `fileName` (a single file name) of the
   // merchant `vendor` whose folder is `folder`, valid until `expires`, and
   // sets `link` to its link. Fails when the token cannot be made or
-  // recorded.
+  // recorded. Records of links that expired more than 30 days ago are
+  // removed from the merchant's folder on the way.
   Status issue(const std::filesystem::path& folder, std::string_view vendor,
                const std::string& fileName, std::chrono::system_clock::time_point expires,
                std::string& link) const;

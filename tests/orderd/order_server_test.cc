@@ -233,6 +233,12 @@ TEST_F(OrderServerTest, DownloadLinksAreMailedAndServeTheFileUntilTheyExpire) {
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->status, status) << refusedPath;
   }
+
+  // The next download link sweeps the record that expired long ago and
+  // keeps the others.
+  ASSERT_EQ(post(order)->status, 200);
+  EXPECT_FALSE(fs::exists(records / token));
+  EXPECT_TRUE(fs::exists(records / escaping));
 }
 
 TEST_F(OrderServerTest, OnlyTheShopsOwnOriginMayReadTheReply) {

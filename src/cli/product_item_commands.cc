@@ -10,12 +10,12 @@
 #include "app/create_price_list_model.h"
 #include "cli/cli_command.h"
 #include "cli/name_choice.h"
+#include "cli/product_list.h"
 #include "company/brenquil_doc.h"
 #include "document/json_form.h"
 #include "platform/text_encoding.h"
 #include "products/price_list_item.h"
 #include "products/product_column.h"
-#include "products/product_list_conversion.h"
 
 namespace quorvex::cli {
 namespace {
@@ -56,61 +56,6 @@ std::string fillItem(const std::vector<std::string>& args, size_t first, PriceLi
   }
   return "";
 }
-
-// The company's product list with its rows loaded, for one command.
-class ProductList {
- public:
-  explicit ProductList(const Env& env) : env_(env), doc_(env) {}
-  ~ProductList() { doc_.m_pExtraFields->clearRows(); }
-
-  // Opens the document and loads its rows; kExitSuccess, or the status to
-  // exit with after printing why. `changing` refuses a list imported from
-  // another program's file, whose rows that file feeds.
-  int open(const std::string& file, bool changing) {
-    file_ = file;
-    if (int result = openCompany(file, doc_)) return result;
-    CExtraFields& table = *doc_.m_pExtraFields;
-    if (changing && table.isImported() && !table.sourcePath.empty()) {
-      return failure("The product list is imported from " + table.sourcePath +
-                     "; change the products there and import again, or start a list kept in "
-                     "the program with create-products.");
-    }
-    // A company without a product list gets one kept in the program, as
-    // choosing to create one in the product list step makes it.
-    if (changing && table.isImported() && table.sourcePath.empty()) {
-      ProductListConversion conversion(env_);
-      if (!conversion.startNewList(table)) return kExitFailure;
-    }
-    table.clearRows();
-    Status loaded = table.loadRows(env_);
-    // The rows' file error has been shown; a company without one has none.
-    if (!loaded.ok() && loaded.code() != Status::Code::kNotFound) return kExitFailure;
-    return kExitSuccess;
-  }
-
-  CExtraFields& table() { return *doc_.m_pExtraFields; }
-
-  // Writes the rows and saves the document (its category list).
-  int save() {
-    if (!table().writeRows(env_)) return kExitFailure;
-    Status status = doc_.save(file_);
-    if (!status.ok()) return failure(status.message());
-    return kExitSuccess;
-  }
-
-  // The line of the row with part number `partNumber`; -1 after saying
-  // there is none.
-  int32_t lineOf(const std::string& partNumber) {
-    const int32_t line = table().findRow(partNumber);
-    if (line < 0) failure("there is no product \"" + partNumber + "\"");
-    return line;
-  }
-
- private:
-  const Env& env_;
-  CBrenquilDoc doc_;
-  std::string file_;
-};
 
 int runList(CliContext& context, const std::vector<std::string>& args) {
   bool json = false;

@@ -5,6 +5,7 @@
 #include "app/dialog_host.h"
 #include "app/product_feature_dialog.h"
 #include "platform/prompter.h"
+#include "platform/strings.h"
 #include "products/extra_fields.h"
 
 namespace quorvex {
@@ -29,7 +30,7 @@ std::optional<CProductFeature> ProductFeaturesDialog::askFeature(const CProductF
   ProductFeatureDialog dialog(prompter_, feature);
   const bool taken = runUntilTaken(host_, prompter_, dialog, [&] {
     for (size_t i = 0; i < features_.size(); ++i) {
-      if (i != self && features_[i].name == dialog.feature().name) {
+      if (i != self && equalsIgnoreCase(features_[i].name, dialog.feature().name)) {
         return Status::refused("Another product feature is already named \"" +
                                dialog.feature().name + "\".");
       }

@@ -31,7 +31,8 @@ class ProductFeaturesDialog : public DialogModel {
   std::optional<size_t> selectedFeature;
 
   // Opens "Add/Edit Product Feature" on a new feature and appends it; a
-  // name another feature bears is refused and the dialog opens again.
+  // name another feature bears (in any case) is refused and the dialog opens
+  // again.
   void addFeature();
   // The same on a copy of the selected feature, which it then replaces.
   void editFeature();

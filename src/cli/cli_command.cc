@@ -34,6 +34,7 @@ const std::vector<CliCommand>& allCommands() {
     addProductCommands(list);
     addProductItemCommands(list);
     addCategoryCommands(list);
+    addFeatureCommands(list);
     addCommerceCommands(list);
     addCouponCommands(list);
     addPageCommands(list);

@@ -67,6 +67,7 @@ void addCommerceCommands(std::vector<CliCommand>& commands);
 void addCouponCommands(std::vector<CliCommand>& commands);
 void addPageCommands(std::vector<CliCommand>& commands);
 void addCategoryCommands(std::vector<CliCommand>& commands);
+void addFeatureCommands(std::vector<CliCommand>& commands);
 
 // Prints the message and the command's usage to stderr; returns kExitUsage.
 int usageError(const CliContext& context, const std::string& message);

@@ -163,6 +163,36 @@ TEST_F(TableCommandsTest, CouponsWithTheirScheduleAndTheCouponDialogsChecks) {
   EXPECT_TRUE(listed("coupon").empty());
 }
 
+TEST_F(TableCommandsTest, FeaturesAreDefinedAndChosenWithTheFeatureDialogsRules) {
+  ASSERT_EQ(cli({"product", "add", doc(), "Part Number=T1", "Description=Tee", "Price=10"})
+                .exit_status,
+            0);
+  CliResult added = cli({"feature", "add", doc(), "Size", "S", "M", "L"});
+  ASSERT_EQ(added.exit_status, 0) << added.err;
+  EXPECT_EQ(added.out, "Added the product feature Size; 1 feature in all.\n");
+  ASSERT_EQ(cli({"feature", "add", doc(), "Note", "--input", "30"}).exit_status, 0);
+  ASSERT_EQ(cli({"feature", "choose", doc(), "T1", "size", "m", "L"}).exit_status, 0);
+  expectRefused("feature", {
+      {{"add", doc(), "size", "X"}, 1, "Another product feature is already named \"size\"."},
+      {{"add", doc(), "Colour", "Red", "red"}, 1, "This feature already includes that value."},
+      {{"add", doc(), "Fit?", "Slim"}, 1, "Sorry, product feature name may not include"},
+      {{"choose", doc(), "T1", "Size", "XXL"}, 2, "there is no option \"XXL\""},
+      {{"remove", doc(), "Note"}, 2, "answer it with --yes, --no or --answers"},
+  });
+  // Renaming keeps the product's choice of the options the feature still has.
+  ASSERT_EQ(cli({"feature", "set", doc(), "Size", "--name", "Sizes", "S", "M", "XL"}).exit_status, 0);
+  ASSERT_EQ(cli({"feature", "remove", doc(), "note", "--yes"}).exit_status, 0);
+  nlohmann::json features = listed("feature");
+  ASSERT_EQ(features.size(), 1u);
+  EXPECT_EQ(features[0]["name"], "Sizes");
+  EXPECT_EQ(features[0]["options"], nlohmann::json({"S", "M", "XL"}));
+  CliResult rows = cli({"products", doc()});
+  const nlohmann::json selections = nlohmann::json::parse(rows.out)[0]["featureSelections"];
+  ASSERT_EQ(selections.size(), 1u);
+  EXPECT_EQ(selections[0]["label"], "Sizes");
+  EXPECT_EQ(selections[0]["selectedOptions"], nlohmann::json({"M"}));
+}
+
 TEST_F(TableCommandsTest, PageLabelsAndTextsWithThePageLayoutRules) {
   ASSERT_EQ(cli({"set-site", doc(), "Basic commerce web site", "--yes"}).exit_status, 0);
   CliResult changed =

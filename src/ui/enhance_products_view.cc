@@ -55,15 +55,15 @@ EnhanceProductsView::EnhanceProductsView(ProductTableStep& model, std::function<
   for (const std::string& entry : enhance_.filterEntries()) filter_->addItem(toQt(entry));
   connect(filter_, &QComboBox::activated, this, [this] { filterChosen(); });
   auto* filterRow = new QFormLayout;
-  filterRow->addRow("&Filter Products by:", filter_);
+  filterRow->addRow("Filter Products &by:", filter_);
 
   auto* row = new QHBoxLayout;
   row->addWidget(grid_, 1);
   row->addLayout(buttonColumn(
       this, {{"&Link", [this] { setLink(); }},
              {"P&icture", [this] { setPicture(); }},
-             {"Feat&ured Item", [this] { setFeaturedItem(); }},
-             {"Pu&blish Item", [this] { setPublishItem(); }},
+             {"&Featured Item", [this] { setFeaturedItem(); }},
+             {"P&ublish Item", [this] { setPublishItem(); }},
              {"P&roduct Features",
               [this] { model_.setProductFeatures(selectedTableRows(*grid_)); }},
              {"&Download Item", [this] { setDownloadItem(); }},

@@ -21,6 +21,7 @@ ProductTableStep::ProductListChoice askProductListChoice(const std::function<voi
       "This company has no product list yet.\nCreate one here, or import the products from a "
       "file that another program keeps.");
   layout->addWidget(text);
+  layout->addSpacing(text->fontMetrics().height());
   auto* buttons = new QHBoxLayout;
   // The dialog's result is the number of the chosen answer; Escape and the
   // close box give 0.

@@ -67,19 +67,15 @@ std::optional<FlaggedText> askProductLink(const FlaggedText& link, QWidget* pare
   return chosen;
 }
 
-std::optional<FlaggedText> askProductPicture(const FlaggedText& picture, QWidget* parent) {
-  FlaggedText chosen = picture;
-  AttributeDialog dialog("Product Picture", parent);
-  QButtonGroup* flags = dialog.addChoices(
-      dialog.layout(), {"&Not Yet", "&Item Will Never Have Picture", "Picture &file:"},
-      picture.flag);
+void addPictureFileRow(QBoxLayout& layout, std::string& picture, QButtonGroup* flags,
+                       QWidget* parent) {
   auto* file = new QLineEdit;
-  bind(*file, chosen.text);
+  bind(*file, picture);
   auto* browse = new QPushButton("&Browse");
   browse->setAutoDefault(false);
-  QObject::connect(browse, &QPushButton::clicked, &dialog.dialog(), [&dialog, file, flags] {
+  QObject::connect(browse, &QPushButton::clicked, parent, [parent, file, flags] {
     const QString name = QFileDialog::getOpenFileName(
-        &dialog.dialog(), "Product Picture", file->text(),
+        parent, "Product Picture", file->text(),
         "Pictures (*.gif *.jpg *.jpeg *.png);;All Files (*)");
     if (name.isEmpty()) return;
     file->setText(name);
@@ -89,7 +85,16 @@ std::optional<FlaggedText> askProductPicture(const FlaggedText& picture, QWidget
   auto* row = new QHBoxLayout;
   row->addWidget(file, 1);
   row->addWidget(browse);
-  dialog.layout().addLayout(row);
+  layout.addLayout(row);
+}
+
+std::optional<FlaggedText> askProductPicture(const FlaggedText& picture, QWidget* parent) {
+  FlaggedText chosen = picture;
+  AttributeDialog dialog("Product Picture", parent);
+  QButtonGroup* flags = dialog.addChoices(
+      dialog.layout(), {"&Not Yet", "&Item Will Never Have Picture", "Picture &file:"},
+      picture.flag);
+  addPictureFileRow(dialog.layout(), chosen.text, flags, &dialog.dialog());
   if (!dialog.run()) return std::nullopt;
   chosen.flag = flags->checkedId();
   return chosen;

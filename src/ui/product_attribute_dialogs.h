@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+class QBoxLayout;
+class QButtonGroup;
 class QWidget;
 
 namespace quorvex::ui {
@@ -28,6 +30,12 @@ std::optional<FlaggedText> askProductLink(const FlaggedText& link, QWidget* pare
 // "Product Picture": "&Not Yet" (0), "&Item Will Never Have Picture" (1) or
 // a picture file chosen with "&Browse" (2).
 std::optional<FlaggedText> askProductPicture(const FlaggedText& picture, QWidget* parent);
+
+// Adds to `layout` the picture file line: an edit bound to `picture` and
+// "&Browse", whose choice fills the edit and checks the "picture file"
+// button (id 2) of `flags`. The file dialog opens over `parent`.
+void addPictureFileRow(QBoxLayout& layout, std::string& picture, QButtonGroup* flags,
+                       QWidget* parent);
 
 // A dialog titled `title` with one radio button per entry of `choices`;
 // returns the index of the chosen one. "Featured Item Flag" and "Publish

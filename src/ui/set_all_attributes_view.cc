@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,6 +14,7 @@
 #include "app/set_all_attributes_dialog.h"
 #include "products/product_column.h"
 #include "ui/field_binding.h"
+#include "ui/product_attribute_dialogs.h"
 #include "ui/qt_text.h"
 #include "ui/radio_choices.h"
 
@@ -72,23 +72,7 @@ QGroupBox* SetAllAttributesView::pictureGroup() {
   QButtonGroup* flags = bindRadioChoices(
       *layout, {"Not &Yet", "Item &Will Never Have Picture", "Picture Fi&le:"},
       values.pictureFlag, group);
-  auto* file = new QLineEdit;
-  bind(*file, values.picture);
-  auto* browse = new QPushButton("&Browse");
-  browse->setAutoDefault(false);
-  connect(browse, &QPushButton::clicked, this, [this, file, flags] {
-    const QString name =
-        QFileDialog::getOpenFileName(this, "Product Picture", file->text(),
-                                     "Pictures (*.gif *.jpg *.jpeg *.png);;All Files (*)");
-    if (name.isEmpty()) return;
-    file->setText(name);
-    emit file->textEdited(name);
-    flags->button(2)->setChecked(true);
-  });
-  auto* row = new QHBoxLayout;
-  row->addWidget(file, 1);
-  row->addWidget(browse);
-  layout->addLayout(row);
+  addPictureFileRow(*layout, values.picture, flags, this);
   group->setEnabled(!model_.locked(kPictureColumn));
   return group;
 }

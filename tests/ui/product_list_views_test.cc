@@ -185,17 +185,17 @@ TEST_F(ProductListViewsTest, TheImportWizardPreviewFollowsTheDelimiterAndFinishL
 TEST_F(ProductListViewsTest, EnhanceSetsTheFeaturedStateOfTheSelectedLinesAndFiltersByIt) {
   int featuredLines = -1;
   driver_.on("Enhance Product Descriptions",
-             inOrder({[](QWidget& w) { click(w, "Feat&ured Item"); },
+             inOrder({[](QWidget& w) { click(w, "&Featured Item"); },
                       [](QWidget& w) {
                         auto* grid = w.findChild<QTableView*>();
                         grid->selectRow(0);
                         grid->selectionModel()->select(
                             grid->model()->index(1, 0),
                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
-                        click(w, "Feat&ured Item");
+                        click(w, "&Featured Item");
                       },
                       [&](QWidget& w) {
-                        auto* filter = qobject_cast<QComboBox*>(fieldNamed(w, "&Filter Products by:"));
+                        auto* filter = qobject_cast<QComboBox*>(fieldNamed(w, "Filter Products &by:"));
                         filter->setCurrentIndex(filter->findText("Featured"));
                         emit filter->activated(filter->currentIndex());
                         featuredLines = gridLines(w);

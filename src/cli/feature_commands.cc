@@ -27,49 +27,49 @@ namespace {
 
 // What add and set give a feature: its values, or the text box size of a
 // feature the customer types into (--input SIZE).
-struct FeatureSpec {
+struct FeatureValues {
   std::vector<std::string> values;
   std::optional<std::string> textBoxSize;
   std::optional<std::string> newName;
 };
 
-// Reads the arguments from `first` on into `spec`; returns a usage message,
+// Reads the arguments from `first` on into `wanted`; returns a usage message,
 // empty on success. `renaming` allows --name NEW.
-std::string readSpec(const std::vector<std::string>& args, size_t first, bool renaming,
-                     FeatureSpec& spec) {
+std::string readFeatureValues(const std::vector<std::string>& args, size_t first, bool renaming,
+                     FeatureValues& wanted) {
   for (size_t i = first; i < args.size(); ++i) {
     const bool takesValue = args[i] == "--input" || (renaming && args[i] == "--name");
     if (takesValue && i + 1 >= args.size()) return args[i] + " needs a value";
     std::optional<std::string> text = utf8ToCp1252(takesValue ? args[i + 1] : args[i]);
     if (!text) return "\"" + args[i] + "\" holds characters a document cannot store";
     if (args[i] == "--input") {
-      spec.textBoxSize = *text;
+      wanted.textBoxSize = *text;
     } else if (takesValue) {
-      spec.newName = *text;
+      wanted.newName = *text;
     } else if (args[i].starts_with("--")) {
       return "unexpected option " + args[i];
     } else {
-      spec.values.push_back(*text);
+      wanted.values.push_back(*text);
     }
     if (takesValue) ++i;
   }
-  if (spec.textBoxSize && !spec.values.empty()) return "--input takes no values beside it";
+  if (wanted.textBoxSize && !wanted.values.empty()) return "--input takes no values beside it";
   return "";
 }
 
-// Fills "Add/Edit Product Feature" with `name` and `spec`, value by value
+// Fills "Add/Edit Product Feature" with `name` and `wanted`, value by value
 // as a user types them; false when a value was refused (its message shown).
-bool fillFeature(ProductFeatureDialog& dialog, const std::string& name, const FeatureSpec& spec) {
+bool fillFeature(ProductFeatureDialog& dialog, const std::string& name, const FeatureValues& wanted) {
   dialog.name = name;
-  if (spec.textBoxSize) {
+  if (wanted.textBoxSize) {
     dialog.setCustomerInput(true);
-    dialog.textBoxSize = *spec.textBoxSize;
+    dialog.textBoxSize = *wanted.textBoxSize;
     return true;
   }
-  if (spec.values.empty()) return true;  // keeps the values it has
+  if (wanted.values.empty()) return true;  // keeps the values it has
   dialog.setCustomerInput(false);
   dialog.values.clear();
-  for (const std::string& value : spec.values) {
+  for (const std::string& value : wanted.values) {
     dialog.valueText = value;
     const size_t before = dialog.values.size();
     dialog.addValue();
@@ -132,14 +132,14 @@ int runAddOrSet(CliContext& context, ProductList& list, const std::vector<std::s
   if (!adding && !(index = findName(names, *name))) {
     return usageError(context, unknownNameMessage("product feature", args[2], names));
   }
-  FeatureSpec spec;
-  if (std::string error = readSpec(args, 3, !adding, spec); !error.empty()) {
+  FeatureValues wanted;
+  if (std::string error = readFeatureValues(args, 3, !adding, wanted); !error.empty()) {
     return usageError(context, error);
   }
-  const std::string finalName = spec.newName.value_or(adding ? *name : names[*index]);
+  const std::string finalName = wanted.newName.value_or(adding ? *name : names[*index]);
   auto filler = [&](DialogModel& model) {
     auto* dialog = dynamic_cast<ProductFeatureDialog*>(&model);
-    return dialog != nullptr && fillFeature(*dialog, finalName, spec);
+    return dialog != nullptr && fillFeature(*dialog, finalName, wanted);
   };
   auto change = [adding](ProductFeaturesDialog& features) {
     adding ? features.addFeature() : features.editFeature();

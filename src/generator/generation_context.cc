@@ -2,6 +2,7 @@
 
 #include "company/brenquil_doc.h"
 #include "platform/env.h"
+#include "platform/paths.h"
 #include "platform/worker_status.h"
 #include "publish/file_list.h"
 
@@ -19,12 +20,15 @@ GenerationContext::GenerationContext(CBrenquilDoc& document, const Env& environm
 
 Prompter& GenerationContext::prompter() const { return env.prompter(); }
 
-void GenerationContext::recordProducedChecksums() {
-  for (const CFileList* list : {doc.m_pWebFileList.get(), doc.m_pOrderServerFileList.get()}) {
+void GenerationContext::startFileLists() {
+  for (CFileList* list : {doc.m_pWebFileList.get(), doc.m_pOrderServerFileList.get()}) {
+    list->markAllUnused();
     for (const CFileEntry& entry : list->entries) {
       writer.recordChecksum(entry.localPath(env.home()), entry.generatedCrc);
     }
   }
+  webFiles_.emplace(*doc.m_pWebFileList);
+  orderServerFiles_.emplace(*doc.m_pOrderServerFileList);
 }
 
 void GenerationContext::setProgress(std::string text) const {
@@ -42,14 +46,18 @@ void GenerationContext::writeExpandedPage(const std::string& text, const std::st
 void GenerationContext::enterFile(FileLists lists, const std::string& source,
                                   const std::string& local, const std::string& remoteName,
                                   const std::string& remoteFolder, int32_t binaryTransfer,
-                                  int32_t rootOnAddOn) const {
+                                  int32_t rootOnAddOn) {
+  const std::optional<uint32_t> crc =
+      writer.writtenChecksum(env.home() / nativePath(local));
+  auto lookup = [](std::optional<FileListIndex>& index) { return index ? &*index : nullptr; };
   if (lists != FileLists::kOrderServer) {
     doc.m_pWebFileList->addFile(env.home(), source, local, remoteName, remoteFolder, 1,
-                                binaryTransfer, rootOnAddOn);
+                                binaryTransfer, rootOnAddOn, crc, lookup(webFiles_));
   }
   if (lists != FileLists::kWeb) {
     doc.m_pOrderServerFileList->addFile(env.home(), source, local, remoteName, remoteFolder, 1,
-                                        binaryTransfer, rootOnAddOn);
+                                        binaryTransfer, rootOnAddOn, crc,
+                                        lookup(orderServerFiles_));
   }
 }
 

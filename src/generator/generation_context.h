@@ -2,15 +2,18 @@
 #define QUORVEX_GENERATOR_GENERATION_CONTEXT_H_
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
 
 #include "generator/field_table.h"
 #include "generator/output_writer.h"
+#include "generator/picture_sizes.h"
 #include "generator/site_folders.h"
 #include "generator/template_expander.h"
 #include "generator/template_loader.h"
+#include "publish/file_list_index.h"
 
 namespace quorvex {
 
@@ -59,13 +62,17 @@ class GenerationContext {
   // that are made once per run however often they are asked for (reduced
   // product pictures, link buttons). A name on it is not written again.
   std::unordered_set<std::string> producedImages;
+  // The sizes of the pictures the pages show, each read once.
+  PictureSizes pictureSizes;
 
   Prompter& prompter() const;
 
-  // Hands the writer the CRC-32 that the published-file lists recorded for
-  // each file when it was last produced, so that a file whose content does
-  // not change is not written again.
-  void recordProducedChecksums();
+  // Starts the run's use of the published-file lists: marks every entry
+  // unused, hands the writer the CRC-32 recorded for each file when it was
+  // last produced (so that a file whose content does not change is not
+  // written again) and builds the lookups enterFile finds entries with.
+  // Until the run ends, the lists change only through enterFile.
+  void startFileLists();
 
   // Shows `text` as the run's progress.
   void setProgress(std::string text) const;
@@ -80,9 +87,16 @@ class GenerationContext {
   // Enters a produced file in the published-file list(s) `lists`, with
   // inUse 1 and the given transfer mode and add-on placement (CFileList's
   // addFile). Paths are stored forms (SiteFolders).
+  // A file the writer has written or compared in this run is entered with
+  // the CRC-32 the writer computed; any other file is read for it.
   void enterFile(FileLists lists, const std::string& source, const std::string& local,
                  const std::string& remoteName, const std::string& remoteFolder,
-                 int32_t binaryTransfer, int32_t rootOnAddOn) const;
+                 int32_t binaryTransfer, int32_t rootOnAddOn);
+
+ private:
+  // Lookups into the web and order-server file lists, set by startFileLists.
+  std::optional<FileListIndex> webFiles_;
+  std::optional<FileListIndex> orderServerFiles_;
 };
 
 }  // namespace quorvex

@@ -23,7 +23,7 @@ bool isWebPicture(std::string_view name) {
 }  // namespace
 
 ImageSize ImagePlacer::sizeOf(std::string_view stored) const {
-  return imageSize(context_.folders.native(stored));
+  return context_.pictureSizes.of(context_.folders.native(stored));
 }
 
 bool ImagePlacer::copyToImages(const std::string& source, const std::string& name) {

@@ -88,6 +88,12 @@ bool OutputWriter::isUnchanged(const fs::path& file, uint32_t crc, std::string_v
   return found != recorded_.end() && found->second == crc && fileHolds(file, bytes);
 }
 
+std::optional<uint32_t> OutputWriter::writtenChecksum(const fs::path& file) const {
+  auto found = written_.find(key(file));
+  if (found == written_.end()) return std::nullopt;
+  return found->second;
+}
+
 std::optional<fs::path> OutputWriter::write(const fs::path& folder, std::string_view fileName,
                                             std::string_view text) {
   std::optional<fs::path> path = joinInside(folder, fileName);
@@ -98,13 +104,19 @@ std::optional<fs::path> OutputWriter::write(const fs::path& folder, std::string_
   }
   const std::string bytes = withWindowsLineEnds(text);
   const uint32_t crc = crc32Of(bytes);
-  if (isUnchanged(*path, crc, bytes)) return path;
+  const std::string fileKey = key(*path);
+  if (isUnchanged(*path, crc, bytes)) {
+    written_[fileKey] = crc;
+    return path;
+  }
   if (std::error_code error = writeFile(*path, bytes)) {
-    recorded_.erase(key(*path));
+    recorded_.erase(fileKey);
+    written_.erase(fileKey);
     showFileError(prompter_, error, *path);
     return std::nullopt;
   }
-  recordChecksum(*path, crc);
+  recorded_[fileKey] = crc;
+  written_[fileKey] = crc;
   return path;
 }
 

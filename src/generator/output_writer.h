@@ -30,6 +30,11 @@ class OutputWriter {
   // produced (as the published-file lists record it).
   void recordChecksum(const std::filesystem::path& file, uint32_t crc);
 
+  // Returns the CRC-32 of the content this writer last wrote to `file` or
+  // found already there; nullopt when it has not written `file` (or its last
+  // write failed).
+  std::optional<uint32_t> writtenChecksum(const std::filesystem::path& file) const;
+
   // Makes `folder`/`fileName` hold `text` (unless it already does, see
   // above). Returns the file; nullopt after showing "FILE ERROR: ..." when it
   // cannot be written or when `fileName` would lead out of `folder`.
@@ -44,6 +49,8 @@ class OutputWriter {
   Prompter& prompter_;
   // Recorded CRC-32 by the file's normalised path.
   std::unordered_map<std::string, uint32_t> recorded_;
+  // The CRC-32 of what write put into (or found in) each file, by the same key.
+  std::unordered_map<std::string, uint32_t> written_;
 };
 
 }  // namespace quorvex

@@ -156,9 +156,7 @@ bool SaveSiteRun::initialize() {
   if (!goOn()) return false;
   context_.setProgress("Initializing...");
   SiteTemplateFolder(context_.env, *doc.m_pSiteTemplate).scan();
-  doc.m_pWebFileList->markAllUnused();
-  doc.m_pOrderServerFileList->markAllUnused();
-  context_.recordProducedChecksums();
+  context_.startFileLists();
   return true;
 }
 

@@ -100,9 +100,10 @@ const TemplateLoader::FileText& TemplateLoader::readText(const fs::path& path) {
 }
 
 std::optional<std::string> TemplateLoader::commonFile(std::string_view name) {
-  std::optional<fs::path> path = findFile(home_ / kTemplateCommonFolder, std::string(name));
-  if (!path) return std::nullopt;
-  return readText(*path).text;
+  auto [entry, isNew] = commonPaths_.try_emplace(std::string(name));
+  if (isNew) entry->second = findFile(home_ / kTemplateCommonFolder, entry->first);
+  if (!entry->second) return std::nullopt;
+  return readText(*entry->second).text;
 }
 
 void TemplateLoader::setSharedBlocks(std::string_view text) {

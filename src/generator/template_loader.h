@@ -30,8 +30,8 @@ class Prompter;
 // <name>.htm in the program folder, then in the style folder, then as
 // <name>.html in "Template Common"; the last component is matched without
 // regard to case. Files are read as text, each line followed by a line feed.
-// A file is read once per loader: the template folders do not change while a
-// site is generated.
+// A file is looked up and read once per loader: the template folders do not
+// change while a site is generated.
 //
 // The field table and the prompter must outlive the loader. Not thread-safe.
 class TemplateLoader {
@@ -75,7 +75,10 @@ class TemplateLoader {
   FieldTable& fields_;
   Prompter& prompter_;
   std::string version_;
+  // The files found for template names (resolve) and for names in
+  // "Template Common" (commonFile); nullopt where there is none.
   std::unordered_map<std::string, std::optional<std::filesystem::path>> resolved_;
+  std::unordered_map<std::string, std::optional<std::filesystem::path>> commonPaths_;
   std::unordered_map<std::string, FileText> texts_;
 };
 

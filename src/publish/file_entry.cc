@@ -11,6 +11,10 @@ std::filesystem::path CFileEntry::localPath(const std::filesystem::path& home) c
   return home / nativePath(localFile);
 }
 
+std::string CFileEntry::remotePath() const {
+  return remoteFolder.empty() ? remoteName : remoteFolder + "/" + remoteName;
+}
+
 bool CFileEntry::isChanged(const std::filesystem::path& home) const {
   if (inUse != 1) return false;
   if (publishedCrc == 0) return true;

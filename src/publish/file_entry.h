@@ -46,6 +46,10 @@ class CFileEntry : public Record {
   // localFile (an absolute localFile stays as it is).
   std::filesystem::path localPath(const std::filesystem::path& home) const;
 
+  // Returns the file's name as lists show it: "remoteFolder/remoteName", or
+  // the name alone in the start folder.
+  std::string remotePath() const;
+
   // Returns true when the file is in use and must be uploaded: the local file
   // cannot be read, was never uploaded, or its content differs from the last
   // upload.

@@ -7,19 +7,27 @@
 #include "document/field_visitor.h"
 #include "platform/paths.h"
 #include "publish/file_checksum.h"
+#include "publish/file_list_index.h"
 
 namespace quorvex {
 
 void CFileList::addFile(const std::filesystem::path& home, const std::string& sourceFile,
                         const std::string& localFile, const std::string& remoteName,
                         const std::string& remoteFolder, int32_t inUse, int32_t binaryTransfer,
-                        int32_t rootOnAddOn) {
-  auto existing = std::find_if(entries.begin(), entries.end(), [&](const CFileEntry& entry) {
-    return entry.remoteName == remoteName && entry.remoteFolder == remoteFolder;
-  });
+                        int32_t rootOnAddOn, std::optional<uint32_t> knownCrc,
+                        FileListIndex* index) {
+  std::optional<size_t> existing;
+  if (index != nullptr) {
+    existing = index->find(remoteName, remoteFolder);
+  } else {
+    auto found = std::find_if(entries.begin(), entries.end(), [&](const CFileEntry& entry) {
+      return entry.remoteName == remoteName && entry.remoteFolder == remoteFolder;
+    });
+    if (found != entries.end()) existing = static_cast<size_t>(found - entries.begin());
+  }
   CFileEntry* entry = nullptr;
-  if (existing != entries.end()) {
-    entry = &*existing;
+  if (existing) {
+    entry = &entries.at(*existing);
   } else {
     if (remoteName.empty() || sourceFile.empty()) return;
     entry = &entries.emplace_back();
@@ -27,11 +35,12 @@ void CFileList::addFile(const std::filesystem::path& home, const std::string& so
     entry->remoteFolder = remoteFolder;
     entry->binaryTransfer = binaryTransfer;
     entry->rootOnAddOn = rootOnAddOn;
+    if (index != nullptr) index->add(remoteName, remoteFolder, entries.size() - 1);
   }
   entry->inUse = inUse;
   entry->sourceFile = sourceFile;
   entry->localFile = localFile;
-  entry->generatedCrc = fileCrc32(entry->localPath(home)).value_or(0);
+  entry->generatedCrc = knownCrc ? *knownCrc : fileCrc32(entry->localPath(home)).value_or(0);
 }
 
 void CFileList::markAllUnused() {
@@ -58,8 +67,7 @@ std::vector<std::string> CFileList::pendingFiles(const std::filesystem::path& ho
   std::vector<std::string> pending;
   for (const CFileEntry& entry : entries) {
     if (!entry.isChanged(home) && !entry.isToDelete()) continue;
-    pending.push_back(entry.remoteFolder.empty() ? entry.remoteName
-                                                 : entry.remoteFolder + "/" + entry.remoteName);
+    pending.push_back(entry.remotePath());
   }
   return pending;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@
 #include "publish/file_entry.h"
 
 namespace quorvex {
+
+class FileListIndex;
 
 // A published-file list: the files of the generated site that go to one
 // server (the user's web server or the vendor's order server), in the order
@@ -35,10 +38,17 @@ class CFileList : public Record {
   // publishedCrc stay). Otherwise, when both the remote name and the source
   // path are non-empty, appends a new entry with the CRC-32 of the local file
   // (0 when it cannot be read) and publishedCrc 0; else does nothing.
+  //
+  // `knownCrc`, when given, is the CRC-32 of the local file's content as the
+  // caller has just written or compared it, and is taken instead of reading
+  // the file. `index`, when given, finds the existing entry instead of a
+  // search through the list and learns the appended one; it must have been
+  // built over this list (see FileListIndex).
   void addFile(const std::filesystem::path& home, const std::string& sourceFile,
                const std::string& localFile, const std::string& remoteName,
                const std::string& remoteFolder, int32_t inUse, int32_t binaryTransfer,
-               int32_t rootOnAddOn);
+               int32_t rootOnAddOn, std::optional<uint32_t> knownCrc = std::nullopt,
+               FileListIndex* index = nullptr);
 
   // Sets inUse to 0 in every entry.
   void markAllUnused();

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "generator/picture_sizes.h"
 #include "imaging/image_file.h"
 #include "support/temp_dir.h"
 
@@ -32,6 +37,38 @@ TEST(ImageSize, ReadsHeadersByExtensionAndGivesUnknownOtherwise) {
   }
   std::filesystem::copy_file(dir.path() / "c.png", dir.path() / "c.psd");
   EXPECT_FALSE(imageSize(dir.path() / "c.psd").known());
+}
+
+// A picture the run changes after it was measured is measured again, however
+// it was changed; one that is unchanged keeps its size.
+TEST(PictureSizes, MeasuresAgainWhatChanged) {
+  TempDir dir;
+  auto gif = [](int width) {
+    return std::string("GIF89a") + char(width) + std::string("\x00\x22\x00", 3);
+  };
+  const std::filesystem::path file = dir.path() / "p.gif";
+  enum class Change { kNone, kRenamedOver, kRewritten, kRemoved };
+  struct Step {
+    Change change;
+    int width;  // written, then expected; -1: unknown
+  };
+  const std::vector<Step> steps = {
+      {Change::kRewritten, 20}, {Change::kNone, 20},   {Change::kRenamedOver, 30},
+      {Change::kRewritten, 40}, {Change::kRemoved, -1}, {Change::kRewritten, 50},
+  };
+  PictureSizes sizes;
+  for (const Step& step : steps) {
+    // Rewritten in place with another length, as the time stamps of two
+    // quick writes may be equal.
+    if (step.change == Change::kRewritten) {
+      dir.write("p.gif", gif(step.width) + std::string(size_t(step.width / 10), ' '));
+    }
+    if (step.change == Change::kRenamedOver) {
+      std::filesystem::rename(dir.write("new.gif", gif(step.width)), file);
+    }
+    if (step.change == Change::kRemoved) std::filesystem::remove(file);
+    EXPECT_EQ(sizes.of(file).width, step.width) << "width " << step.width;
+  }
 }
 
 }  // namespace

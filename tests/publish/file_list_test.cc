@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "publish/file_checksum.h"
 #include "publish/file_list.h"
+#include "publish/file_list_index.h"
 #include "support/archive_bytes.h"
 #include "support/temp_dir.h"
 
@@ -98,6 +102,46 @@ TEST_F(FileListTest, AddFileUnderAnExistingKeyKeepsTheUploadState) {
   EXPECT_EQ(entry(0).binaryTransfer, 0);
   EXPECT_EQ(entry(0).rootOnAddOn, 0);
   EXPECT_TRUE(entry(0).isChanged(home_.path()));
+}
+
+// Entering files through an index gives the list a search gives: the first
+// of two entries with one key is the one updated, keys whose folder and name
+// join to the same text stay apart, and an appended entry is found again.
+TEST_F(FileListTest, AddFileThroughAnIndexMatchesTheSearch) {
+  struct Add {
+    std::string remoteName;
+    std::string remoteFolder;
+  };
+  const std::vector<Add> adds = {
+      {"a.html", ""}, {"b.gif", "Images"}, {"Imagesb.gif", ""}, {"new.html", ""},
+      {"new.html", ""}, {"b.gif", "images"}, {"a.html", ""},
+  };
+  CFileList loaded;
+  for (const Add& add : std::vector<Add>{{"a.html", ""}, {"b.gif", "Images"}, {"a.html", ""}}) {
+    CFileEntry& entry = loaded.entries.emplace_back();
+    entry.remoteName = add.remoteName;
+    entry.remoteFolder = add.remoteFolder;
+  }
+  home_.write("Acme/page.html", "123456789");
+  CFileList searched = loaded;
+  CFileList indexed = loaded;
+  FileListIndex index(indexed);
+  uint32_t step = 0;
+  for (const Add& add : adds) {
+    ++step;
+    searched.addFile(home_.path(), "src", "Acme\\page.html", add.remoteName, add.remoteFolder,
+                     int32_t(step), 0, 0);
+    indexed.addFile(home_.path(), "src", "Acme\\page.html", add.remoteName, add.remoteFolder,
+                    int32_t(step), 0, 0, std::nullopt, &index);
+    ASSERT_EQ(indexed, searched) << "after adding " << add.remoteFolder << "/" << add.remoteName;
+  }
+  EXPECT_EQ(indexed.entries.size(), 6u);
+  EXPECT_EQ(indexed.entries[2].inUse, 0);  // the second "a.html" is never the one found
+  EXPECT_EQ(indexed.entries[0].generatedCrc, 0xCBF43926u);
+
+  // A known checksum is taken as it is, without reading the file.
+  indexed.addFile(home_.path(), "src", "Acme\\gone.html", "a.html", "", 1, 0, 0, 42u, &index);
+  EXPECT_EQ(indexed.entries[0].generatedCrc, 42u);
 }
 
 TEST_F(FileListTest, RemoveUnusedDropsWhatWasNeverUploaded) {

@@ -1,7 +1,9 @@
 // Publishes a site of 2,000 files to a local FTP server (the test server,
 // tests/support/ftp_server.py, on 127.0.0.1) in full, then again after one
 // file changed, and prints both times.
-//   publish_bench [FILES]
+//   publish_bench [FILES [CONNECTIONS]]
+// CONNECTIONS is the most connections the run opens to the server (default
+// that of UploadSettings).
 
 #include <chrono>
 #include <cstdio>
@@ -96,6 +98,7 @@ int main(int argc, char** argv) {
   settings.host = "127.0.0.1:" + std::to_string(port);
   settings.user = "web";
   settings.password = "secret";
+  if (argc > 2) settings.connectionsPerServer = std::atoi(argv[2]);
 
   PublishModel model(settings, web, order, env);
   const double full = timeGo(model);
@@ -104,7 +107,8 @@ int main(int argc, char** argv) {
   const double incremental = timeGo(model);
   const std::string incremental_status = model.statusText();
 
-  std::printf("publish %d files, full:        %.2f s (%s)\n", files, full, full_status.c_str());
+  std::printf("publish %d files, full:        %.2f s (%s, %d connections)\n", files, full,
+              full_status.c_str(), settings.connectionsPerServer);
   std::printf("publish %d files, one changed: %.3f s (%s)\n", files, incremental,
               incremental_status.c_str());
   ::pclose(server);

@@ -1,41 +1,18 @@
 #include "publish/upload_run.h"
 
+#include <algorithm>
+#include <iterator>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include "platform/paths.h"
 #include "publish/ftp_host.h"
 #include "publish/order_server.h"
+#include "publish/remote_layout.h"
 #include "publish/web_server.h"
 
 namespace quorvex {
-
-namespace {
-
-constexpr char kInvalidHost[] =
-    "You have entered an invalid Internet server hostname.\n"
-    "Please go to Set Your Server Preferences and check it.";
-constexpr char kAddOnFolder[] = "Quorvex";
-
-// The parts of a start folder: split at every slash and backslash, each part
-// trimmed of white space, empty parts left out.
-std::vector<std::string> startFolderParts(const std::string& folder) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  while (start <= folder.size()) {
-    size_t end = folder.find_first_of("/\\", start);
-    if (end == std::string::npos) end = folder.size();
-    std::string part = folder.substr(start, end - start);
-    size_t first = part.find_first_not_of(" \t\r\n");
-    if (first != std::string::npos) {
-      parts.push_back(part.substr(first, part.find_last_not_of(" \t\r\n") - first + 1));
-    }
-    start = end + 1;
-  }
-  return parts;
-}
-
-}  // namespace
 
 UploadRun::UploadRun(const UploadSettings& settings, CFileList& webFiles,
                      CFileList& orderServerFiles, const Env& env, WorkerStatus& status)
@@ -51,7 +28,7 @@ void UploadRun::run() {
   if (session == nullptr) return fail("Failed to create a valid Internet session.");
   if (stopped()) return;
   std::optional<ServerUrl> web_url = parseHostSetting(settings_.host);
-  if (!web_url) return fail(kInvalidHost);
+  if (!web_url) return fail(kInvalidHostMessage);
   if (!orderServerStage(*session, web_url)) return;
   if (!webStage(*session, *web_url)) return;
   status_.setState(WorkerState::kFinished);
@@ -81,7 +58,7 @@ bool UploadRun::orderServerStage(FtpSession& session, const std::optional<Server
   if (pending != Pending::kSomething) return pending == Pending::kNothing;
   // The web host is checked before anything is sent anywhere.
   if (!ftpAddressOf(*webUrl)) {
-    fail(kInvalidHost);
+    fail(kInvalidHostMessage);
     return false;
   }
   ServerConnection order =
@@ -94,9 +71,13 @@ bool UploadRun::orderServerStage(FtpSession& session, const std::optional<Server
   status_.setProgressText("Now uploading Quorvex Software server files");
   static constexpr StageTexts kTexts{"Now uploading Quorvex Software server file - ",
                                      "Now deleting Quorvex Software server file - "};
-  return transferRootEntries(*order.connection, order_server_files_, kTexts, order.serverName,
-                             false) &&
-         transferFolders(*order.connection, order_server_files_, kTexts, order.serverName);
+  const Reconnect reconnect = [this, &session] {
+    return connectToOrderServer(session, settings_.orderServerHost, settings_.orderAccount,
+                                settings_.orderPassword, settings_.proxy.has_value())
+        .connection;
+  };
+  return transferStage(*order.connection, reconnect, {}, order_server_files_, kTexts,
+                       order.serverName, false);
 }
 
 bool UploadRun::webStage(FtpSession& session, const ServerUrl& webUrl) {
@@ -114,61 +95,140 @@ bool UploadRun::webStage(FtpSession& session, const ServerUrl& webUrl) {
     return false;
   }
   FtpConnection& connection = *web.connection;
-  for (const std::string& part : startFolderParts(settings_.startFolder)) {
+  const std::vector<std::string> startParts = startFolderParts(settings_.startFolder);
+  for (const std::string& part : startParts) {
     connection.createFolder(part);
     if (!enterFolder(connection, part)) return false;
   }
   if (settings_.addOnSite) connection.createFolder(kAddOnFolder);
   static constexpr StageTexts kTexts{"Now uploading - ", "Now deleting - "};
-  if (!transferRootEntries(connection, web_files_, kTexts, web.serverName, true)) return false;
-  if (settings_.addOnSite && !enterFolder(connection, kAddOnFolder)) return false;
-  return transferFolders(connection, web_files_, kTexts, web.serverName);
+  const Reconnect reconnect = [this, &session, address = *address] {
+    return connectToWebServer(session, address, settings_).connection;
+  };
+  return transferStage(connection, reconnect, startParts, web_files_, kTexts, web.serverName,
+                       true);
 }
 
-bool UploadRun::transferRootEntries(FtpConnection& connection, CFileList& list,
-                                    const StageTexts& texts, const std::string& server,
-                                    bool addOnLayout) {
-  for (CFileEntry& entry : list.entries) {
-    if (stopped()) return false;
-    if (!entry.remoteFolder.empty()) continue;
-    const bool in_add_on_folder = addOnLayout && settings_.addOnSite && entry.rootOnAddOn == 0;
-    std::string remote =
-        in_add_on_folder ? std::string(kAddOnFolder) + "/" + entry.remoteName : entry.remoteName;
-    if (!transfer(connection, entry, remote, entry.remoteName, texts, server)) return false;
+bool UploadRun::transferStage(FtpConnection& connection, const Reconnect& reconnect,
+                              const std::vector<std::string>& startParts, CFileList& list,
+                              const StageTexts& texts, const std::string& server,
+                              bool addOnLayout) {
+  const bool addOnFolder = addOnLayout && settings_.addOnSite;
+  const std::vector<Job> jobs = listJobs(list, addOnFolder);
+  const size_t wanted = std::clamp<size_t>(jobs.size() / kFilesPerConnection, 1,
+                                           std::max(1, settings_.connectionsPerServer));
+  if (wanted == 1) return transferInOrder(connection, jobs, list, addOnFolder, texts, server);
+  std::vector<Job> uploads;
+  std::vector<Job> deletions;
+  std::partition_copy(jobs.begin(), jobs.end(), std::back_inserter(uploads),
+                      std::back_inserter(deletions), [](const Job& job) { return job.upload; });
+  const std::string base = addOnFolder ? std::string(kAddOnFolder) + "/" : "";
+  for (const std::string& folder : list.remoteFolders()) {
+    if (isSingleFileName(folder)) {
+      connection.createFolder(base + folder);
+    } else if (!skipFolder(folder, server)) {
+      return false;
+    }
   }
-  return true;
+  // More logins are a help, not a need: a server that refuses them leaves
+  // the work to the connections it accepted.
+  std::vector<std::unique_ptr<FtpConnection>> more;
+  std::vector<FtpConnection*> connections = {&connection};
+  while (connections.size() < wanted) {
+    if (stopped()) return false;
+    std::unique_ptr<FtpConnection> extra = reconnect();
+    if (extra == nullptr) break;
+    const bool entered = std::all_of(startParts.begin(), startParts.end(), [&](const auto& part) {
+      return extra->changeFolder(part);
+    });
+    if (!entered) break;
+    connections.push_back(extra.get());
+    more.push_back(std::move(extra));
+  }
+  return runJobs(connections, uploads, texts, server) &&
+         runJobs(connections, deletions, texts, server);
 }
 
-bool UploadRun::transferFolders(FtpConnection& connection, CFileList& list,
+std::vector<UploadRun::Job> UploadRun::listJobs(CFileList& list, bool addOnFolder) const {
+  const std::filesystem::path& home = env_.home();
+  std::vector<Job> jobs;
+  auto add = [&](CFileEntry& entry, std::string remote, std::string shown) {
+    if (entry.isChanged(home)) {
+      jobs.push_back({&entry, true, std::move(remote), std::move(shown)});
+    } else if (entry.isToDelete()) {
+      jobs.push_back({&entry, false, std::move(remote), std::move(shown)});
+    }
+  };
+  for (CFileEntry& entry : list.entries) {
+    if (entry.remoteFolder.empty()) add(entry, remotePathOf(entry, addOnFolder), entry.remoteName);
+  }
+  for (const std::string& folder : list.remoteFolders()) {
+    if (!isSingleFileName(folder)) continue;
+    for (CFileEntry& entry : list.entries) {
+      if (entry.remoteFolder == folder) {
+        add(entry, remotePathOf(entry, addOnFolder), folder + "\\" + entry.remoteName);
+      }
+    }
+  }
+  return jobs;
+}
+
+bool UploadRun::runJobs(const std::vector<FtpConnection*>& connections,
+                        const std::vector<Job>& jobs, const StageTexts& texts,
+                        const std::string& server) {
+  std::atomic<size_t> next = 0;
+  std::atomic<bool> ended = false;
+  // Every connection takes the next job until none is left, the run has
+  // failed on any connection, or a stop was requested.
+  auto work = [&](FtpConnection* connection) {
+    while (!ended) {
+      if (abandoned_ || stopped()) {
+        ended = true;
+        return;
+      }
+      const size_t at = next++;
+      if (at >= jobs.size()) return;
+      const Job& job = jobs[at];
+      if (!transfer(*connection, job, job.remote, texts, server)) ended = true;
+    }
+  };
+  std::vector<std::thread> helpers;
+  for (size_t i = 1; i < connections.size(); ++i) helpers.emplace_back(work, connections[i]);
+  work(connections.front());
+  for (std::thread& helper : helpers) helper.join();
+  return !ended;
+}
+
+bool UploadRun::transferInOrder(FtpConnection& connection, const std::vector<Job>& jobs,
+                                const CFileList& list, bool addOnFolder,
                                 const StageTexts& texts, const std::string& server) {
+  auto job = jobs.begin();
+  for (; job != jobs.end() && job->entry->remoteFolder.empty(); ++job) {
+    if (stopped() || !transfer(connection, *job, job->remote, texts, server)) return false;
+  }
+  if (addOnFolder && !enterFolder(connection, kAddOnFolder)) return false;
   for (const std::string& folder : list.remoteFolders()) {
     if (!isSingleFileName(folder)) {
-      if (!askToContinue("The folder name '" + folder + "' on " + server +
-                         " is not a single name; its files are neither sent nor deleted.")) {
-        return false;
-      }
+      if (!skipFolder(folder, server)) return false;
       continue;
     }
     connection.createFolder(folder);
     if (!enterFolder(connection, folder)) return false;
-    for (CFileEntry& entry : list.entries) {
-      if (stopped()) return false;
-      if (entry.remoteFolder != folder) continue;
-      std::string shown = folder + "\\" + entry.remoteName;
-      if (!transfer(connection, entry, entry.remoteName, shown, texts, server)) return false;
+    for (; job != jobs.end() && job->entry->remoteFolder == folder; ++job) {
+      if (stopped() || !transfer(connection, *job, job->entry->remoteName, texts, server)) {
+        return false;
+      }
     }
     if (!enterFolder(connection, "..")) return false;
   }
   return true;
 }
 
-bool UploadRun::transfer(FtpConnection& connection, CFileEntry& entry,
-                         const std::string& remoteName, const std::string& shownName,
-                         const StageTexts& texts, const std::string& server) {
+bool UploadRun::transfer(FtpConnection& connection, const Job& job,
+                         const std::string& remoteName, const StageTexts& texts,
+                         const std::string& server) {
   const std::filesystem::path& home = env_.home();
-  const bool changed = entry.isChanged(home);
-  const bool to_delete = entry.isToDelete();
-  if (!changed && !to_delete) return true;
+  CFileEntry& entry = *job.entry;
   // A remote name stays inside its remote folder: one that would lead
   // elsewhere on the server is refused, never sent or deleted.
   if (!isSingleFileName(entry.remoteName)) {
@@ -178,8 +238,8 @@ bool UploadRun::transfer(FtpConnection& connection, CFileEntry& entry,
   bool uploaded = false;
   bool removed = false;
   std::string error;
-  if (changed) {
-    status_.setProgressText(texts.uploading + shownName);
+  if (job.upload) {
+    status_.setProgressText(texts.uploading + job.shown);
     const FtpTransferMode mode =
         entry.binaryTransfer == 1 ? FtpTransferMode::kBinary : FtpTransferMode::kAscii;
     uploaded = entry.localFile.empty() || remoteName.empty() ||
@@ -189,7 +249,7 @@ bool UploadRun::transfer(FtpConnection& connection, CFileEntry& entry,
               connection.lastErrorText();
     }
   } else {
-    status_.setProgressText(texts.deleting + shownName);
+    status_.setProgressText(texts.deleting + job.shown);
     // A refusal (the file is not there) counts as removed; no answer at all
     // leaves the deletion for the next run.
     removed = connection.remove(remoteName) != FtpReply::kNoReply;
@@ -202,15 +262,23 @@ bool UploadRun::transfer(FtpConnection& connection, CFileEntry& entry,
 }
 
 bool UploadRun::askToContinue(const std::string& error) {
+  std::lock_guard<std::mutex> oneQuestion(asking_);
+  if (abandoned_) return false;
   status_.setErrorText(error);
   status_.setState(WorkerState::kAsking);
   if (!env_.prompter().askYesNo(error + "\nDo you want to continue?")) {
+    abandoned_ = true;
     status_.setState(WorkerState::kFailed);
     return false;
   }
   status_.setErrorText("Coninuting...");
   status_.setState(WorkerState::kRunning);
   return true;
+}
+
+bool UploadRun::skipFolder(const std::string& folder, const std::string& server) {
+  return askToContinue("The folder name '" + folder + "' on " + server +
+                       " is not a single name; its files are neither sent nor deleted.");
 }
 
 bool UploadRun::enterFolder(FtpConnection& connection, const std::string& folder) {

@@ -31,6 +31,11 @@ struct UploadSettings {
   // The site is an add-on to an existing site: its files go into the folder
   // "Quorvex" below the start folder, except the index pages.
   bool addOnSite = false;
+  // The most connections an upload run opens to one server at a time
+  // (UploadRun::kFilesPerConnection files waiting for each); 1 uploads
+  // through one connection. Front ends offer 1 to kMostConnectionsPerServer.
+  int connectionsPerServer = 4;
+  static constexpr int kMostConnectionsPerServer = 8;
   // The folder the site was generated into (for an add-on site the existing
   // site's folder). Files dropped from the site lose their local copy only
   // there; empty, no local copy is deleted.

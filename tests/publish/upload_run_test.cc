@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <fstream>
+#include <map>
 #include <mutex>
+#include <set>
 #include <thread>
 
 #include "publish/publish_fixture.h"
@@ -30,23 +33,32 @@ class RecordingFtpClient : public FtpClient {
   }
 
   std::vector<std::string> log;
+  // Refuses a second login of a user, as a server limited to one connection
+  // per account does.
+  bool oneLoginPerUser = false;
 
  private:
+  // Connections of a parallel run write down from several threads.
+  void record(std::string line) {
+    std::lock_guard<std::mutex> lock(log_mutex_);
+    log.push_back(std::move(line));
+  }
+
   class Connection : public FtpConnection {
    public:
     Connection(std::unique_ptr<FtpConnection> real, RecordingFtpClient& client)
         : real_(std::move(real)), client_(client) {}
     FtpReply createFolder(const std::string& name) override {
-      client_.log.push_back("mkdir " + name);
+      client_.record("mkdir " + name);
       return real_->createFolder(name);
     }
     bool changeFolder(const std::string& name) override {
-      client_.log.push_back("cd " + name);
+      client_.record("cd " + name);
       return real_->changeFolder(name);
     }
     FtpReply putFile(const fs::path& local, const std::string& remote,
                      FtpTransferMode mode) override {
-      client_.log.push_back((mode == FtpTransferMode::kAscii ? "put ascii " : "put binary ") +
+      client_.record((mode == FtpTransferMode::kAscii ? "put ascii " : "put binary ") +
                             remote + " [" + client_.status_.progressText() + "]");
       return real_->putFile(local, remote, mode);
     }
@@ -54,8 +66,11 @@ class RecordingFtpClient : public FtpClient {
                      FtpTransferMode mode) override {
       return real_->getFile(remote, local, mode);
     }
+    FtpReply listFolder(const std::string& name, std::vector<FtpFolderEntry>* entries) override {
+      return real_->listFolder(name, entries);
+    }
     FtpReply remove(const std::string& remote) override {
-      client_.log.push_back("delete " + remote + " [" + client_.status_.progressText() + "]");
+      client_.record("delete " + remote + " [" + client_.status_.progressText() + "]");
       return real_->remove(remote);
     }
     FtpReply rename(const std::string& from, const std::string& to) override {
@@ -74,7 +89,10 @@ class RecordingFtpClient : public FtpClient {
         : real_(std::move(real)), client_(client) {}
     FtpLogin connect(const FtpServerAddress& server, const std::string& user,
                      const std::string& password, bool passive) override {
-      client_.log.push_back("connect " + user + (passive ? " passive" : " active"));
+      client_.record("connect " + user + (passive ? " passive" : " active"));
+      if (client_.oneLoginPerUser && !client_.users_.insert(user).second) {
+        return FtpLogin{nullptr, FtpLoginFailure::kOther, "421 Too many connections."};
+      }
       FtpLogin login = real_->connect(server, user, password, passive);
       if (login.connection) {
         login.connection = std::make_unique<Connection>(std::move(login.connection), client_);
@@ -89,6 +107,8 @@ class RecordingFtpClient : public FtpClient {
 
   FtpClient& real_;
   const WorkerStatus& status_;
+  std::mutex log_mutex_;
+  std::set<std::string> users_;
 };
 
 class UploadRunTest : public PublishFixture {
@@ -105,8 +125,10 @@ class UploadRunTest : public PublishFixture {
   }
 
   // Runs the upload run directly, recording what it does on the servers.
-  std::vector<std::string> runRecorded(const UploadSettings& settings, WorkerStatus& status) {
+  std::vector<std::string> runRecorded(const UploadSettings& settings, WorkerStatus& status,
+                                       bool oneLoginPerUser = false) {
     RecordingFtpClient recorder(ftp_client_, status);
+    recorder.oneLoginPerUser = oneLoginPerUser;
     Env env(home_.path(), prompter_, &settings_store_, &recorder);
     UploadRun(settings, web_files_, order_files_, env, status).run();
     return recorder.log;
@@ -114,16 +136,12 @@ class UploadRunTest : public PublishFixture {
 
   void expectAllOnServer() {
     for (CFileEntry& entry : order_files_.entries) {
-      fs::path path = onOrderServer(entry.remoteFolder.empty()
-                                        ? entry.remoteName
-                                        : entry.remoteFolder + "/" + entry.remoteName);
+      fs::path path = onOrderServer(entry.remotePath());
       EXPECT_EQ(readFile(path), expectedOnServer(entry)) << path;
       EXPECT_FALSE(entry.isChanged(home_.path())) << path;
     }
     for (CFileEntry& entry : web_files_.entries) {
-      fs::path path = onWebServer(entry.remoteFolder.empty()
-                                      ? entry.remoteName
-                                      : entry.remoteFolder + "/" + entry.remoteName);
+      fs::path path = onWebServer(entry.remotePath());
       EXPECT_EQ(readFile(path), expectedOnServer(entry)) << path;
       EXPECT_FALSE(entry.isChanged(home_.path())) << path;
     }
@@ -562,6 +580,93 @@ TEST_P(StopTest, StopOrCloseTakesEffectBeforeTheNextFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(StopOrClose, StopTest, ::testing::Bool());
+
+// A site large enough that each stage shares its files among several
+// connections leaves the servers exactly as one connection does: the same
+// files with the same bytes in the same folders, the dropped ones deleted;
+// also when the servers refuse the extra logins.
+TEST_F(UploadRunTest, ParallelRunsLeaveTheServersAsOneConnectionDoes) {
+  constexpr int kOrderFiles = 24;
+  constexpr int kWebFiles = 48;
+  struct Layout {
+    bool addOnSite;
+    const char* startFolder;
+  };
+  for (const Layout& layout : {Layout{false, ""}, Layout{true, "web\\shop"}}) {
+    struct Run {
+      int connections;
+      bool oneLoginPerUser;
+    };
+    std::vector<std::map<std::string, std::string>> servers;
+    for (const Run& run : {Run{1, false}, Run{4, false}, Run{4, true}}) {
+      SCOPED_TRACE(std::string(layout.startFolder) + ", " + std::to_string(run.connections) +
+                   (run.oneLoginPerUser ? ", one login per user" : ""));
+      for (const char* account : {"web", "orders"}) {
+        for (const auto& item : fs::directory_iterator(server_root_.path() / account)) {
+          fs::remove_all(item.path());
+        }
+      }
+      fs::remove_all(home_.path() / "Shop");
+      web_files_ = CFileList();
+      order_files_ = CFileList();
+      const char* folders[] = {"", "Images", "softgoods"};
+      for (int i = 0; i < kOrderFiles + kWebFiles; ++i) {
+        const bool binary = i % 3 == 1;
+        const std::string name = "f" + std::to_string(i) + (binary ? ".gif" : ".html");
+        addFile(i < kOrderFiles ? order_files_ : web_files_, name, folders[i % 3],
+                name + std::string(binary ? "\0\r\n" : "\r\n", binary ? 3 : 2) +
+                    std::string(static_cast<size_t>(i) * 97, 'x'),
+                binary, i % 5 == 0);
+      }
+      preferences_.ftpFolder = layout.startFolder;
+      UploadSettings upload = settings(layout.addOnSite);
+      upload.connectionsPerServer = run.connections;
+      WorkerStatus first;
+      const std::vector<std::string> log = runRecorded(upload, first, run.oneLoginPerUser);
+      ASSERT_EQ(first.state(), WorkerState::kFinished) << first.errorText();
+      const auto logins = std::count_if(log.begin(), log.end(), [](const std::string& line) {
+        return line.starts_with("connect ");
+      });
+      // A refused extra login ends the stage's attempts; the first
+      // connection carries on alone.
+      const size_t perConnection = UploadRun::kFilesPerConnection;
+      const size_t wanted = std::min<size_t>(kOrderFiles / perConnection, run.connections) +
+                            std::min<size_t>(kWebFiles / perConnection, run.connections);
+      EXPECT_EQ(static_cast<size_t>(logins), run.oneLoginPerUser ? 4 : wanted);
+
+      // The next build drops every fourth file and changes every third.
+      for (CFileList* list : {&order_files_, &web_files_}) {
+        const std::vector<CFileEntry> before = list->entries;
+        list->markAllUnused();
+        for (size_t i = 0; i < before.size(); ++i) {
+          const CFileEntry& entry = before[i];
+          if (i % 4 == 3) continue;
+          list->addFile(home_.path(), entry.sourceFile, entry.localFile, entry.remoteName,
+                        entry.remoteFolder, 1, entry.binaryTransfer, entry.rootOnAddOn);
+          if (i % 3 == 0) rewrite(entry, "changed " + entry.remoteName + "\r\n");
+        }
+      }
+      WorkerStatus second;
+      runRecorded(upload, second, run.oneLoginPerUser);
+      ASSERT_EQ(second.state(), WorkerState::kFinished) << second.errorText();
+      for (const CFileList* list : {&order_files_, &web_files_}) {
+        for (const CFileEntry& entry : list->entries) {
+          EXPECT_EQ(entry.inUse == 1, entry.publishedCrc != 0) << entry.remoteName;
+          EXPECT_FALSE(entry.isChanged(home_.path())) << entry.remoteName;
+        }
+      }
+      std::map<std::string, std::string>& server = servers.emplace_back();
+      for (const auto& item : fs::recursive_directory_iterator(server_root_.path())) {
+        server[fs::relative(item.path(), server_root_.path()).string()] =
+            item.is_directory() ? "<folder>" : readFile(item.path());
+      }
+    }
+    ASSERT_EQ(servers.size(), 3u);
+    EXPECT_EQ(servers[0], servers[1]);
+    EXPECT_EQ(servers[0], servers[2]);
+    EXPECT_GT(servers[0].size(), static_cast<size_t>(kOrderFiles + kWebFiles) / 2);
+  }
+}
 
 }  // namespace
 }  // namespace quorvex

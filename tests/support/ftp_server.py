@@ -18,6 +18,7 @@ the sales logs there, so that no order is appended to a log while it is
 being renamed for download.
 """
 
+import errno
 import fcntl
 import os
 import sys
@@ -26,11 +27,21 @@ import threading
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
 from pyftpdlib.handlers import FTPHandler
-from pyftpdlib.servers import FTPServer
+from pyftpdlib.servers import ThreadedFTPServer
 
 
 class SalesLogLockingFS(AbstractedFS):
-    """Renames the sales logs of a .logFile folder under the order server's lock."""
+    """Renames the sales logs of a .logFile folder under the order server's
+    lock, and changes folders without changing the process's folder."""
+
+    def chdir(self, path):
+        # Sessions run on threads of one process: the folder is checked, not
+        # made the process's current folder, which the other sessions share.
+        if not os.path.isdir(path):
+            raise OSError(errno.ENOENT, os.strerror(errno.ENOENT), path)
+        if not os.access(path, os.X_OK):
+            raise OSError(errno.EACCES, os.strerror(errno.EACCES), path)
+        self.cwd = self.fs2ftp(path)
 
     def rename(self, src, dst):
         folder = os.path.dirname(src)
@@ -109,7 +120,10 @@ def main():
         Handler.tls_control_required = False
         Handler.tls_data_required = False
 
-    server = FTPServer(("127.0.0.1", port), Handler)
+    # A thread and an I/O loop for each session: in one loop shared by all
+    # sessions, an active-mode data connection opened while other sessions
+    # open theirs can be left waiting until it times out.
+    server = ThreadedFTPServer(("127.0.0.1", port), Handler)
     server.max_cons = 256
     print("PORT %d" % server.address[1], flush=True)
     if port_file:

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <thread>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include "platform/text_encoding.h"
 #include "publish/order_server.h"
 #include "publish/sales_log_download.h"
+#include "publish/server_comparison.h"
 
 namespace quorvex::cli {
 namespace {
@@ -76,11 +78,46 @@ void printList(const char* heading, const std::vector<std::string>& files) {
   for (const std::string& file : files) std::printf("  %s\n", cp1252ToUtf8(file).c_str());
 }
 
+// Compares the servers with the plan and prints what a publish would do.
+int reportDryRun(CliContext& context, const UploadSettings& settings, const CBrenquilDoc& doc,
+                 const PublishPlan& plan, bool all, bool list) {
+  ServerComparison servers;
+  Status compared = compareWithServers(settings, *doc.m_pWebFileList,
+                                       *doc.m_pOrderServerFileList, context.env, &servers);
+  if (!compared.ok()) return failure(compared.message());
+  printList("Would upload", plan.upload);
+  printList("Would delete", plan.remove);
+  if (!all) {
+    // Files recorded as uploaded go up again only with --all.
+    printList("Not on the server (publish --all sends them again)", servers.missing);
+    printList("On the server with another size (publish --all sends them again)",
+              servers.differing);
+  }
+  printList("Already gone from the server", servers.alreadyGone);
+  if (list) printList("Unchanged", plan.unchanged);
+  std::printf("Would upload %zu, delete %zu; %zu unchanged", plan.upload.size(),
+              plan.remove.size(), plan.unchanged.size());
+  if (!all) {
+    std::printf(", of which %zu not on the server and %zu different there",
+                servers.missing.size(), servers.differing.size());
+  }
+  std::printf(". Nothing was sent.\n");
+  return kExitSuccess;
+}
+
 int runPublish(CliContext& context) {
   std::string file;
   bool all = false, list = false, dryRun = false;
-  for (const std::string& arg : context.args) {
-    if (arg == "--all") {
+  std::optional<int32_t> connections = UploadSettings().connectionsPerServer;
+  for (size_t i = 0; i < context.args.size(); ++i) {
+    const std::string& arg = context.args[i];
+    if (arg == "--connections" && i + 1 < context.args.size()) {
+      connections = numberIn(context.args[++i], 1, UploadSettings::kMostConnectionsPerServer);
+      if (!connections) {
+        return usageError(context, "--connections takes a number from 1 to " +
+                                       std::to_string(UploadSettings::kMostConnectionsPerServer));
+      }
+    } else if (arg == "--all") {
       all = true;
     } else if (arg == "--list") {
       list = true;
@@ -103,17 +140,11 @@ int runPublish(CliContext& context) {
   const std::vector<const CFileList*> lists = {doc.m_pOrderServerFileList.get(),
                                                doc.m_pWebFileList.get()};
   const PublishPlan plan = PublishPlan::of(lists, context.env.home(), all);
-  if (dryRun) {
-    printList("Would upload", plan.upload);
-    printList("Would delete", plan.remove);
-    if (list) printList("Unchanged", plan.unchanged);
-    std::printf("Would upload %zu, delete %zu; %zu unchanged. Nothing was sent.\n",
-                plan.upload.size(), plan.remove.size(), plan.unchanged.size());
-    return kExitSuccess;
-  }
   UploadSettings settings = UploadSettings::fromPreferences(
       *doc.m_pFtp, orderServerHost(context.env.settings()), doc.m_pSiteTemplate->isAddOn());
   settings.siteFolder = site.indexPage().parent_path();
+  settings.connectionsPerServer = *connections;
+  if (dryRun) return reportDryRun(context, settings, doc, plan, all, list);
   std::string outcome;
   {
     PublishModel model(settings, *doc.m_pWebFileList, *doc.m_pOrderServerFileList, site.env());
@@ -173,16 +204,20 @@ int runFetchLogs(CliContext& context) {
 
 void addPublishCommands(std::vector<CliCommand>& commands) {
   commands.push_back(
-      {"publish", "FILE.qvx [--all] [--list] [--dry-run]", "Upload a company's site to its servers.",
+      {"publish", "FILE.qvx [--all] [--list] [--dry-run] [--connections N]",
+       "Upload a company's site to its servers.",
        "Builds the site first (as `build` does), then sends the files that changed since\n"
        "their last upload: the order-processing files to the order server, the rest to\n"
        "the web server of the server preferences; files the site no longer has are\n"
        "deleted there. --all sends every file again. A failed upload asks whether to go\n"
        "on (--yes, --no). The document is saved afterwards, with what was uploaded.\n"
        "Prints how many files were uploaded, deleted, left unchanged and failed;\n"
-       "--list names them. --dry-run builds the site and lists what would be uploaded\n"
-       "and deleted (from the record of the last upload) without sending anything.\n"
-       "The order server is $QUORVEX_ORDER_SERVER, else the settings' [Order Server] Host.\n",
+       "--list names them. --dry-run builds the site, logs in to both servers and lists\n"
+       "what would be uploaded and deleted, and the files recorded as uploaded that the\n"
+       "server lacks or holds with another size; it changes nothing on the servers.\n"
+       "The order server is $QUORVEX_ORDER_SERVER, else the settings' [Order Server] Host.\n"
+       "--connections N (1 to 8, default 4) is the most connections a large upload\n"
+       "opens to each server.\n",
        runPublish});
   commands.push_back(
       {"fetch-logs", "FILE.qvx", "Append the new sales logs to the company's .csv files.",

@@ -9,9 +9,7 @@ PublishPlan PublishPlan::of(const std::vector<const CFileList*>& lists,
   PublishPlan plan;
   for (const CFileList* list : lists) {
     for (const CFileEntry& entry : list->entries) {
-      const std::string name = entry.remoteFolder.empty()
-                                   ? entry.remoteName
-                                   : entry.remoteFolder + "/" + entry.remoteName;
+      const std::string name = entry.remotePath();
       if (entry.isToDelete()) {
         plan.remove.push_back(name);
       } else if (entry.inUse != 0 && (all || entry.isChanged(home))) {

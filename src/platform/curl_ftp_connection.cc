@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "platform/curl_error_text.h"
+#include "platform/ftp_listing.h"
 
 namespace quorvex {
 
@@ -38,6 +39,11 @@ struct FileCloser {
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 size_t discard(char*, size_t size, size_t count, void*) { return size * count; }
+
+size_t appendTo(char* data, size_t size, size_t count, void* text) {
+  static_cast<std::string*>(text)->append(data, size * count);
+  return size * count;
+}
 
 // Feeds a local text file to an ASCII upload. libcurl turns every line feed
 // into CR LF on the way out, so the CR of a local CR LF is dropped here, or
@@ -365,6 +371,41 @@ FtpReply CurlFtpConnection::getFile(const std::string& remote, const std::filesy
     std::error_code ignored;
     std::filesystem::remove(local, ignored);
   }
+  return replyOf(code);
+}
+
+CURLcode CurlFtpConnection::fetchListing(const std::vector<std::string>& path,
+                                         const char* command, std::string* text) {
+  text->clear();
+  startRequest();
+  curl_easy_setopt(curl_, CURLOPT_URL, urlOf(path, true).c_str());
+  curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &appendTo);
+  curl_easy_setopt(curl_, CURLOPT_WRITEDATA, text);
+  if (command != nullptr) curl_easy_setopt(curl_, CURLOPT_CUSTOMREQUEST, command);
+  return perform();
+}
+
+FtpReply CurlFtpConnection::listFolder(const std::string& name,
+                                       std::vector<FtpFolderEntry>* entries) {
+  if (!name.empty() && !acceptName(name)) return FtpReply::kRefused;
+  const std::vector<std::string> path = pathOf(name);
+  std::string text;
+  if (server_.protocol == FtpProtocol::kSftp) {
+    // libcurl lists an SFTP folder in the long form of ls.
+    const CURLcode code = fetchListing(path, nullptr, &text);
+    if (code == CURLE_OK) *entries = parseUnixListing(text);
+    return replyOf(code);
+  }
+  CURLcode code = fetchListing(path, "MLSD", &text);
+  if (code == CURLE_OK) {
+    *entries = parseMachineListing(text);
+    return FtpReply::kDone;
+  }
+  // A server that does not know MLSD says so with a 50x reply to it; LIST
+  // has no fixed form, but nearly every server answers it like ls.
+  if (last_command_ != "MLSD" || !last_reply_.starts_with("50")) return replyOf(code);
+  code = fetchListing(path, nullptr, &text);
+  if (code == CURLE_OK) *entries = parseUnixListing(text);
   return replyOf(code);
 }
 

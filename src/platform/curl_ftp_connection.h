@@ -44,6 +44,7 @@ class CurlFtpConnection : public FtpConnection {
                    FtpTransferMode mode) override;
   FtpReply getFile(const std::string& remote, const std::filesystem::path& local,
                    FtpTransferMode mode) override;
+  FtpReply listFolder(const std::string& name, std::vector<FtpFolderEntry>* entries) override;
   FtpReply remove(const std::string& remote) override;
   FtpReply rename(const std::string& from, const std::string& to) override;
   std::string lastErrorText() const override;
@@ -59,6 +60,10 @@ class CurlFtpConnection : public FtpConnection {
   CURLcode perform();
   // Classifies the outcome of the last request.
   FtpReply replyOf(CURLcode code) const;
+  // Fetches the listing of the folder `path` into `text`: the answer to
+  // `command` instead of LIST when one is given.
+  CURLcode fetchListing(const std::vector<std::string>& path, const char* command,
+                        std::string* text);
   // Sends `commands` after entering the current folder.
   FtpReply runCommands(const std::vector<std::string>& commands);
   // The URL of `path` (components) below the login folder; a folder's URL

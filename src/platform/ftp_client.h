@@ -1,10 +1,12 @@
 #ifndef QUORVEX_PLATFORM_FTP_CLIENT_H_
 #define QUORVEX_PLATFORM_FTP_CLIENT_H_
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvex {
 
@@ -57,6 +59,16 @@ enum class FtpReply {
 
 enum class FtpTransferMode { kAscii, kBinary };
 
+// One name in the listing of a server folder.
+struct FtpFolderEntry {
+  std::string name;
+  bool isFolder = false;
+  // A file's size in bytes, when the server's listing gives one.
+  std::optional<std::uint64_t> size = std::nullopt;
+
+  bool operator==(const FtpFolderEntry&) const = default;
+};
+
 // A connection logged in to one server. It keeps a current folder, relative
 // to the folder the login started in; names below are relative to it and may
 // hold slashes. Destroying the connection closes it.
@@ -81,6 +93,11 @@ class FtpConnection {
   // no local file behind.
   virtual FtpReply getFile(const std::string& remote, const std::filesystem::path& local,
                            FtpTransferMode mode) = 0;
+
+  // Replaces `*entries` with the names in the folder `name` ("" for the
+  // current folder), without "." and "..". A folder that is not there is a
+  // refusal.
+  virtual FtpReply listFolder(const std::string& name, std::vector<FtpFolderEntry>* entries) = 0;
 
   virtual FtpReply remove(const std::string& remote) = 0;
   virtual FtpReply rename(const std::string& from, const std::string& to) = 0;

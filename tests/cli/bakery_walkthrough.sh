@@ -1,10 +1,12 @@
 #!/bin/sh
 # The README's walk-through, start to finish and without editing JSON: a
 # bakery with its contact details, 12 products added one by one, an 8 % tax
-# and a shipping charge, built into a site that holds all of them.
+# and a shipping charge, built into a site that holds all of them and
+# published to a local FTP server standing in for the web and order servers.
 # Usage: bakery_walkthrough.sh QUORVEX-CLI
 set -eu
 cli=$1
+support=$(cd "$(dirname "$0")/../support" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -47,3 +49,29 @@ done
 grep -qs "'stateTax',0.080000" "$site/shop.html" || fail "the cart lacks the 8 % tax"
 grep -qs "Standard.max = '4.95'" "$site/shop.html" || fail "the cart lacks the shipping charge"
 echo "bakery walk-through: the site holds the 12 products, the 8 % tax and the shipping charge"
+
+# The servers: one FTP server with the web account and the order account,
+# running until this script ends and closes its standard input.
+mkfifo "$work/server-input"
+/usr/bin/python3 "$support/ftp_server.py" "$work/servers" web:webpass:web bakery:bakerypw:orders \
+  --port-file "$work/port" <"$work/server-input" >/dev/null &
+exec 3>"$work/server-input"
+for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.1; done
+[ -s "$work/port" ] || fail "the FTP server did not start"
+port=$(cat "$work/port")
+export QUORVEX_ORDER_SERVER="127.0.0.1:$port" XDG_CONFIG_HOME="$work"
+q set Bakery.qvx server.host="127.0.0.1:$port" server.user=web server.password=webpass \
+  server.vendorId=Bakery server.vendorPassword=bakerypw
+q publish Bakery.qvx --dry-run | grep -q "^Would upload [1-9][0-9]*, delete 0;" ||
+  fail "the dry run does not list the files to upload"
+[ ! -e "$work/servers/web/shop.html" ] || fail "the dry run sent files"
+q publish Bakery.qvx | grep -q "^Published: [1-9][0-9]* uploaded, 0 deleted, 0 unchanged, 0 failed." ||
+  fail "publish did not upload the site"
+# The server keeps text files with its own line ends.
+[ "$(tr -d '\r' <"$site/index.html")" = "$(cat "$work/servers/web/index.html")" ] ||
+  fail "the web server's index.html is not the site's"
+grep -qs "B01" "$work/servers/orders/products.txt" || fail "the order server lacks the products"
+q publish Bakery.qvx --dry-run |
+  grep -q "^Would upload 0, delete 0; [1-9][0-9]* unchanged, of which 0 not on the server and 0 different there" ||
+  fail "after publishing, the dry run finds the servers out of step"
+echo "bakery walk-through: the published shop is on the web server, its products on the order server"

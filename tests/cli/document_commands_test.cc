@@ -102,6 +102,13 @@ TEST_F(DocumentCommandsTest, UsageErrorsExitWithTwo) {
   EXPECT_EQ(runCli({"--home", home(), "dump"}).exit_status, 2);
   EXPECT_EQ(runCli({"--home", home(), "frobnicate"}).exit_status, 2);
   EXPECT_EQ(runCli({"--bogus"}).exit_status, 2);
+  for (const char* connections : {"0", "9", "two", ""}) {
+    const auto publish =
+        runCli({"--home", home(), "publish", "Shop.qvx", "--connections", connections});
+    EXPECT_EQ(publish.exit_status, 2) << connections;
+    EXPECT_NE(publish.err.find("--connections takes a number from 1 to 8"), std::string::npos)
+        << publish.err;
+  }
   auto help = runCli({"dump", "--help"});
   EXPECT_EQ(help.exit_status, 0);
   EXPECT_NE(help.out.find("Usage: quorvex-cli dump FILE.qvx"), std::string::npos);

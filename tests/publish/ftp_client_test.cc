@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -96,6 +97,22 @@ TEST_F(FtpClientTest, FoldersFollowTheCurrentFolder) {
   // A name with a slash goes into that folder.
   EXPECT_EQ(connection->putFile(file, "a b/deep.bin", FtpTransferMode::kBinary), FtpReply::kDone);
   EXPECT_TRUE(fs::exists(onServer("a b/deep.bin")));
+
+  // Listings name files with their sizes and folders, relative to the
+  // current folder; a folder that is not there is refused.
+  auto listing = [&](const std::string& folder) {
+    std::vector<FtpFolderEntry> entries;
+    EXPECT_EQ(connection->listFolder(folder, &entries), FtpReply::kDone) << folder;
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.name < b.name; });
+    return entries;
+  };
+  EXPECT_EQ(listing(""), (std::vector<FtpFolderEntry>{{"a b", true, std::nullopt},
+                                                      {"top.bin", false, 1}}));
+  EXPECT_EQ(listing("a b"), (std::vector<FtpFolderEntry>{{"c#1", true, std::nullopt},
+                                                         {"deep.bin", false, 1}}));
+  std::vector<FtpFolderEntry> none;
+  EXPECT_EQ(connection->listFolder("missing", &none), FtpReply::kRefused);
 }
 
 TEST_F(FtpClientTest, FilesGoAndComeInBothModes) {

@@ -52,12 +52,6 @@ class PublishCliTest : public PublishFixture {
     return document;
   }
 
-  // Where an entry's file lies on its server, below the account's folder.
-  static std::string remotePath(const CFileEntry& entry) {
-    return entry.remoteFolder.empty() ? entry.remoteName
-                                      : entry.remoteFolder + "/" + entry.remoteName;
-  }
-
   // Every file the server holds, relative to its root, with its time of
   // last change.
   std::map<fs::path, fs::file_time_type> serverFiles() const {
@@ -96,12 +90,12 @@ TEST_F(PublishCliTest, PublishBuildsTheSiteAndUploadsWhatChanged) {
     ASSERT_TRUE(saved.open(document).ok());
     EXPECT_GT(saved.m_pWebFileList->entries.size(), 40u);
     for (const CFileEntry& entry : saved.m_pWebFileList->entries) {
-      EXPECT_EQ(readFile(onWebServer(remotePath(entry))), expectedOnServer(entry))
+      EXPECT_EQ(readFile(onWebServer(entry.remotePath())), expectedOnServer(entry))
           << entry.remoteName;
       EXPECT_FALSE(entry.isChanged(home_.path())) << entry.remoteName;
     }
     for (const CFileEntry& entry : saved.m_pOrderServerFileList->entries) {
-      EXPECT_EQ(readFile(onOrderServer(remotePath(entry))), expectedOnServer(entry))
+      EXPECT_EQ(readFile(onOrderServer(entry.remotePath())), expectedOnServer(entry))
           << entry.remoteName;
     }
     EXPECT_TRUE(fs::exists(onOrderServer("products.txt")));
@@ -117,19 +111,29 @@ TEST_F(PublishCliTest, PublishBuildsTheSiteAndUploadsWhatChanged) {
 
   // A new price changes the shop page and the order server's price list and
   // order data only.
-  const std::map<fs::path, fs::file_time_type> before = serverFiles();
   const fs::path priceList = home_.path() / kSampleCompany / "PriceList.txt";
   std::string rows = readFile(priceList);
   const size_t price = rows.find("\"189.00\"");
   ASSERT_NE(price, std::string::npos);
   rows.replace(price, 8, "\"179.00\"");
   home_.write(fs::relative(priceList, home_.path()).string(), rows);
-  // A dry run lists what would go up and sends nothing.
+  // A dry run lists what would go up, and what the servers lack or hold
+  // otherwise than recorded, and changes nothing there.
+  fs::remove(onWebServer("index.html"));
+  home_.write(fs::relative(onOrderServer("order.html"), home_.path()).string(), "changed");
+  const std::map<fs::path, fs::file_time_type> tampered = serverFiles();
   EXPECT_EQ(cli(document, "publish", {"--dry-run"}), 0) << errors;
-  EXPECT_NE(output.find("Would upload:\n  products.txt\n  orderdata.json\n  shop.html\n"),
+  EXPECT_NE(output.find("Would upload:\n  products.txt\n  orderdata.json\n  shop.html\n"
+                        "Not on the server (publish --all sends them again):\n  index.html\n"
+                        "On the server with another size (publish --all sends them again):\n"
+                        "  order.html\n"),
             std::string::npos)
       << output;
-  EXPECT_EQ(serverFiles(), before);
+  EXPECT_NE(output.find(", of which 1 not on the server and 1 different there. Nothing was "
+                        "sent.\n"),
+            std::string::npos)
+      << output;
+  EXPECT_EQ(serverFiles(), tampered);
   EXPECT_EQ(cli(document, "publish", {"--list"}), 0) << errors;
   EXPECT_NE(output.find("Uploaded:\n  products.txt\n  orderdata.json\n  shop.html\n"),
             std::string::npos)
@@ -138,7 +142,7 @@ TEST_F(PublishCliTest, PublishBuildsTheSiteAndUploadsWhatChanged) {
   const std::map<fs::path, fs::file_time_type> after = serverFiles();
   std::vector<std::string> uploaded;
   for (const auto& [file, time] : after) {
-    if (!before.contains(file) || before.at(file) != time) uploaded.push_back(file.string());
+    if (!tampered.contains(file) || tampered.at(file) != time) uploaded.push_back(file.string());
   }
   EXPECT_EQ(uploaded, (std::vector<std::string>{"orders/orderdata.json", "orders/products.txt",
                                                 "web/shop.html"}));
@@ -172,6 +176,11 @@ TEST_F(PublishCliTest, PublishStopsWhereTheBuildOrTheServerRefuses) {
             std::string::npos)
       << errors;
   EXPECT_FALSE(fs::exists(onWebServer("index.html")));
+  // A dry run logs in too.
+  EXPECT_EQ(cli(document, "publish", {"--dry-run"}), 1);
+  EXPECT_NE(errors.find("The password you specified was not accepted by 127.0.0.1."),
+            std::string::npos)
+      << errors;
   EXPECT_EQ(cli(document, "publish", {"extra"}), 2);
 }
 

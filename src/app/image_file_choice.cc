@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/app_services.h"
+#include "app/dialog_host.h"
 #include "app/front_end.h"
 #include "platform/env.h"
 #include "platform/paths.h"
@@ -29,6 +30,14 @@ std::optional<fs::path> chooseImageFile(AppServices& app, const std::string& tit
     app.env.prompter().showMessage("I'm sorry, that file does not exist.");
   }
   return std::nullopt;
+}
+
+std::optional<fs::path> choosePictureFolder(DialogHost& host, const std::string& current) {
+  FileDialogRequest request;
+  request.title = "Image File Path";
+  request.chooseFolder = true;
+  request.folder = nativePath(current);
+  return host.chooseFile(request);
 }
 
 }  // namespace quorvex

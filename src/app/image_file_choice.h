@@ -2,12 +2,18 @@
 #define QUORVEX_APP_IMAGE_FILE_CHOICE_H_
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace quorvex {
 
 struct AppServices;
+class DialogHost;
+
+// Asks the user for a file or a folder, the dialog starting from the stored
+// path `current`; returns the choice, or nullopt when the user cancelled.
+using PathChooser = std::function<std::optional<std::filesystem::path>(const std::string& current)>;
 
 // Lets the user pick a picture with an open-file dialog titled `title` and
 // the filters "Image Files (GIF, JPEG, BMP, PNG)" and "All Files (*.*)",
@@ -18,6 +24,12 @@ struct AppServices;
 // one last used, or nullopt when the user cancelled.
 std::optional<std::filesystem::path> chooseImageFile(AppServices& app, const std::string& title,
                                                      const std::string& current);
+
+// Lets the user pick the folder of the product pictures with a folder dialog
+// titled "Image File Path", starting in `current`. Returns the chosen folder,
+// or nullopt when the user cancelled.
+std::optional<std::filesystem::path> choosePictureFolder(DialogHost& host,
+                                                         const std::string& current);
 
 }  // namespace quorvex
 

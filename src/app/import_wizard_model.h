@@ -1,10 +1,16 @@
 #ifndef QUORVEX_APP_IMPORT_WIZARD_MODEL_H_
 #define QUORVEX_APP_IMPORT_WIZARD_MODEL_H_
 
+#include <filesystem>
+#include <optional>
+#include <string>
+
 #include "app/dialog_model.h"
+#include "app/image_file_choice.h"
 
 namespace quorvex {
 
+class DialogHost;
 class ImportWizard;
 
 // The "Import Wizard" as a dialog: its three pages ("Choose a Delimiter
@@ -16,11 +22,20 @@ class ImportWizardModel : public DialogModel {
  public:
   void acceptVisitor(DialogModelVisitor& visitor) override { visitor.visit(*this); }
 
-  // `wizard` must outlive the dialog.
-  explicit ImportWizardModel(ImportWizard& started)
-      : DialogModel("Import Wizard"), wizard(started) {}
+  // `started` and `host` must outlive the dialog.
+  ImportWizardModel(ImportWizard& started, DialogHost& host)
+      : DialogModel("Import Wizard"), wizard(started), host_(host) {}
 
   ImportWizard& wizard;
+
+  // "Image File Path"'s "&Browse...": the pictures' folder chosen in a folder
+  // dialog starting at `current`; nullopt when the user cancelled.
+  std::optional<std::filesystem::path> browsePictureFolder(const std::string& current) {
+    return choosePictureFolder(host_, current);
+  }
+
+ private:
+  DialogHost& host_;
 };
 
 }  // namespace quorvex

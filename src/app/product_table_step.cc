@@ -9,6 +9,7 @@
 #include "app/document_lifecycle.h"
 #include "app/edit_category_names_model.h"
 #include "app/front_end.h"
+#include "app/image_file_choice.h"
 #include "app/import_wizard_model.h"
 #include "app/individual_pages.h"
 #include "app/product_features_dialog.h"
@@ -88,7 +89,7 @@ void ProductTableStep::importExternalProductList() {
   request.fileName = proposed.filename().string();
   const std::optional<std::filesystem::path> file = app_.frontEnd.chooseFile(request);
   if (!file || !wizard.start(file->string())) return;
-  ImportWizardModel dialog(wizard);
+  ImportWizardModel dialog(wizard, app_.frontEnd);
   if (app_.frontEnd.runDialog(dialog) == DialogResult::kCancel) return;
   // finish() has written PriceList.txt and released the rows, or shown why
   // it could not; the grid shows the rows read again.
@@ -128,14 +129,16 @@ void ProductTableStep::editCategoryNames() {
 }
 
 void ProductTableStep::choosePictureFolder() {
-  FileDialogRequest request;
-  request.title = "Image File Path";
-  request.chooseFolder = true;
-  request.folder = table.pictureFolder;
-  const std::optional<std::filesystem::path> folder = app_.frontEnd.chooseFile(request);
+  const std::optional<std::filesystem::path> folder =
+      quorvex::choosePictureFolder(app_.frontEnd, table.pictureFolder);
   if (!folder) return;
   table.pictureFolder = folder->string();
   notifyChanged();
+}
+
+std::optional<std::filesystem::path> ProductTableStep::choosePictureFile(
+    const std::string& current) {
+  return chooseImageFile(app_, "Product Picture", current);
 }
 
 void ProductTableStep::sortProducts() {
@@ -161,7 +164,8 @@ void ProductTableStep::setAllAttributes(const std::vector<int32_t>& selectedRows
   SetAllAttributesDialog dialog(
       app_.frontEnd, app_.env.prompter(), table.featureDefinitions,
       table.rows[static_cast<size_t>(row)],
-      [this](int32_t column) { return enhance.lockedInSetAll(column); });
+      [this](int32_t column) { return enhance.lockedInSetAll(column); },
+      [this](const std::string& current) { return choosePictureFile(current); });
   if (app_.frontEnd.runDialog(dialog) == DialogResult::kCancel) return;
   enhance.setAllAttributes(row, dialog.values);
 }

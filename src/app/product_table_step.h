@@ -2,6 +2,8 @@
 #define QUORVEX_APP_PRODUCT_TABLE_STEP_H_
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "app/enhance_products_model.h"
 #include "app/step_model.h"
@@ -70,6 +72,10 @@ class ProductTableStep : public StepModel {
   // imported table, chosen in a folder dialog; nothing changes when the user
   // cancels.
   void choosePictureFolder();
+
+  // "Product Picture"'s "&Browse": an image file chosen as every step
+  // chooses one (chooseImageFile), starting from the stored path `current`.
+  std::optional<std::filesystem::path> choosePictureFile(const std::string& current);
 
   // "Produc&t Sorting": "Product Sorting" on the table's sort settings; OK
   // stores them in `table`.

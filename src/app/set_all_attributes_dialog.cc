@@ -9,13 +9,15 @@ namespace quorvex {
 SetAllAttributesDialog::SetAllAttributesDialog(DialogHost& host, Prompter& prompter,
                                                const std::vector<CProductFeature>& definitions,
                                                const CExtraItem& row,
-                                               std::function<bool(int32_t column)> locked)
+                                               std::function<bool(int32_t column)> locked,
+                                               PathChooser choosePicture)
     : DialogModel("Set All Attributes", "AllAttributes.html"),
       values(row),
       host_(host),
       prompter_(prompter),
       definitions_(definitions),
-      locked_(std::move(locked)) {}
+      locked_(std::move(locked)),
+      choosePicture_(std::move(choosePicture)) {}
 
 void SetAllAttributesDialog::chooseFeatures() {
   if (definitions_.empty()) {

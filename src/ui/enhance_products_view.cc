@@ -170,7 +170,10 @@ void EnhanceProductsView::setPicture() {
   const std::optional<Selection> selection = beginSet(ProductAttribute::kPicture);
   if (!selection) return;
   const CExtraItem& first = selection->first;
-  if (auto picture = askProductPicture({first.picture, first.pictureFlag}, this)) {
+  const PathChooser choose = [this](const std::string& current) {
+    return model_.choosePictureFile(current);
+  };
+  if (auto picture = askProductPicture({first.picture, first.pictureFlag}, choose, this)) {
     enhance_.setPicture(selection->rows, picture->text, picture->flag);
   }
 }

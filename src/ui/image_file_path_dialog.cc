@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,26 +13,27 @@
 
 namespace quorvex::ui {
 
-std::optional<std::string> askImageFilePath(const std::string& folder, QWidget* parent) {
+std::optional<std::string> askImageFilePath(const std::string& folder, const PathChooser& browse,
+                                            QWidget* parent) {
   QDialog dialog(parent);
   dialog.setWindowTitle("Image File Path");
   auto* text = new QLabel(toQt(std::string(ImportWizard::kImageFilePathText)));
   text->setWordWrap(true);
   text->setMinimumWidth(420);
   auto* path = new QLineEdit(toQt(folder));
-  auto* browse = new QPushButton("&Browse...");
-  browse->setAutoDefault(false);
-  QObject::connect(browse, &QPushButton::clicked, &dialog, [&dialog, path] {
-    const QString chosen =
-        QFileDialog::getExistingDirectory(&dialog, "Image File Path", path->text());
-    if (!chosen.isEmpty()) path->setText(chosen);
+  auto* browseButton = new QPushButton("&Browse...");
+  browseButton->setAutoDefault(false);
+  QObject::connect(browseButton, &QPushButton::clicked, &dialog, [&browse, path] {
+    if (std::optional<std::filesystem::path> chosen = browse(fromQt(path->text()))) {
+      path->setText(toQt(chosen->string()));
+    }
   });
   auto* label = new QLabel("&Folder:");
   label->setBuddy(path);
   auto* row = new QHBoxLayout;
   row->addWidget(label);
   row->addWidget(path, 1);
-  row->addWidget(browse);
+  row->addWidget(browseButton);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

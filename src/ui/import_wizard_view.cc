@@ -16,7 +16,7 @@ ImportWizardView::ImportWizardView(ImportWizardModel& model, std::function<void(
   setOption(QWizard::HaveHelpButton);
   connect(this, &QWizard::helpRequested, this, help);
   addPage(new DelimiterPage(model.wizard));
-  addPage(new LabelColumnsPage(model.wizard));
+  addPage(new LabelColumnsPage(model));
   addPage(new CategoryNamesPage(model.wizard));
   resize(680, 500);
 }

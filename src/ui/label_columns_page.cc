@@ -5,6 +5,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/import_wizard_model.h"
 #include "products/import_wizard.h"
 #include "products/product_column.h"
 #include "ui/image_file_path_dialog.h"
@@ -14,8 +15,8 @@
 
 namespace quorvex::ui {
 
-LabelColumnsPage::LabelColumnsPage(ImportWizard& wizard)
-    : wizard_(wizard), preview_(importPreviewTable()) {
+LabelColumnsPage::LabelColumnsPage(ImportWizardModel& model)
+    : model_(model), wizard_(model.wizard), preview_(importPreviewTable()) {
   setTitle("Label Columns");
   auto* howTo = new QLabel(
       "  You must now label the columns of your pricelist.  As you click each column below a "
@@ -51,7 +52,11 @@ void LabelColumnsPage::labelColumn(int32_t position) {
   const std::optional<int32_t> label = askColumnLabel(wizard_, position, this);
   if (!label || !wizard_.chooseLabel(position, *label)) return;
   if (*label == kPictureColumn) {
-    if (std::optional<std::string> folder = askImageFilePath(wizard_.pictureFolder(), this)) {
+    const PathChooser browse = [this](const std::string& current) {
+      return model_.browsePictureFolder(current);
+    };
+    if (std::optional<std::string> folder =
+            askImageFilePath(wizard_.pictureFolder(), browse, this)) {
       wizard_.setPictureFolder(std::move(*folder));
     }
   }

@@ -8,6 +8,7 @@ class QTableWidget;
 
 namespace quorvex {
 class ImportWizard;
+class ImportWizardModel;
 }
 
 namespace quorvex::ui {
@@ -20,8 +21,8 @@ class LabelColumnsPage : public QWizardPage {
   Q_OBJECT
 
  public:
-  // `wizard` must outlive the page.
-  explicit LabelColumnsPage(ImportWizard& wizard);
+  // `model` must outlive the page.
+  explicit LabelColumnsPage(ImportWizardModel& model);
 
   void initializePage() override;
   bool validatePage() override;
@@ -30,6 +31,7 @@ class LabelColumnsPage : public QWizardPage {
   void labelColumn(int32_t position);
   void showLabels();
 
+  ImportWizardModel& model_;
   ImportWizard& wizard_;
   QTableWidget* preview_;
 };

@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -68,33 +67,35 @@ std::optional<FlaggedText> askProductLink(const FlaggedText& link, QWidget* pare
 }
 
 void addPictureFileRow(QBoxLayout& layout, std::string& picture, QButtonGroup* flags,
-                       QWidget* parent) {
+                       PathChooser choose, QWidget* parent) {
   auto* file = new QLineEdit;
   bind(*file, picture);
   auto* browse = new QPushButton("&Browse");
   browse->setAutoDefault(false);
-  QObject::connect(browse, &QPushButton::clicked, parent, [parent, file, flags] {
-    const QString name = QFileDialog::getOpenFileName(
-        parent, "Product Picture", file->text(),
-        "Pictures (*.gif *.jpg *.jpeg *.png);;All Files (*)");
-    if (name.isEmpty()) return;
-    file->setText(name);
-    emit file->textEdited(name);
-    flags->button(2)->setChecked(true);
-  });
+  QObject::connect(browse, &QPushButton::clicked, parent,
+                   [file, flags, choose = std::move(choose)] {
+                     const std::optional<std::filesystem::path> chosen =
+                         choose(fromQt(file->text()));
+                     if (!chosen) return;
+                     const QString name = toQt(chosen->string());
+                     file->setText(name);
+                     emit file->textEdited(name);
+                     flags->button(2)->setChecked(true);
+                   });
   auto* row = new QHBoxLayout;
   row->addWidget(file, 1);
   row->addWidget(browse);
   layout.addLayout(row);
 }
 
-std::optional<FlaggedText> askProductPicture(const FlaggedText& picture, QWidget* parent) {
+std::optional<FlaggedText> askProductPicture(const FlaggedText& picture, PathChooser choose,
+                                             QWidget* parent) {
   FlaggedText chosen = picture;
   AttributeDialog dialog("Product Picture", parent);
   QButtonGroup* flags = dialog.addChoices(
       dialog.layout(), {"&Not Yet", "&Item Will Never Have Picture", "Picture &file:"},
       picture.flag);
-  addPictureFileRow(dialog.layout(), chosen.text, flags, &dialog.dialog());
+  addPictureFileRow(dialog.layout(), chosen.text, flags, std::move(choose), &dialog.dialog());
   if (!dialog.run()) return std::nullopt;
   chosen.flag = flags->checkedId();
   return chosen;

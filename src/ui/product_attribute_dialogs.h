@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "app/image_file_choice.h"
+
 class QBoxLayout;
 class QButtonGroup;
 class QWidget;
@@ -28,14 +30,16 @@ struct FlaggedText {
 std::optional<FlaggedText> askProductLink(const FlaggedText& link, QWidget* parent);
 
 // "Product Picture": "&Not Yet" (0), "&Item Will Never Have Picture" (1) or
-// a picture file chosen with "&Browse" (2).
-std::optional<FlaggedText> askProductPicture(const FlaggedText& picture, QWidget* parent);
+// a picture file chosen with "&Browse" (2) through `choose`.
+std::optional<FlaggedText> askProductPicture(const FlaggedText& picture, PathChooser choose,
+                                             QWidget* parent);
 
 // Adds to `layout` the picture file line: an edit bound to `picture` and
-// "&Browse", whose choice fills the edit and checks the "picture file"
-// button (id 2) of `flags`. The file dialog opens over `parent`.
+// "&Browse", which asks `choose` for a file; a choice fills the edit and
+// checks the "picture file" button (id 2) of `flags`. `parent` owns the
+// button's connection.
 void addPictureFileRow(QBoxLayout& layout, std::string& picture, QButtonGroup* flags,
-                       QWidget* parent);
+                       PathChooser choose, QWidget* parent);
 
 // A dialog titled `title` with one radio button per entry of `choices`;
 // returns the index of the chosen one. "Featured Item Flag" and "Publish

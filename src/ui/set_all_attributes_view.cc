@@ -72,7 +72,9 @@ QGroupBox* SetAllAttributesView::pictureGroup() {
   QButtonGroup* flags = bindRadioChoices(
       *layout, {"Not &Yet", "Item &Will Never Have Picture", "Picture Fi&le:"},
       values.pictureFlag, group);
-  addPictureFileRow(*layout, values.picture, flags, this);
+  addPictureFileRow(
+      *layout, values.picture, flags,
+      [this](const std::string& current) { return model_.choosePicture(current); }, this);
   group->setEnabled(!model_.locked(kPictureColumn));
   return group;
 }

@@ -129,7 +129,9 @@ TEST_F(ProductFeaturesStepsTest, EnhanceSetsFeaturesAndAllAttributesThroughTheir
 
   // Without definitions there is nothing to choose.
   const std::vector<CProductFeature> none;
-  SetAllAttributesDialog bare(frontEnd_, prompter_, none, row, [](int32_t) { return false; });
+  SetAllAttributesDialog bare(
+      frontEnd_, prompter_, none, row, [](int32_t) { return false; },
+      [](const std::string&) { return std::nullopt; });
   bare.chooseFeatures();
   EXPECT_EQ(prompter_.texts().back(),
             "You have no product features to select.  Please add one or more before doing this.");

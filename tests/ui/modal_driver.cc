@@ -32,11 +32,13 @@ void ModalDriver::tick() {
     QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
     return;
   }
+  // A class name goes before a title: a file dialog may bear the title of
+  // the dialog that opened it.
   for (auto& [key, action] : actions_) {
-    if (window->windowTitle() == key || window->inherits(key.toLatin1().constData())) {
-      action(*window);
-      return;
-    }
+    if (window->inherits(key.toLatin1().constData())) return action(*window);
+  }
+  for (auto& [key, action] : actions_) {
+    if (window->windowTitle() == key) return action(*window);
   }
 }
 

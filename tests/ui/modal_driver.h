@@ -30,7 +30,8 @@ class ModalDriver : public QObject {
   ModalDriver();
 
   // Registers the action for windows titled `key`, or of the class `key`
-  // (such as "QFileDialog").
+  // (such as "QFileDialog"); a window of a registered class takes its
+  // class's action whatever its title.
   void on(const QString& key, Action action) { actions_[key] = std::move(action); }
   // The next question is answered No.
   void answerNextNo() { answerNo_ = true; }

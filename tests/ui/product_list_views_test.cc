@@ -221,6 +221,26 @@ TEST_F(ProductListViewsTest, EnhanceSetsTheFeaturedStateOfTheSelectedLinesAndFil
   EXPECT_EQ(featuredLines, featured);
 }
 
+TEST_F(ProductListViewsTest, ProductPictureBrowsesThroughTheFrontEndsFileDialog) {
+  const std::filesystem::path picture = home() / "Sample" / "Pictures" / "bivy.png";
+  driver_.on("Enhance Product Descriptions",
+             inOrder({[](QWidget& w) {
+                        w.findChild<QTableView*>()->selectRow(1);
+                        click(w, "P&icture");
+                      },
+                      [](QWidget& w) { click(w, "&Close"); }}));
+  driver_.on("Product Picture", inOrder({[](QWidget& w) { click(w, "&Browse"); },
+                                         [](QWidget& w) { click(w, "OK"); }}));
+  driver_.on("QFileDialog", [&picture](QWidget& dialog) { chooseFile(dialog, picture); });
+  run(kCmdEnhanceProducts);
+  CExtraFields reread;
+  reread.copyFrom(*doc().m_pExtraFields);
+  ASSERT_TRUE(reread.loadRows(app_->env()).ok());
+  ASSERT_GE(reread.rows.size(), 2u);
+  EXPECT_EQ(reread.rows[1].picture, picture.string());
+  EXPECT_EQ(reread.rows[1].pictureFlag, 2) << "a chosen file checks \"Picture file\"";
+}
+
 TEST_F(ProductListViewsTest, ProductSortingTakesTheChosenKeysOnlyWithOk) {
   CExtraFields table;
   table.inProgram = 1;

@@ -59,7 +59,8 @@ void captureProductFeatures(
 
   // An imported table whose link column comes from the file: locked.
   SetAllAttributesDialog all(window, env.prompter(), definitions, tent,
-                             [](int32_t column) { return column == kLinkColumn; });
+                             [](int32_t column) { return column == kLinkColumn; },
+                             [](const std::string&) { return std::nullopt; });
   SetAllAttributesView allView(all, noHelp, &window);
   capture(allView, "Set All Attributes");
 

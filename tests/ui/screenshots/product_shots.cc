@@ -67,7 +67,7 @@ void captureProductList(MainWindow& window, const Env& env, const CExtraFields& 
   if (!wizard.start(exported.string())) std::fprintf(stderr, "the export was not read\n");
   wizard.setDelimiter('\t');
   wizard.setStartRow(2);
-  ImportWizardModel wizardModel(wizard);
+  ImportWizardModel wizardModel(wizard, window);
   ImportWizardView wizardView(wizardModel, noHelp, &window);
   capture(wizardView, "Import Wizard - Choose a Delimiter Type");
   const int32_t labels[] = {kPartNumberColumn, kDescriptionColumn, kPriceColumn, kCategoryColumn};

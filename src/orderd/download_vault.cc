@@ -53,6 +53,8 @@ bool isRegularFile(const fs::path& path) {
 // How long an expired link's record is kept, so that the link answers
 // "expired" rather than "no such link" for a while; older records are swept.
 constexpr std::chrono::hours kExpiredRecordLife{24 * 30};
+// How often a merchant's records are looked through for expired ones.
+constexpr std::chrono::hours kSweepInterval{1};
 
 int64_t secondsSince1970(Clock::time_point time) {
   return std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
@@ -129,9 +131,20 @@ Status DownloadVault::issue(const fs::path& folder, std::string_view vendor,
   Status written = replaceFileAtomically(
       records / token, fileName + "\n" + std::to_string(secondsSince1970(expires)) + "\n");
   if (!written.ok()) return written;
-  sweepExpired(records, Clock::now());
+  sweepNowAndThen(records);
   link = publicUrl_ + "/download/" + std::string(vendor) + "/" + token;
   return Status::success();
+}
+
+void DownloadVault::sweepNowAndThen(const fs::path& records) const {
+  const auto now = std::chrono::steady_clock::now();
+  {
+    std::lock_guard<std::mutex> lock(sweepTimesMutex_);
+    auto [last, first] = sweepTimes_.try_emplace(records.string(), now);
+    if (!first && now - last->second < kSweepInterval) return;
+    last->second = now;
+  }
+  sweepExpired(records, Clock::now());
 }
 
 DownloadVault::Grant DownloadVault::find(std::string_view vendor, std::string_view token,

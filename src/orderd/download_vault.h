@@ -3,8 +3,10 @@
 
 #include <chrono>
 #include <filesystem>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "orderd/merchant_folders.h"
 #include "platform/status.h"
@@ -21,9 +23,10 @@ namespace quorvex {
 // A token is recorded as the file .downloads/<token> of the merchant's
 // folder: the name of the file in "softgoods" on the first line, the expiry
 // in seconds since 1970 (UTC) on the second. An expired link answers
-// "expired" for 30 days; then its record is swept when the merchant's next
-// link is issued. Safe to use from several
-// threads at once once the public URL is set.
+// "expired" for 30 days; then its record is swept when one of the merchant's
+// next links is issued (the records are looked through at most once an hour
+// per merchant, so that a busy shop does not read them all for every order).
+// Safe to use from several threads at once once the public URL is set.
 class DownloadVault {
  public:
   // What a link leads to.
@@ -48,7 +51,8 @@ class DownloadVault {
   // merchant `vendor` whose folder is `folder`, valid until `expires`, and
   // sets `link` to its link. Fails when the token cannot be made or
   // recorded. Records of links that expired more than 30 days ago are
-  // removed from the merchant's folder on the way.
+  // removed from the merchant's folder on the way, when the folder was not
+  // swept within the last hour.
   Status issue(const std::filesystem::path& folder, std::string_view vendor,
                const std::string& fileName, std::chrono::system_clock::time_point expires,
                std::string& link) const;
@@ -60,8 +64,15 @@ class DownloadVault {
              std::chrono::system_clock::time_point now) const;
 
  private:
+  // Sweeps the expired records of `records` unless it was swept within the
+  // last hour.
+  void sweepNowAndThen(const std::filesystem::path& records) const;
+
   const MerchantFolders& merchants_;
   std::string publicUrl_;
+  // When each records folder was last swept, under its mutex.
+  mutable std::mutex sweepTimesMutex_;
+  mutable std::unordered_map<std::string, std::chrono::steady_clock::time_point> sweepTimes_;
 };
 
 }  // namespace quorvex

@@ -7,17 +7,43 @@
 #                             same folders; e-mail goes to DIR/.outbox as .eml
 #                             files, or to QUORVEX_SMTP_URL when it is set
 # Point the program at it with QUORVEX_ORDER_SERVER=127.0.0.1:PORT.
-#   scripts/run-order-server.sh DIR PORT
+#
+# The pages of `quorvex-cli serve` (http://127.0.0.1:ANY-PORT) may read the
+# order server's replies: it allows the origins http://127.0.0.1:* and
+# http://localhost:*, and each origin given with --allow-origin (before or
+# after DIR PORT). QUORVEX_ORDERD names another quorvex-orderd to run than
+# the release build's.
+#   scripts/run-order-server.sh [--allow-origin ORIGIN]... DIR PORT
 set -euo pipefail
-if [[ $# -ne 2 ]]; then
-  echo "usage: $0 DIR PORT" >&2
+usage() {
+  echo "usage: $0 [--allow-origin ORIGIN]... DIR PORT" >&2
   exit 2
-fi
+}
+origins=(--allow-origin 'http://127.0.0.1:*' --allow-origin 'http://localhost:*')
+places=()
+while [[ $# -gt 0 ]]; do
+  case "$1" in
+    --allow-origin)
+      [[ $# -ge 2 ]] || usage
+      origins+=(--allow-origin "$2")
+      shift 2
+      ;;
+    -*) usage ;;
+    *)
+      places+=("$1")
+      shift
+      ;;
+  esac
+done
+[[ ${#places[@]} -eq 2 ]] || usage
 root="$(cd "$(dirname "$0")/.." && pwd)"
-data="$(cd "$1" && pwd)"
-port="$2"
-orderd="$root/build/bin/quorvex-orderd"
-[[ -x "$orderd" ]] || "$root/scripts/setup.sh"
+data="$(cd "${places[0]}" && pwd)"
+port="${places[1]}"
+orderd="${QUORVEX_ORDERD:-}"
+if [[ -z "$orderd" ]]; then
+  orderd="$root/build/bin/quorvex-orderd"
+  [[ -x "$orderd" ]] || "$root/scripts/setup.sh"
+fi
 
 accounts=()
 while IFS=: read -r user password; do
@@ -34,7 +60,7 @@ trap 'exit 0' INT TERM
 # when its standard input closes: keep it open.
 sleep infinity | /usr/bin/python3 "$root/tests/support/ftp_server.py" "$data" \
   "${accounts[@]}" --port "$port" &
-"$orderd" --data "$data" --listen "127.0.0.1:$((port + 1))" "${mail[@]}" &
+"$orderd" --data "$data" --listen "127.0.0.1:$((port + 1))" "${mail[@]}" "${origins[@]}" &
 # When either half stops, the other is stopped too (the trap) and its
 # status is this script's.
 status=0

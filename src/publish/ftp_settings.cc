@@ -35,6 +35,18 @@ std::string CFtp::publishingVendorId() const { return firstEightLowered(vendorId
 
 std::string CFtp::publishingVendorPassword() const { return firstEightLowered(vendorPassword); }
 
+std::vector<std::string> CFtp::extraOriginList() const {
+  std::vector<std::string> origins;
+  constexpr const char* kSeparators = " \t\r\n,";
+  size_t start = extraOrigins.find_first_not_of(kSeparators);
+  while (start != std::string::npos) {
+    const size_t end = extraOrigins.find_first_of(kSeparators, start);
+    origins.push_back(extraOrigins.substr(start, end - start));
+    start = extraOrigins.find_first_not_of(kSeparators, end);
+  }
+  return origins;
+}
+
 void CFtp::serialize(Archive& ar) {
   const uint16_t schema = ar.schema();
   ar.io(ftpHost);
@@ -72,6 +84,8 @@ void CFtp::serialize(Archive& ar) {
   if (schema < 9) return;
   ar.io(allowICheck);
   ar.io(iCheckId);
+  if (schema < 10) return;
+  ar.io(extraOrigins);
 }
 
 void CFtp::visitFields(FieldVisitor& visitor) {
@@ -102,6 +116,7 @@ void CFtp::visitFields(FieldVisitor& visitor) {
   visitor.field("acceptOnTimeout", acceptOnTimeout);
   visitor.field("allowICheck", allowICheck);
   visitor.field("iCheckId", iCheckId);
+  visitor.field("extraOrigins", extraOrigins);
 }
 
 }  // namespace quorvex

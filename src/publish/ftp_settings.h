@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "document/record.h"
 
@@ -54,6 +55,10 @@ class CFtp : public Record {
   std::string cardUserId;
   int32_t allowICheck = 0;
   std::string iCheckId;
+  // Further web addresses the shop is reached at ("https://shop.example.org
+  // http://localhost:8080"), separated by blanks or commas; their pages may
+  // post orders to the order server too.
+  std::string extraOrigins;
   // An additional order notification e-mail.
   int32_t sendExtraNotification = 0;
   std::string notifyFrom;
@@ -72,14 +77,18 @@ class CFtp : public Record {
   std::string publishingVendorId() const;
   // Returns vendorPassword shortened and lowered the same way.
   std::string publishingVendorPassword() const;
+  // Returns the entries of extraOrigins, in their order, without the blanks
+  // and commas between them.
+  std::vector<std::string> extraOriginList() const;
 
-  // Schema 9: ftpHost, ftpUser, vendorId, orderEmail, ftpFolder, baseHref,
+  // Schema 10: ftpHost, ftpUser, vendorId, orderEmail, ftpFolder, baseHref,
   // the scrambled ftpPassword and vendorPassword, usePgp, realTimeCards,
   // pgpId, cardUserId, jpegQuality, useCookies, proxyHost, proxyPort,
   // downloadExpiryDays, notifyFrom, notifyTo, useProxy,
   // sendExtraNotification, addressVerification, rejectDeclined,
-  // captureImmediately, acceptOnTimeout, allowICheck, iCheckId. Older schemas
-  // store a prefix of this order; what they lack keeps its default.
+  // captureImmediately, acceptOnTimeout, allowICheck, iCheckId; schema 10
+  // adds extraOrigins. Older schemas store a prefix of this order; what they
+  // lack keeps its default.
   void serialize(Archive& ar) override;
   void visitFields(FieldVisitor& visitor) override;
 

@@ -12,7 +12,7 @@ void registerPublishClasses(ClassRegistry& registry) {
   registry.add<CFileList>(1, true);
   registry.add<CFileEntry>(4, true);
   registry.add<COrderNotifyData>(3, true);
-  registry.add<CFtp>(9, true);
+  registry.add<CFtp>(10, true);
 }
 
 }  // namespace quorvex

@@ -25,6 +25,7 @@ class DocumentTest : public ::testing::Test {
     doc.m_strCompanyName = "Acme \xE9quipement";
     doc.m_pExtraFields->companyName = doc.m_strCompanyName;
     doc.m_pContact->url = "www.acme.example";
+    doc.m_pFtp->extraOrigins = "https://shop.acme.example, http://localhost:8080";
     doc.m_pBusiness->currencySymbol = "\x80";
     doc.m_pPageData->addPages(kHomePageType, 1);
     doc.m_pPageData->addPages(kInfoPageType, 2);
@@ -97,7 +98,7 @@ TEST_F(DocumentTest, AcmeBeginsAsTheWorkedExample) {
   ArchiveBytes expected;
   expected.raw(std::string("\x04\x41\x63\x6D\x65", 5))
       .raw(business_object)
-      .raw(std::string("\xFF\xFF\x09\x00\x04\x00", 6)).raw("CFtp");
+      .raw(std::string("\xFF\xFF\x0A\x00\x04\x00", 6)).raw("CFtp");
   EXPECT_EQ(bytes.substr(0, expected.bytes().size()), expected.bytes());
 }
 
@@ -260,6 +261,7 @@ TEST_F(DocumentTest, JsonFormRoundTripsTheDocument) {
   Json json = documentToJson(doc);
   EXPECT_EQ(json["m_strCompanyName"], "Acme \u00E9quipement");
   EXPECT_EQ(json["m_pBusiness"]["class"], "CBusiness");
+  EXPECT_EQ(json["m_pFtp"]["extraOrigins"], "https://shop.acme.example, http://localhost:8080");
   EXPECT_EQ(json["m_pPageData"]["pages"].size(), doc.m_pPageData->count());
   EXPECT_GE(doc.m_pPageData->count(), 4u);
   CBrenquilDoc loaded(env_);

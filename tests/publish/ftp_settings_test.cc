@@ -18,7 +18,7 @@ ArchiveBytes schemaOneItems(uint16_t schema) {
       .str("\x57\x59\x5B").str("");
 }
 
-TEST(FtpStoredForm, Schema9WrittenAndReadBack) {
+TEST(FtpStoredForm, Schema10WrittenAndReadBack) {
   CFtp ftp;
   ftp.ftpHost = "ftp.acme.test";
   ftp.ftpUser = "acme";
@@ -47,10 +47,11 @@ TEST(FtpStoredForm, Schema9WrittenAndReadBack) {
   ftp.acceptOnTimeout = 0;
   ftp.allowICheck = 1;
   ftp.iCheckId = "icheck";
-  const std::string expected = schemaOneItems(9).int32(1).int32(1).str("pgp").str("card")
+  ftp.extraOrigins = "https://shop.acme.test";
+  const std::string expected = schemaOneItems(10).int32(1).int32(1).str("pgp").str("card")
       .int32(75).int32(0).str("proxy").str("2121").int32(30).str("from@acme.test")
       .str("to@acme.test").int32(1).int32(1).int32(2).int32(0).int32(1).int32(0).int32(1)
-      .str("icheck").bytes();
+      .str("icheck").str("https://shop.acme.test").bytes();
   EXPECT_EQ(writeObject(ftp), expected);
 
   std::string error;
@@ -97,6 +98,24 @@ TEST(FtpStoredForm, OlderSchemasKeepDefaultsForWhatTheyLack) {
   EXPECT_EQ(consumed, eight.bytes().size());
   EXPECT_EQ(eighth->acceptOnTimeout, 0);
   EXPECT_EQ(eighth->allowICheck, 0);
+
+  // Schema 9, the last without other shop origins, reads with none.
+  const ArchiveBytes nine = schemaOneItems(9).int32(0).int32(0).str("").str("")
+      .int32(90).int32(1).str("").str("").int32(7).str("").str("").int32(0).int32(0).int32(4)
+      .int32(1).int32(0).int32(1).int32(1).str("icheck");
+  Owned<CFtp> ninth = readObject<CFtp>(nine, &error, &consumed);
+  ASSERT_TRUE(ninth) << error;
+  EXPECT_EQ(consumed, nine.bytes().size());
+  EXPECT_EQ(ninth->iCheckId, "icheck");
+  EXPECT_EQ(ninth->extraOrigins, "");
+  EXPECT_TRUE(ninth->extraOriginList().empty());
+}
+
+TEST(Ftp, ExtraOriginsAreSplitAtBlanksAndCommas) {
+  CFtp ftp;
+  ftp.extraOrigins = " https://a.test,http://b.test:8080 ,\r\n\thttps://c.test,, ";
+  EXPECT_EQ(ftp.extraOriginList(),
+            (std::vector<std::string>{"https://a.test", "http://b.test:8080", "https://c.test"}));
 }
 
 TEST(FtpPasswords, ScrambledBytesWrapAround) {

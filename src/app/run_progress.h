@@ -66,6 +66,8 @@ class RunProgress {
   bool closed() const { return closed_; }
   // True when the run finished successfully.
   bool succeeded() const { return succeeded_; }
+  // For a download that succeeded, false when the server had no new entries.
+  bool appendedEntries() const { return status_.counter() > 0; }
   // The index page of the built site; empty before a save-site run set up
   // its folder, and for a download.
   const std::filesystem::path& indexPage() const { return index_page_; }

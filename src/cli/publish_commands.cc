@@ -196,8 +196,16 @@ int runFetchLogs(CliContext& context) {
   if (!site_folder) return failure("The company name cannot name a folder.");
   SalesLogSettings settings = SalesLogSettings::fromPreferences(
       *doc.m_pFtp, orderServerHost(context.env.settings()), *site_folder);
-  return downloadSalesLogs(settings, doc.m_strCompanyName, context.env) ? kExitSuccess
-                                                                        : kExitFailure;
+  switch (downloadSalesLogs(settings, context.env)) {
+    case SalesLogOutcome::kAppended:
+      return reportChange(context, "Appended the new sales log entries to the .csv files in " +
+                                       site_folder->string() + ".");
+    case SalesLogOutcome::kNothingNew:
+      return reportChange(context, kNoNewSalesLogEntries);
+    case SalesLogOutcome::kFailed:
+      break;
+  }
+  return kExitFailure;
 }
 
 }  // namespace
@@ -222,7 +230,9 @@ void addPublishCommands(std::vector<CliCommand>& commands) {
   commands.push_back(
       {"fetch-logs", "FILE.qvx", "Append the new sales logs to the company's .csv files.",
        "Fetches the entries the order server logged since the last download and appends\n"
-       "them to header.csv, items.csv, payment.csv and misc.csv in the site folder.\n",
+       "them to header.csv, items.csv, payment.csv and misc.csv in the site folder.\n"
+       "Prints what it appended, or that there was nothing new (both exit with 0;\n"
+       "--quiet prints neither).\n",
        runFetchLogs});
 }
 

@@ -19,8 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kNothingNew = "No new sales log entries";
-
 // The whole content of `file`; nullopt, with `error` set, when it cannot be
 // read.
 std::optional<std::string> readFile(const fs::path& file, std::string& error) {
@@ -107,16 +105,14 @@ void SalesLogDownload::run() {
   if (order.connection == nullptr) return fail(order.errorText);
   FtpConnection& connection = *order.connection;
   if (!connection.changeFolder(kSalesLogFolder)) return failTransfer(connection, order.serverName);
-  bool appended = false;
   bool kept = false;
   for (const char* name : kSalesLogNames) {
     Batch log = downloadLog(connection, order.serverName, name);
     if (log == Batch::kEnded) return;
-    appended = appended || log == Batch::kAppended;
+    if (log == Batch::kAppended) status_.incrementCounter();
     kept = kept || log == Batch::kKept;
   }
   if (kept) return fail(kNotAllAppended);
-  if (!appended) return fail(kNothingNew);
   status_.setState(WorkerState::kFinished);
 }
 
@@ -203,9 +199,8 @@ void SalesLogDownload::fail(std::string text) {
 
 void SalesLogDownload::failTransfer(const FtpConnection& connection,
                                     const std::string& serverName) {
-  std::string text = trimLeadingSpace(connection.lastErrorText());
-  fail(text.empty() ? kNothingNew
-                    : "Error downloading sales logs from " + serverName + ":\n" + text);
+  const std::string text = trimLeadingSpace(connection.lastErrorText());
+  fail("Error downloading sales logs from " + serverName + (text.empty() ? "." : ":\n" + text));
 }
 
 bool SalesLogDownload::showFileError(const std::string& description) {
@@ -213,8 +208,7 @@ bool SalesLogDownload::showFileError(const std::string& description) {
   return false;
 }
 
-bool downloadSalesLogs(const SalesLogSettings& settings, const std::string& companyName,
-                       const Env& env) {
+SalesLogOutcome downloadSalesLogs(const SalesLogSettings& settings, const Env& env) {
   WorkerStatus status;
   std::thread worker([&] {
     try {
@@ -228,17 +222,16 @@ bool downloadSalesLogs(const SalesLogSettings& settings, const std::string& comp
   if (status.state() != WorkerState::kFinished) {
     std::string error = status.errorText();
     if (!error.empty()) env.prompter().showMessage(error, PromptIcon::kWarning);
-    return false;
+    return SalesLogOutcome::kFailed;
   }
-  env.prompter().showMessage(salesLogsAppendedMessage(companyName));
-  return true;
+  return status.counter() == 0 ? SalesLogOutcome::kNothingNew : SalesLogOutcome::kAppended;
 }
 
-std::string salesLogsAppendedMessage(const std::string& companyName) {
+std::string salesLogsAppendedMessage(const fs::path& siteFolder) {
   return "The sales logs have been appended to your local log files, and may be accessed in this "
-         "directory:\n  " +
-         companyName +
-         "\\\nThe logs are saved under the filenames 'header.csv', 'items.csv', 'payment.csv', "
+         "folder:\n  " +
+         siteFolder.string() +
+         "\nThe logs are saved under the filenames 'header.csv', 'items.csv', 'payment.csv', "
          "and 'misc.csv'.";
 }
 

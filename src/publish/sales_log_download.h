@@ -38,9 +38,10 @@ struct SalesLogSettings {
 // which is replaced as a whole (atomically). Only then is L.bak removed from
 // the server, so an entry that could not be appended stays there: a download
 // first fetches and appends an L.bak it finds, and renames L.dat only when no
-// L.bak is left. A log without new entries leaves its .csv untouched. A file
-// error is shown as "FILE ERROR: ..." and the download goes on with the next
-// log, but does not report success.
+// L.bak is left. A log without new entries leaves its .csv untouched; a
+// server without new entries is no failure. A file error is shown as
+// "FILE ERROR: ..." and the download goes on with the next log, but does not
+// report success.
 class SalesLogDownload {
  public:
   static constexpr const char* kNotAllAppended =
@@ -52,7 +53,8 @@ class SalesLogDownload {
 
   // Runs to the end; the block's state is then kFailed, kFinished or
   // kStopped, and a failure's text is the block's error text. kFinished
-  // means that new entries were appended and every fetched log was.
+  // means that every fetched log was appended; the block's counter then
+  // holds how many logs brought new entries (0: the server had none).
   void run();
 
  private:
@@ -75,8 +77,7 @@ class SalesLogDownload {
   // the copy. Returns false after showing the file error.
   [[nodiscard]] bool appendLog(const std::string& name);
   void fail(std::string text);
-  // Ends the run with the connection's last error, or "No new sales log
-  // entries" when it has none to tell.
+  // Ends the run with the connection's last error.
   void failTransfer(const FtpConnection& connection, const std::string& serverName);
   // Shows "FILE ERROR: " + `description`; returns false.
   bool showFileError(const std::string& description);
@@ -86,16 +87,20 @@ class SalesLogDownload {
   WorkerStatus& status_;
 };
 
-// Returns what the user is told after a successful download: the company's
-// folder and the names of the four files.
-std::string salesLogsAppendedMessage(const std::string& companyName);
+// What the user is told when the server had no new entries.
+inline constexpr char kNoNewSalesLogEntries[] = "No new sales log entries.";
+
+// Returns what the user is told after new entries were appended: the site
+// folder, as `siteFolder` spells it, and the names of the four files.
+std::string salesLogsAppendedMessage(const std::filesystem::path& siteFolder);
+
+// How a download ended.
+enum class SalesLogOutcome { kAppended, kNothingNew, kFailed };
 
 // Runs the sales-log download on a worker thread and waits for it, as the
 // progress dialog in its sales-log mode does: a failure's text is shown with
-// the exclamation icon; success is reported with the text that names the
-// company's folder and the four files. Returns true on success.
-[[nodiscard]] bool downloadSalesLogs(const SalesLogSettings& settings,
-                                     const std::string& companyName, const Env& env);
+// the exclamation icon. Telling the user of a success is left to the caller.
+[[nodiscard]] SalesLogOutcome downloadSalesLogs(const SalesLogSettings& settings, const Env& env);
 
 }  // namespace quorvex
 

@@ -312,7 +312,11 @@ void MainWindow::runSalesLogDownload() {
   ProgressDialog dialog(*progress, helpFor(*progress), this);
   dialog.exec();
   if (!progress->succeeded()) return;
-  app_->env.prompter().showMessage(salesLogsAppendedMessage(doc.m_strCompanyName));
+  if (!progress->appendedEntries()) {
+    app_->env.prompter().showMessage(kNoNewSalesLogEntries);
+    return;
+  }
+  app_->env.prompter().showMessage(salesLogsAppendedMessage(*siteFolder));
   SalesLogViewer viewer(*siteFolder, this);
   viewer.exec();
 }

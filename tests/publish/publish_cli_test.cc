@@ -184,21 +184,55 @@ TEST_F(PublishCliTest, PublishStopsWhereTheBuildOrTheServerRefuses) {
   EXPECT_EQ(cli(document, "publish", {"extra"}), 2);
 }
 
-TEST_F(PublishCliTest, FetchLogsAppendsToTheSiteFolder) {
+// Each case runs fetch-logs after the order server logged `logged` (or
+// nothing); a download that finds nothing new is no failure.
+TEST_F(PublishCliTest, FetchLogsExitsWithZeroUnlessItFails) {
   preferences_.vendorId = "merchant";
   preferences_.vendorPassword = "secretpa";
   saveDocument();
   fs::create_directories(onOrderServer(".logFile"));
-  for (const char* log : {"header", "items", "payment", "misc"}) {
-    home_.write("entry", std::string(log) + " entry\n");
-    fs::copy_file(home_.path() / "entry", onOrderServer(std::string(".logFile/") + log + ".dat"));
+  const std::string appended = "Appended the new sales log entries to the .csv files in " +
+                               (home_.path() / "Shop").string() + ".\n";
+  struct Case {
+    const char* what;
+    std::string logged;
+    std::vector<std::string> options;
+    int status;
+    std::string out;
+    std::string err;
+  };
+  const std::vector<Case> cases = {
+      {"new entries", "first", {}, 0, appended, ""},
+      {"nothing new", "", {}, 0, "No new sales log entries.\n", ""},
+      {"new entries, quiet", "second", {"--quiet"}, 0, "", ""},
+      {"nothing new, quiet", "", {"--quiet"}, 0, "", ""},
+      {"refused password", "third", {"--quiet"}, 1, "",
+       "The Quorvex password you specified was not accepted."},
+      {"wrong arguments", "", {"extra"}, 2, "", "expected one FILE.qvx"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const char* log : {"header", "items", "payment", "misc"}) {
+      if (c.logged.empty()) continue;
+      home_.write("entry", c.logged + " " + log + "\n");
+      fs::copy_file(home_.path() / "entry", onOrderServer(std::string(".logFile/") + log + ".dat"),
+                    fs::copy_options::overwrite_existing);
+    }
+    if (c.status == 1) {
+      preferences_.vendorPassword = "guessed";
+      saveDocument();
+    }
+    EXPECT_EQ(cli(document_, "fetch-logs", c.options), c.status) << errors;
+    EXPECT_EQ(output, c.out);
+    if (c.err.empty()) {
+      EXPECT_EQ(errors, "");
+    } else {
+      EXPECT_NE(errors.find(c.err), std::string::npos) << errors;
+    }
   }
-  EXPECT_EQ(cli(document_, "fetch-logs"), 0) << errors;
-  EXPECT_EQ(readFile(home_.path() / "Shop" / "payment.csv"), "payment entry\r\n");
-  EXPECT_NE(errors.find("The sales logs have been appended"), std::string::npos) << errors;
-  // Nothing logged since: the order server has nothing more to give.
-  EXPECT_EQ(cli(document_, "fetch-logs"), 1);
-  EXPECT_NE(errors.find("No new sales log entries"), std::string::npos) << errors;
+  // The refused download left its entries on the server.
+  EXPECT_EQ(readFile(home_.path() / "Shop" / "payment.csv"), "first payment\r\nsecond payment\r\n");
+  EXPECT_TRUE(fs::exists(onOrderServer(".logFile/payment.dat")));
 }
 
 }  // namespace

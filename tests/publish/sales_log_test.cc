@@ -10,10 +10,9 @@ namespace fs = std::filesystem;
 using testing::PublishFixture;
 using testing::readFile;
 
-const char kAppended[] =
-    "The sales logs have been appended to your local log files, and may be accessed in this "
-    "directory:\n  Shop\\\nThe logs are saved under the filenames 'header.csv', 'items.csv', "
-    "'payment.csv', and 'misc.csv'.";
+constexpr SalesLogOutcome kAppended = SalesLogOutcome::kAppended;
+constexpr SalesLogOutcome kNothingNew = SalesLogOutcome::kNothingNew;
+constexpr SalesLogOutcome kFailed = SalesLogOutcome::kFailed;
 
 // The order server's account (merchant) with its log folder, and the
 // company "Shop" whose site folder keeps the .csv logs.
@@ -32,10 +31,10 @@ class SalesLogTest : public PublishFixture {
                   fs::copy_options::overwrite_existing);
   }
 
-  bool download() {
+  SalesLogOutcome download() {
     SalesLogSettings settings = SalesLogSettings::fromPreferences(
         preferences_, server_.host(), home_.path() / "Shop");
-    return downloadSalesLogs(settings, "Shop", env_);
+    return downloadSalesLogs(settings, env_);
   }
 
   std::string csv(const std::string& log) { return readFile(home_.path() / "Shop" / (log + ".csv")); }
@@ -49,8 +48,8 @@ TEST_F(SalesLogTest, NewEntriesAreAppendedToTheFourLogs) {
   home_.write("Shop/header.csv", "1000,Old\r\n999,Older");
   home_.write("Shop/misc.csv", "kept\r\n");
 
-  EXPECT_TRUE(download());
-  EXPECT_EQ(prompter_.texts(), std::vector<std::string>{kAppended});
+  EXPECT_EQ(download(), kAppended);
+  EXPECT_TRUE(prompter_.texts().empty());
   // Every line ends with CR LF, the old last line too.
   EXPECT_EQ(csv("header"), "1000,Old\r\n999,Older\r\n1001,Smith\r\n1002,Jones\r\n");
   EXPECT_EQ(csv("items"), "1001,widget,2\r\n");
@@ -70,32 +69,31 @@ TEST_F(SalesLogTest, NewEntriesAreAppendedToTheFourLogs) {
   logOnServer("payment", "1003,Cash\n");
   logOnServer("misc", "note\n");
   prompter_.clear();
-  EXPECT_TRUE(download());
+  EXPECT_EQ(download(), kAppended);
   EXPECT_EQ(csv("header"), "1000,Old\r\n999,Older\r\n1001,Smith\r\n1002,Jones\r\n1003,Brown\r\n");
   EXPECT_EQ(csv("items"), "1001,widget,2\r\n1003,gadget,1\r\n");
   EXPECT_EQ(csv("misc"), "kept\r\nnote\r\n");
 
-  // Nothing logged since: nothing is appended a second time.
+  // Nothing logged since: nothing is appended a second time, and that is no
+  // failure.
   prompter_.clear();
-  EXPECT_FALSE(download());
-  EXPECT_EQ(prompter_.texts(), std::vector<std::string>{"No new sales log entries"});
+  EXPECT_EQ(download(), kNothingNew);
+  EXPECT_TRUE(prompter_.texts().empty());
   EXPECT_EQ(csv("items"), "1001,widget,2\r\n1003,gadget,1\r\n");
 }
 
 TEST_F(SalesLogTest, NothingToFetchLeavesTheLogsAlone) {
   fs::create_directories(onOrderServer(".logFile"));
   home_.write("Shop/header.csv", "1000,Old\r\n");
-  EXPECT_FALSE(download());
-  ASSERT_EQ(prompter_.prompts().size(), 1u);
-  EXPECT_EQ(prompter_.prompts()[0].text, "No new sales log entries");
-  EXPECT_EQ(prompter_.prompts()[0].icon, PromptIcon::kWarning);
+  EXPECT_EQ(download(), kNothingNew);
+  EXPECT_TRUE(prompter_.prompts().empty());
   EXPECT_EQ(csv("header"), "1000,Old\r\n");
 
   // A log with nothing new is passed over; the others are appended.
   logOnServer("header", "1001,Smith\n");
   logOnServer("items", "1001,widget,2\n");
   prompter_.clear();
-  EXPECT_TRUE(download());
+  EXPECT_EQ(download(), kAppended);
   EXPECT_EQ(csv("header"), "1000,Old\r\n1001,Smith\r\n");
   EXPECT_EQ(csv("items"), "1001,widget,2\r\n");
   EXPECT_FALSE(fs::exists(home_.path() / "Shop" / "payment.csv"));
@@ -105,10 +103,10 @@ TEST_F(SalesLogTest, TheAccountIsUsedAsEntered) {
   logOnServer("header", "1001,Smith\n");
   // Publishing would cut and lower this; the download does not.
   preferences_.vendorId = "MERCHANT42";
-  EXPECT_FALSE(download());
+  EXPECT_EQ(download(), kFailed);
   preferences_.vendorId = "merchant";
   preferences_.vendorPassword = "SECRETPA";
-  EXPECT_FALSE(download());
+  EXPECT_EQ(download(), kFailed);
   EXPECT_EQ(prompter_.texts(),
             (std::vector<std::string>{
                 "Could not connect you to the Quorvex Software server.\n"
@@ -122,7 +120,7 @@ TEST_F(SalesLogTest, EntriesThatCannotBeAppendedStayOnTheServerUntilTheyAre) {
   for (const char* log : {"header", "items", "payment", "misc"}) logOnServer(log, "line\n");
   // header.csv cannot be written: a folder stands in its way.
   fs::create_directories(home_.path() / "Shop" / "header.csv");
-  EXPECT_FALSE(download());
+  EXPECT_EQ(download(), kFailed);
   std::vector<std::string> texts = prompter_.texts();
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_TRUE(texts[0].starts_with("FILE ERROR: ")) << texts[0];
@@ -136,8 +134,8 @@ TEST_F(SalesLogTest, EntriesThatCannotBeAppendedStayOnTheServerUntilTheyAre) {
   fs::remove(home_.path() / "Shop" / "header.csv");
   logOnServer("header", "later\n");
   prompter_.clear();
-  EXPECT_TRUE(download());
-  EXPECT_EQ(prompter_.texts(), std::vector<std::string>{kAppended});
+  EXPECT_EQ(download(), kAppended);
+  EXPECT_TRUE(prompter_.texts().empty());
   EXPECT_EQ(csv("header"), "line\r\nlater\r\n");
   EXPECT_EQ(csv("items"), "line\r\n");
 }

@@ -76,14 +76,19 @@ function search(words) {
 }
 
 // ---- The cart: lines of part number and quantity, the visitor's tax
-// region and shipping type. Kept in localStorage when the shop may keep
-// data in the browser (useCookies), so that it survives a reload and every
-// tab of the shop shares it; otherwise only while this frame lives. ----
+// region and shipping type, and the key of the order made of them. Kept in
+// localStorage when the shop may keep data in the browser (useCookies), so
+// that it survives a reload and every tab of the shop shares it; otherwise
+// only while this frame lives. ----
 var cartKey = 'cart:' + location.pathname.replace(/[^\/]*$/, '');
 var cart = {
   lines: [],
   taxRegion: '',
-  shippingType: ''
+  shippingType: '',
+  // Names this order to the order server, which records an order key once:
+  // sending the order again (after a reply that never came) cannot place it
+  // twice. Empty until checkout, and again once the order changes.
+  orderKey: ''
 };
 function storage() {
   try {
@@ -112,18 +117,41 @@ cart.load = function () {
   }
   cart.taxRegion = saved && saved.taxRegion ? saved.taxRegion : '';
   cart.shippingType = saved && saved.shippingType ? saved.shippingType : '';
+  cart.orderKey = saved && /^[A-Za-z0-9_-]{16,64}$/.test(saved.orderKey) ? saved.orderKey : '';
 };
-cart.changed = function () {
+cart.save = function () {
   var store = storage();
   if (store) {
     try {
-      store.setItem(cartKey, JSON.stringify(
-          { lines: cart.lines, taxRegion: cart.taxRegion, shippingType: cart.shippingType }));
+      store.setItem(cartKey, JSON.stringify({ lines: cart.lines, taxRegion: cart.taxRegion,
+                                              shippingType: cart.shippingType,
+                                              orderKey: cart.orderKey }));
     } catch (e) {
       // A full or refused store keeps the cart in this frame only.
     }
   }
+};
+cart.changed = function () {
+  cart.save();
   cart.refresh();
+};
+// The cart now makes another order than the one its key names: that key
+// must not answer for it.
+cart.orderChanged = function () {
+  cart.orderKey = '';
+  cart.changed();
+};
+// The key of the cart's order, made (and kept with the cart) when missing:
+// 24 characters of base64url from 18 random bytes.
+cart.keyForOrder = function () {
+  if (!cart.orderKey) {
+    var bytes = new Uint8Array(18);
+    crypto.getRandomValues(bytes);
+    cart.orderKey = btoa(String.fromCharCode.apply(null, bytes)).replace(/\+/g, '-')
+                        .replace(/\//g, '_');
+    cart.save();
+  }
+  return cart.orderKey;
 };
 // Redraws what the main page shows of the cart.
 cart.refresh = function () {
@@ -138,6 +166,8 @@ cart.showIn = function (doc) {
   if (box) box.innerHTML = cart.html();
   var summary = doc.getElementById('orderSummary');
   if (summary) summary.innerHTML = cart.html(true);
+  // Opening checkout starts the order: from here on it has its key.
+  if (doc.forms['checkout'] && cart.lines.length > 0) cart.keyForOrder();
 };
 // ---- Features: the choices a product offers (productFeatures). ----
 function isCustomerInput(feature) {
@@ -203,7 +233,7 @@ function buy(partNumber) {
   } else {
     cart.lines.push({ part: partNumber, quantity: 1, features: features });
   }
-  cart.changed();
+  cart.orderChanged();
   cart.announce(product[partNumber].desc + ' is in your cart.');
   if (buyOpensCart) view();
 }
@@ -217,24 +247,25 @@ cart.find = function (partNumber, features) {
 cart.plus = function (index) {
   var line = cart.lines[index];
   if (line && line.quantity < 9999) line.quantity++;
-  cart.changed();
+  cart.orderChanged();
 };
 cart.minus = function (index) {
   var line = cart.lines[index];
   if (line && line.quantity > 1) line.quantity--;
-  cart.changed();
+  cart.orderChanged();
 };
 cart.remove = function (index) {
   cart.lines.splice(index, 1);
-  cart.changed();
+  cart.orderChanged();
 };
 cart.chooseTaxRegion = function (region) {
   cart.taxRegion = region;
   cart.changed();
 };
+// The shipping type is part of the order sent, so it makes another order.
 cart.chooseShippingType = function (label) {
   cart.shippingType = label;
-  cart.changed();
+  cart.orderChanged();
 };
 // Tells the visitor, in the main page's status line, what just happened.
 cart.announce = function (text) {
@@ -273,32 +304,78 @@ cart.subtotal = function () {
   }
   return sum;
 };
-// The regions the shop charges tax in: a state by its abbreviation, a city
-// as "city, state abbreviation", a country's value-added tax by the country.
+// The regions the shop charges tax in, each with the names that the order
+// server knows it by: a state by its abbreviation (its key) or its name, a
+// city as "City, ST", a country's value-added tax by the country.
 function taxRegions() {
   var regions = [];
   for (var i = 0; i < tax.length; i++) {
     var t = tax[i];
+    var region;
     if (t.kind == 'stateTax') {
-      regions.push({ key: t.abbreviation.toUpperCase(), label: titleCase(t.region), rate: t.rate });
+      var abbreviation = t.abbreviation.toUpperCase();
+      region = { place: 'state', key: abbreviation, label: titleCase(t.region),
+                 names: [abbreviation, titleCase(t.region)] };
     } else if (t.region == 'vat') {
-      regions.push({ key: t.kind, label: t.kind, rate: t.rate });
+      region = { place: 'country', key: t.kind, label: t.kind, names: [t.kind] };
     } else {
       var key = titleCase(t.kind) + ', ' + t.abbreviation.toUpperCase();
-      regions.push({ key: key, label: key, rate: t.rate });
+      region = { place: 'city', key: key, label: key, names: [key] };
     }
+    region.rate = t.rate;
+    regions.push(region);
   }
   return regions;
 }
 function titleCase(text) {
   return text.replace(/\b[a-z]/g, function (c) { return c.toUpperCase(); });
 }
-cart.taxRate = function () {
+function sameName(a, b) {
+  return a.trim().toLowerCase() == b.trim().toLowerCase();
+}
+// The name of `region` that `text` gives, or null.
+function nameGiven(region, text) {
+  for (var n = 0; n < region.names.length; n++) {
+    if (sameName(region.names[n], text)) return region.names[n];
+  }
+  return null;
+}
+// The region one of whose names is `name`, or null.
+function taxRegionNamed(name) {
   var regions = taxRegions();
   for (var i = 0; i < regions.length; i++) {
-    if (regions[i].key == cart.taxRegion) return parseFloat(regions[i].rate) || 0;
+    if (nameGiven(regions[i], name) !== null) return regions[i];
   }
-  return 0;
+  return null;
+}
+// The tax region of an address as the order server finds it, which refuses
+// an order naming another: the first name that equals the address's
+// "city, state" (when it gives both), else its state, else its country; ''
+// when none does.
+function taxRegionOf(place) {
+  var wanted = { city: place.city && place.state ? place.city + ', ' + place.state : '',
+                 state: place.state, country: place.country };
+  var regions = taxRegions();
+  var order = ['city', 'state', 'country'];
+  for (var p = 0; p < order.length; p++) {
+    for (var i = 0; i < regions.length; i++) {
+      var given = wanted[order[p]];
+      var name = given && regions[i].place == order[p] ? nameGiven(regions[i], given) : null;
+      if (name !== null) return name;
+    }
+  }
+  return '';
+}
+// The tax region the totals use: at checkout, once its address names a
+// state or a country, that address's region; until then the region the
+// visitor chose on the cart page, as an estimate.
+cart.taxRegionInUse = function () {
+  var place = checkoutAddress();
+  return place ? taxRegionOf(place) : cart.taxRegion;
+};
+cart.taxRate = function () {
+  var region = taxRegionNamed(cart.taxRegionInUse());
+  return region ? parseFloat(region.rate) || 0 : 0;
 };
 cart.tax = function () {
   var taxable = 0;
@@ -383,6 +460,18 @@ function featuresHtml(features) {
   }
   return html;
 }
+// What the tax row says of its region: at checkout once the address is
+// known (`addressKnown`), the address's region; before, the visitor's choice.
+function taxChoiceHtml(regions, addressKnown) {
+  if (addressKnown) {
+    var region = taxRegionNamed(cart.taxRegionInUse());
+    return region ? 'Tax for <span id="taxPlace">' + escapeHtml(region.label) + '</span>' :
+                    'No tax for <span id="taxPlace">this address</span>';
+  }
+  return '<label for="taxRegion">Tax for</label> <select id="taxRegion" ' +
+         'onchange="shop.cart.chooseTaxRegion(this.value)">' +
+         options(regions, cart.taxRegion, 'Elsewhere (no tax)') + '</select>';
+}
 cart.html = function (summary) {
   if (cart.lines.length == 0) {
     return '<p class="note">Your cart is empty.</p>';
@@ -410,9 +499,7 @@ cart.html = function (summary) {
   var regions = taxRegions();
   var types = shippingChoices();
   var taxRow = regions.length == 0 ? '' :
-      '<tr><th scope="row"><label for="taxRegion">Tax for</label> <select id="taxRegion" ' +
-      'onchange="shop.cart.chooseTaxRegion(this.value)">' +
-      options(regions, cart.taxRegion, 'Elsewhere (no tax)') + '</select></th>' +
+      '<tr><th scope="row">' + taxChoiceHtml(regions, summary && checkoutAddress()) + '</th>' +
       '<td class="num" id="tax">' + money(cart.tax()) + '</td></tr>';
   var shipRow = types.length == 0 || !cart.needsShipping() ? '' :
       '<tr><th scope="row"><label for="shippingType">Shipping</label> <select id="shippingType" ' +
@@ -495,6 +582,22 @@ function address(form, prefix) {
            street2: value('street2'), city: value('city'), state: value('state'),
            zip: value('zip'), country: value('country') };
 }
+// The address the order goes to: the shipping address when the visitor
+// gives one, else the billing address (as the order server takes it).
+function shipAddress(form) {
+  return address(form, form.elements['shipElsewhere'].checked ? 'ship_' : '');
+}
+function checkoutForm() {
+  var page = mainPage();
+  return (page && page.document && page.document.forms['checkout']) || null;
+}
+// The address of the checkout page's order once it names a state or a
+// country (its tax region is known then), else null.
+function checkoutAddress() {
+  var form = checkoutForm();
+  var place = form ? shipAddress(form) : null;
+  return place && (place.state || place.country) ? place : null;
+}
 function orderOf(form) {
   var order = {
     vendor: vendor.trim(),
@@ -505,7 +608,8 @@ function orderOf(form) {
     comments: form.elements['comments'].value,
     extraFields: {},
     payment: form.elements['payment'].options[form.elements['payment'].selectedIndex].text,
-    taxRegion: cart.taxRegion
+    taxRegion: taxRegionOf(shipAddress(form)),
+    orderKey: cart.keyForOrder()
   };
   if (form.elements['shipElsewhere'].checked) order.shipping = address(form, 'ship_');
   if (cart.needsShipping() && shippingInfo.length > 0) order.shippingType = cart.shippingType;
@@ -521,9 +625,15 @@ function orderOf(form) {
   }
   return order;
 }
+// The order last sent whose reply never came, as it was sent, which "Check
+// my order" sends again; null when there is none.
+var unansweredOrder = null;
+// True while an order is on its way: a second click or Enter sends nothing.
+var orderSending = false;
 // Sends the checkout form's order to the order server. The cart is emptied
 // only once the server took the order; a refusal is shown above the form.
 function sendOrder(form) {
+  if (orderSending) return false;
   var page = form.ownerDocument;
   var notice = page.getElementById('orderNotice');
   var wrong = checkForm(form);
@@ -534,11 +644,33 @@ function sendOrder(form) {
     wrong.focus();
     return false;
   }
-  notice.textContent = 'Sending your order...';
-  var button = form.elements['send'];
-  if (button) button.disabled = true;
+  postOrder(form, JSON.stringify(orderOf(form)), 'Sending your order...');
+  return false;
+}
+// Sends the order whose reply never came again, with the same key: the
+// server answers with that order when it has it, or takes it now.
+cart.checkOrder = function () {
+  var form = checkoutForm();
+  if (form && unansweredOrder && !orderSending) {
+    postOrder(form, unansweredOrder, 'Checking your order...');
+  }
+};
+// Posts the order `body` and shows the outcome: the thank-you page, a
+// refusal, or, when no answer came (no connection, no reply within 20
+// seconds, a gateway's error page), that the order may have been placed.
+function postOrder(form, body, sendingText) {
+  var page = form.ownerDocument;
+  var notice = page.getElementById('orderNotice');
+  var send = form.elements['send'];
+  var check = page.getElementById('checkOrder');
+  var buttons = [send, check];
+  orderSending = true;
+  setDisabled(true);
+  notice.className = '';
+  notice.textContent = sendingText;
   var request = new XMLHttpRequest();
   request.open('POST', orderUrl);
+  request.timeout = 20000;
   // A plain-text body needs no preflight; the server reads it as JSON.
   request.setRequestHeader('Content-Type', 'text/plain;charset=UTF-8');
   request.setRequestHeader('Accept', 'application/json');
@@ -550,24 +682,45 @@ function sendOrder(form) {
       reply = null;
     }
     if (reply && reply.accepted) {
-      var total = money(cart.total());
+      finished(null);
+      var total = reply.total ? currency + reply.total : money(cart.total());
       cart.lines = [];
+      cart.orderKey = '';
       cart.changed();
       thankYou(page, reply.order, total, form.elements['email'].value.trim());
+    } else if (reply || request.status < 500) {
+      finished(null);
+      notice.textContent = (reply && reply.error ? reply.error :
+          'The order server could not take your order (' + request.status + ').') +
+          ' Your cart is unchanged.';
     } else {
-      refused(reply && reply.error ? reply.error :
-              'The order server could not take your order (' + request.status + ').');
+      unanswered();
     }
   };
-  request.onerror = function () {
-    refused('The order server could not be reached. Please try again in a moment.');
-  };
-  request.send(JSON.stringify(orderOf(form)));
-  function refused(text) {
-    notice.textContent = text + ' Your cart is unchanged.';
-    if (button) button.disabled = false;
+  request.onerror = unanswered;
+  request.ontimeout = unanswered;
+  request.send(body);
+  function setDisabled(disabled) {
+    for (var i = 0; i < buttons.length; i++) {
+      if (buttons[i]) buttons[i].disabled = disabled;
+    }
   }
-  return false;
+  // Ends the sending; with an order `pending` an answer for, "Check my
+  // order" takes the place of Submit.
+  function finished(pending) {
+    orderSending = false;
+    unansweredOrder = pending;
+    setDisabled(false);
+    if (send) send.hidden = !!pending;
+    if (check) check.hidden = !pending;
+  }
+  function unanswered() {
+    finished(body);
+    notice.className = 'notice';
+    if (check) check.focus();
+    notice.textContent = 'Your order may have been placed, but no answer came back. Your cart ' +
+        'is kept. Press "Check my order" to find out: it will not place your order twice.';
+  }
 }
 function thankYou(page, orderNumber, total, email) {
   var box = page.getElementById('checkoutArea');

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Saves PNG pictures of the sample shop as a visitor sees it in Chromium into
-# OUTDIR: home, catalogue, cart, checkout and thank-you page, each at desktop
-# (1280 px) and phone (375 px) width. They are taken by the browser scenario
+# OUTDIR: home, catalogue, cart, checkout and thank-you page, and checkout
+# when an order's reply was lost (unanswered), each at desktop (1280 px) and
+# phone (390 px) width. They are taken by the browser scenario
 # (tests/browser/shop_scenario.mjs) on its way through the shop, with a local
-# order server taking the order.
+# order server taking the orders.
 #   scripts/screenshots-shop.sh OUTDIR [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,23 +1,25 @@
 // A visitor's whole visit to the sample shop in headless Chromium: buying,
 // the cart and its totals, a reload and a second tab, the coupons, the phone
-// layout, a refused and an accepted checkout.
+// layout, a refused and an accepted checkout with the tax of its address, a
+// double click on Submit, and an order whose reply is lost on its way back.
 //
-//   node shop_scenario.mjs SHOP_URL SAMPLE_FOLDER [SCREENSHOT_FOLDER]
+//   node shop_scenario.mjs SHOP_URL SAMPLE_FOLDER MERCHANT_FOLDER [SCREENSHOT_FOLDER]
 //
 // SHOP_URL serves the sample shop (quorvex-cli serve) with a local order
-// server taking its orders; SAMPLE_FOLDER is data/Sample, from which the
-// expected totals are computed. Prints "ORDER <number> <grand total>" for the
-// accepted order and exits 0, or prints what failed and exits 1. With a
-// screenshot folder, pictures of the main pages at desktop and phone widths
-// are saved there.
+// server taking its orders into MERCHANT_FOLDER (the sample's account
+// folder, whose .logFile/header.dat holds a line per order); SAMPLE_FOLDER
+// is data/Sample, from which the expected totals are computed. Prints
+// "ORDER <number> <grand total>" for each accepted order and exits 0, or
+// prints what failed and exits 1. With a screenshot folder, pictures of the
+// main pages at desktop and phone widths are saved there.
 
 import { execFileSync } from 'node:child_process';
-import { readFileSync, mkdirSync } from 'node:fs';
+import { existsSync, readFileSync, mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const [shopUrl, sampleFolder, shots] = process.argv.slice(2);
-const PHONE = { width: 375, height: 740 };
+const [shopUrl, sampleFolder, merchantFolder, shots] = process.argv.slice(2);
+const PHONE = { width: 390, height: 740 };
 const DESKTOP = { width: 1280, height: 900 };
 
 // ---- What the sample's data says the totals are. ----
@@ -39,10 +41,13 @@ for (const line of readFileSync(join(sampleFolder, 'Acme Outdoor Supply', 'Price
 }
 const cents = (text) => Math.round(parseFloat(text) * 100);
 const money = (amount) => '$' + (amount / 100).toFixed(2);
-function expectedTotals(lines) {
+// The sample's taxes: Washington's, and Canada's value-added tax.
+const WASHINGTON = company.m_pTax.stateRates[0];
+const CANADA = company.m_pTax.vatRates[0];
+function expectedTotals(lines, rate) {
   const subtotal = lines.reduce((sum, [part, quantity]) => sum + prices[part] * quantity, 0);
   const taxable = lines.reduce((sum, [part, quantity]) => sum + (taxed[part] ? prices[part] * quantity : 0), 0);
-  const tax = Math.round(taxable * parseFloat(company.m_pTax.stateRates[0]));
+  const tax = Math.round(taxable * parseFloat(rate));
   const ground = company.m_pShipping.shippingTypes[0];
   const handling = cents(company.m_pShipping.handlingCharge);
   // The first range whose limit the subtotal does not pass; above them all
@@ -81,7 +86,8 @@ function chromium() {
 const browser = await puppeteer.launch({
   executablePath: chromium(),
   headless: true,
-  args: ['--no-sandbox', '--disable-gpu'],
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+         '--disable-sync', '--no-first-run'],
 });
 const messages = [];
 async function openTab() {
@@ -89,8 +95,9 @@ async function openTab() {
   await tab.setViewport(DESKTOP);
   tab.on('pageerror', (error) => messages.push('page error: ' + error.message));
   tab.on('console', (message) => {
-    // The refused order below is answered 422, which the console reports.
-    if (message.type() == 'error' && !message.text().includes('status of 422')) {
+    // The refused order below is answered 422, and the reply dropped on
+    // purpose fails as a reset connection; the console reports both.
+    if (message.type() == 'error' && !/status of 422|net::ERR_CONNECTION_RESET/.test(message.text())) {
       messages.push('console: ' + message.text());
     }
   });
@@ -111,12 +118,18 @@ async function mainFrame(tab, file, selector) {
   if (selector) await frame.waitForSelector(selector, { timeout: 10000 });
   return frame;
 }
-async function screenshot(tab, name) {
+// Pictures of `tab` at both widths, scrolled to the main frame's `selector`
+// when one is given.
+async function screenshot(tab, name, selector) {
   if (!shots) return;
   mkdirSync(shots, { recursive: true });
   for (const [width, viewport] of [['desktop', DESKTOP], ['phone', PHONE]]) {
     await tab.setViewport(viewport);
     await new Promise((resolve) => setTimeout(resolve, 300));
+    if (selector) {
+      const main = tab.frames().find((f) => f.name() == 'main');
+      await main.$eval(selector, (e) => e.scrollIntoView({ block: 'center' }));
+    }
     await tab.screenshot({ path: join(shots, `${name}-${width}.png`) });
   }
   await tab.setViewport(DESKTOP);
@@ -128,6 +141,23 @@ const totals = (frame) => frame.evaluate(() => {
   const text = (id) => (document.getElementById(id) || {}).textContent;
   return { subtotal: text('subtotal'), tax: text('tax'), shipping: text('shipping'), total: text('grandTotal') };
 });
+// The orders the order server recorded: the lines of the sales log.
+function recordedOrders() {
+  const log = join(merchantFolder, '.logFile', 'header.dat');
+  return existsSync(log) ? readFileSync(log, 'latin1').split('\n').filter((line) => line.trim()).length : 0;
+}
+async function fillAddress(checkout, address) {
+  for (const [name, value] of Object.entries(address)) await checkout.type('#' + name, value);
+  await checkout.select('#payment', 'Visa');
+}
+// The thank-you page's order number, printed with the order's total.
+async function thankedFor(checkout, total) {
+  await checkout.waitForSelector('#orderNumber', { timeout: 25000 });
+  const number = await checkout.$eval('#orderNumber', (e) => e.textContent);
+  check(/^\d{6}$/.test(number), 'the thank-you page shows the order number ' + number);
+  console.log(`ORDER ${number} ${total.slice(1)}`);
+  return number;
+}
 async function buy(frame, part) {
   await frame.evaluate((p) => {
     const link = [...document.querySelectorAll('#catalogue a')]
@@ -204,7 +234,7 @@ try {
   // Tax for Washington, shipping by Ground.
   await cart.select('#taxRegion', 'WA');
   await cart.select('#shippingType', 'Ground');
-  const expected = expectedTotals(lines);
+  const expected = expectedTotals(lines, WASHINGTON);
   equal(await totals(cart), expected, 'the totals');
   await screenshot(tab, 'cart');
 
@@ -280,28 +310,89 @@ try {
         ['true', true], 'the missing field is marked and focused');
 
   // A price the server does not know is refused, and the cart is kept.
-  const shop = tab.frames().find((f) => f.name() == 'shop');
-  await shop.evaluate(() => { product['STOVE-GAS'].pri = '1.00'; });
+  // The shop's frame, whose script holds the cart (a new one after a reload).
+  const shop = () => tab.frames().find((f) => f.name() == 'shop');
+  await shop().evaluate(() => { product['STOVE-GAS'].pri = '1.00'; });
   await checkout.type('#firstName', 'Ann');
   await checkout.click('button[name="send"]');
   await checkout.waitForFunction(() => /is now/.test(document.getElementById('orderNotice').textContent));
   check((await checkout.$eval('#orderNotice', (e) => e.textContent)).includes('Your cart is unchanged'),
         'the refusal keeps the cart');
-  equal(await shop.evaluate(() => cart.lines.length), lines.length, 'the cart after the refusal');
+  equal(await shop().evaluate(() => cart.lines.length), lines.length, 'the cart after the refusal');
 
-  // The order goes through with the right price.
+  // The order goes through with the right price. The cart's choice of tax
+  // region holds until the address names one, which then takes over.
   await tab.reload({ waitUntil: 'load' });
   checkout = await mainFrame(tab, 'shipto.html', '#orderSummary tr.line');
   equal(await totals(checkout), expected, 'the totals at checkout');
-  for (const [name, value] of Object.entries(address)) await checkout.type('#' + name, value);
-  await checkout.select('#payment', 'Visa');
+  await fillAddress(checkout, address);
+  equal(await totals(checkout), expected, 'the totals for the address in Washington');
+  equal(await checkout.$eval('#taxPlace', (e) => e.textContent), 'Washington', 'the region of the address');
   await checkout.click('button[name="send"]');
-  await checkout.waitForSelector('#orderNumber', { timeout: 15000 });
-  const number = await checkout.$eval('#orderNumber', (e) => e.textContent);
-  check(/^\d{6}$/.test(number), 'the thank-you page shows the order number ' + number);
+  await thankedFor(checkout, expected.total);
   await screenshot(tab, 'thankyou');
   equal(await checkout.$eval('#cartCount', (e) => e.textContent), '0', 'the cart is empty after the order');
-  console.log(`ORDER ${number} ${expected.total.slice(1)}`);
+  equal(recordedOrders(), 1, 'orders recorded after the first');
+
+  // A changed cart gets a new order key.
+  catalogue = await show(tab, 'Product.html', '#catalogue .item');
+  await buy(catalogue, 'MUG');
+  cart = await mainFrame(tab, 'view.html', '#cart tr.line');
+  checkout = await show(tab, 'shipto.html', '#orderSummary tr.line');
+  const firstKey = await shop().evaluate(() => cart.orderKey);
+  check(/^[A-Za-z0-9_-]{22,64}$/.test(firstKey), 'checkout makes an order key: ' + firstKey);
+  cart = await show(tab, 'view.html', '#cart tr.line');
+  await cart.click('#cart tr.line:nth-child(1) button[aria-label^="One more"]');
+  await cart.click('#cart tr.line:nth-child(1) button[aria-label^="One less"]');
+  checkout = await show(tab, 'shipto.html', '#orderSummary tr.line');
+  const secondKey = await shop().evaluate(() => cart.orderKey);
+  check(secondKey && secondKey != firstKey, 'the changed cart has another key');
+
+  // Submit pressed twice, then the form submitted again (as Enter would)
+  // while the order is on its way: one request, one order.
+  const orderUrl = await shop().evaluate(() => orderUrl);
+  let posted = 0;
+  const countPosts = (request) => { if (request.url() == orderUrl && request.method() == 'POST') posted++; };
+  tab.on('request', countPosts);
+  await fillAddress(checkout, address);
+  await checkout.click('button[name="send"]', { count: 2 });
+  await checkout.evaluate(() => document.forms['checkout'] && document.forms['checkout'].requestSubmit());
+  await thankedFor(checkout, expectedTotals([['MUG', 1]], WASHINGTON).total);
+  await new Promise((resolve) => setTimeout(resolve, 1000));
+  tab.off('request', countPosts);
+  equal(posted, 1, 'orders sent for a double submit');
+  equal(recordedOrders(), 2, 'orders recorded after a double submit');
+
+  // The reply of an order is lost on its way back: the order server recorded
+  // it, the browser sees the connection fail. The page says the order may
+  // have been placed; "Check my order" then shows the order's number, and
+  // the server records nothing more. Shipped to Canada, it is taxed there.
+  catalogue = await show(tab, 'Product.html', '#catalogue .item');
+  await buy(catalogue, 'POT-1');
+  checkout = await show(tab, 'shipto.html', '#orderSummary tr.line');
+  await fillAddress(checkout, { ...address, city: 'Toronto', state: 'ON', zip: 'M5V 2T6', country: 'Canada' });
+  const toCanada = expectedTotals([['POT-1', 1]], CANADA);
+  equal(await totals(checkout), toCanada, 'the totals for the address in Canada');
+  equal(await checkout.$eval('#taxPlace', (e) => e.textContent), 'Canada', 'the region of the Canadian address');
+  const cdp = await tab.createCDPSession();
+  const dropped = new Promise((resolve) => cdp.once('Fetch.requestPaused', async ({ requestId }) => {
+    const { body, base64Encoded } = await cdp.send('Fetch.getResponseBody', { requestId });
+    await cdp.send('Fetch.failRequest', { requestId, errorReason: 'ConnectionReset' });
+    await cdp.send('Fetch.disable');
+    resolve(JSON.parse(base64Encoded ? Buffer.from(body, 'base64').toString() : body));
+  }));
+  await cdp.send('Fetch.enable', { patterns: [{ urlPattern: orderUrl, requestStage: 'Response' }] });
+  await checkout.click('button[name="send"]');
+  const lostReply = await dropped;
+  await checkout.waitForSelector('#checkOrder', { visible: true });
+  check((await checkout.$eval('#orderNotice', (e) => e.textContent)).includes('may have been placed'),
+        'the page says the order may have been placed');
+  equal(await shop().evaluate(() => cart.lines.length), 1, 'the cart is kept without a reply');
+  equal(recordedOrders(), 3, 'orders recorded when the reply is lost');
+  await screenshot(tab, 'unanswered', '#orderNotice');
+  await checkout.click('#checkOrder');
+  equal(await thankedFor(checkout, toCanada.total), lostReply.order, 'the order number after the check');
+  equal(recordedOrders(), 3, 'orders recorded after the check');
 } catch (error) {
   failures++;
   console.log('FAILED: ' + error.stack);

@@ -1,10 +1,13 @@
 // The order loop under load: ORDERS orders (default 1,000) posted by
 // CLIENTS concurrent clients (default 50) to quorvex-orderd on loopback
 // while the owner's fetch-logs runs every second against the real FTP
-// server. Prints throughput and latency, then checks that every accepted
-// order is in the fetched CSV files exactly once (none lost, none doubled)
-// and exits 1 when one is not.
-//   order_server_bench [ORDERS] [CLIENTS]
+// server, and SLOW connections (default 0) from another address send their
+// headers one byte every two seconds. Every order is on disk (fsync) before
+// it is answered. Prints throughput and latency and how long the mails took
+// to reach the SMTP sink, then checks that every accepted order is in the
+// fetched CSV files exactly once (none lost, none doubled) and exits 1 when
+// one is not.
+//   order_server_bench [ORDERS] [CLIENTS] [SLOW]
 
 #include <httplib.h>
 
@@ -13,6 +16,7 @@
 #include <chrono>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -21,6 +25,7 @@
 #include <vector>
 
 #include "support/order_loop.h"
+#include "support/raw_connection.h"
 
 namespace fs = std::filesystem;
 using namespace quorvex::testing;
@@ -60,6 +65,7 @@ bool holdsEachOnce(const fs::path& file, const std::vector<std::string>& accepte
 int main(int argc, char** argv) {
   const int orders = argc > 1 ? std::atoi(argv[1]) : 1000;
   const int clients = argc > 2 ? std::atoi(argv[2]) : 50;
+  const int slowClients = argc > 3 ? std::atoi(argv[3]) : 0;
   OrderLoop loop;
   if (!loop.started() || loop.cli("publish").exit_status != 0) {
     std::printf("the order loop did not start\n");
@@ -76,6 +82,21 @@ int main(int argc, char** argv) {
   int failures = 0;
   int fetches = 0;
 
+  std::vector<std::unique_ptr<RawConnection>> slow;
+  for (int n = 0; n < slowClients; ++n) {
+    slow.push_back(std::make_unique<RawConnection>("127.0.0.2", loop.orderPort()));
+  }
+  std::thread trickle([&] {
+    const std::string request = "POST /order HTTP/1.1\r\nHost: x\r\nContent-Length: 10\r\n";
+    for (size_t at = 0; posting; at = (at + 1) % request.size()) {
+      for (auto& connection : slow) {
+        if (connection->connected()) connection->send(request.substr(at, 1));
+      }
+      for (int tick = 0; tick < 20 && posting; ++tick) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      }
+    }
+  });
   std::thread fetcher([&] {
     while (posting) {
       const auto due = Clock::now() + std::chrono::seconds(1);
@@ -112,6 +133,19 @@ int main(int argc, char** argv) {
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   posting = false;
   fetcher.join();
+  trickle.join();
+  // The mails: two for each order.
+  size_t mails = 0;
+  while (fs::exists(loop.mailFolder() / (std::to_string(mails + 1) + ".eml")) ||
+         (mails < 2 * accepted.size() &&
+          Clock::now() - start < std::chrono::seconds(static_cast<int>(seconds) + 120))) {
+    if (fs::exists(loop.mailFolder() / (std::to_string(mails + 1) + ".eml"))) {
+      ++mails;
+    } else {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  }
+  const double mailSeconds = std::chrono::duration<double>(Clock::now() - start).count();
   // Whatever arrived after the last download.
   loop.cli("fetch-logs");
 
@@ -121,9 +155,12 @@ int main(int argc, char** argv) {
   };
   std::printf("%d orders from %d clients in %.2f s: %.0f orders/s\n", orders, clients, seconds,
               orders / seconds);
-  std::printf("latency p50 %.1f ms, p99 %.1f ms, max %.1f ms; %d downloads during the run\n",
-              percentile(0.50), percentile(0.99), latencies.back(), fetches);
-  bool ok = failures == 0;
+  std::printf("latency p50 %.1f ms, p99 %.1f ms, max %.1f ms; %d downloads during the run; "
+              "%d slow connections\n",
+              percentile(0.50), percentile(0.99), latencies.back(), fetches, slowClients);
+  std::printf("%zu of %zu mails at the SMTP sink %.2f s after the first order\n", mails,
+              2 * accepted.size(), mailSeconds);
+  bool ok = failures == 0 && mails == 2 * accepted.size();
   if (failures) std::printf("%d orders failed\n", failures);
   ok = holdsEachOnce(loop.siteFolder() / "header.csv", accepted, 1) && ok;
   ok = holdsEachOnce(loop.siteFolder() / "items.csv", accepted, 2) && ok;

@@ -53,8 +53,6 @@ bool isRegularFile(const fs::path& path) {
 // How long an expired link's record is kept, so that the link answers
 // "expired" rather than "no such link" for a while; older records are swept.
 constexpr std::chrono::hours kExpiredRecordLife{24 * 30};
-// How often a merchant's records are looked through for expired ones.
-constexpr std::chrono::hours kSweepInterval{1};
 
 int64_t secondsSince1970(Clock::time_point time) {
   return std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
@@ -110,7 +108,8 @@ bool isRealFolder(const fs::path& path) {
 
 }  // namespace
 
-DownloadVault::DownloadVault(const MerchantFolders& merchants) : merchants_(merchants) {}
+DownloadVault::DownloadVault(const MerchantFolders& merchants)
+    : merchants_(merchants), sweeps_(std::chrono::hours(1)) {}
 
 void DownloadVault::setPublicUrl(std::string_view url) {
   while (url.ends_with('/')) url.remove_suffix(1);
@@ -131,20 +130,9 @@ Status DownloadVault::issue(const fs::path& folder, std::string_view vendor,
   Status written = replaceFileAtomically(
       records / token, fileName + "\n" + std::to_string(secondsSince1970(expires)) + "\n");
   if (!written.ok()) return written;
-  sweepNowAndThen(records);
+  if (sweeps_.due(records.string())) sweepExpired(records, Clock::now());
   link = publicUrl_ + "/download/" + std::string(vendor) + "/" + token;
   return Status::success();
-}
-
-void DownloadVault::sweepNowAndThen(const fs::path& records) const {
-  const auto now = std::chrono::steady_clock::now();
-  {
-    std::lock_guard<std::mutex> lock(sweepTimesMutex_);
-    auto [last, first] = sweepTimes_.try_emplace(records.string(), now);
-    if (!first && now - last->second < kSweepInterval) return;
-    last->second = now;
-  }
-  sweepExpired(records, Clock::now());
 }
 
 DownloadVault::Grant DownloadVault::find(std::string_view vendor, std::string_view token,

@@ -3,12 +3,11 @@
 
 #include <chrono>
 #include <filesystem>
-#include <mutex>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "orderd/merchant_folders.h"
+#include "orderd/sweep_schedule.h"
 #include "platform/status.h"
 
 namespace quorvex {
@@ -64,15 +63,10 @@ class DownloadVault {
              std::chrono::system_clock::time_point now) const;
 
  private:
-  // Sweeps the expired records of `records` unless it was swept within the
-  // last hour.
-  void sweepNowAndThen(const std::filesystem::path& records) const;
-
   const MerchantFolders& merchants_;
   std::string publicUrl_;
-  // When each records folder was last swept, under its mutex.
-  mutable std::mutex sweepTimesMutex_;
-  mutable std::unordered_map<std::string, std::chrono::steady_clock::time_point> sweepTimes_;
+  // When each merchant's records are looked through for expired ones.
+  mutable SweepSchedule sweeps_;
 };
 
 }  // namespace quorvex

@@ -20,6 +20,14 @@ struct MailMessage {
   std::string render() const;
 };
 
+// A message ready to go: its envelope and its text (MailMessage::render()),
+// as it waits in the mail spool.
+struct RenderedMail {
+  std::string from;
+  std::vector<std::string> to;
+  std::string text;
+};
+
 }  // namespace quorvex
 
 #endif  // QUORVEX_ORDERD_MAIL_MESSAGE_H_

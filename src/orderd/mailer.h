@@ -11,8 +11,10 @@ namespace quorvex {
 class Mailer {
  public:
   virtual ~Mailer() = default;
-  // Sends `message`; fails with a message saying why it could not.
-  virtual Status send(const MailMessage& message) = 0;
+  // Sends `mail`; fails with a message saying why it could not: refused()
+  // when the server refused the message for good (it will never take it),
+  // another failure when a later attempt may succeed.
+  virtual Status send(const RenderedMail& mail) = 0;
 };
 
 }  // namespace quorvex

@@ -2,14 +2,17 @@
 //
 //   quorvex-orderd --data DIR --listen HOST:PORT
 //                  [--smtp URL [--smtp-user U --smtp-password-file F] | --outbox DIR]
-//                  [--allow-origin ORIGIN]... [--public-url URL]
+//                  [--allow-origin ORIGIN]... [--public-url URL] [--spool DIR]
+//                  [--per-address N] [--behind-proxy]
 //
 // Prints "PORT <n>" once it listens (PORT 0 picks a free port) and serves
 // until SIGINT or SIGTERM.
 #include <curl/curl.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/resource.h>
 
+#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -21,6 +24,7 @@
 
 #include "orderd/download_vault.h"
 #include "orderd/http_front.h"
+#include "orderd/mail_spool.h"
 #include "orderd/merchant_folders.h"
 #include "orderd/order_desk.h"
 #include "orderd/outbox_mailer.h"
@@ -33,7 +37,8 @@ using namespace quorvex;
 constexpr char kUsage[] =
     "usage: quorvex-orderd --data DIR --listen HOST:PORT\n"
     "                      [--smtp URL [--smtp-user U --smtp-password-file F] | --outbox DIR]\n"
-    "                      [--allow-origin ORIGIN]... [--public-url URL]\n";
+    "                      [--allow-origin ORIGIN]... [--public-url URL] [--spool DIR]\n"
+    "                      [--per-address N] [--behind-proxy]\n";
 
 struct Options {
   std::string data;
@@ -43,15 +48,40 @@ struct Options {
   std::string smtpUser;
   std::string smtpPasswordFile;
   std::string outbox;
-  std::vector<std::string> extraOrigins;
   // What the download links start with; http://HOST:PORT when empty.
   std::string publicUrl;
+  // Where mails wait to be sent; DATA/.mail-spool when empty.
+  std::string spool;
+  HttpFront::Options front;
 };
+
+// `text` as a whole number from 0 up, or nullopt.
+std::optional<int> wholeNumber(const std::string& text) {
+  int number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || number < 0) {
+    return std::nullopt;
+  }
+  return number;
+}
+
+// Lets the server hold as many connections as the system allows a process.
+void raiseOpenFileLimit() {
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+    limit.rlim_cur = limit.rlim_max;
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+  }
+}
 
 std::optional<Options> parseOptions(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
+    if (name == "--behind-proxy") {
+      options.front.behindProxy = true;
+      continue;
+    }
     if (i + 1 >= argc) return std::nullopt;
     const std::string value = argv[++i];
     if (name == "--data") {
@@ -60,11 +90,7 @@ std::optional<Options> parseOptions(int argc, char** argv) {
       const size_t colon = value.rfind(':');
       if (colon == std::string::npos) return std::nullopt;
       options.host = value.substr(0, colon);
-      try {
-        options.port = std::stoi(value.substr(colon + 1));
-      } catch (const std::exception&) {
-        return std::nullopt;
-      }
+      options.port = wholeNumber(value.substr(colon + 1)).value_or(-1);
     } else if (name == "--smtp") {
       options.smtpUrl = value;
     } else if (name == "--smtp-user") {
@@ -74,9 +100,15 @@ std::optional<Options> parseOptions(int argc, char** argv) {
     } else if (name == "--outbox") {
       options.outbox = value;
     } else if (name == "--allow-origin") {
-      options.extraOrigins.push_back(value);
+      options.front.serverOrigins.push_back(value);
     } else if (name == "--public-url") {
       options.publicUrl = value;
+    } else if (name == "--spool") {
+      options.spool = value;
+    } else if (name == "--per-address") {
+      const std::optional<int> count = wholeNumber(value);
+      if (!count || *count < 1) return std::nullopt;
+      options.front.perAddress = static_cast<size_t>(*count);
     } else {
       return std::nullopt;
     }
@@ -95,6 +127,34 @@ std::optional<std::string> readPassword(const std::string& file) {
   std::string password;
   if (!in || !std::getline(in, password)) return std::nullopt;
   return password;
+}
+
+// Serves orders until one of `stopSignals` arrives; returns the exit status.
+int serveOrders(const Options& options, Mailer& mailer, sigset_t stopSignals) {
+  MerchantFolders merchants(options.data);
+  DownloadVault downloads(merchants);
+  MailSpool spool(options.spool.empty() ? std::filesystem::path(options.data) / ".mail-spool"
+                                         : std::filesystem::path(options.spool),
+                  mailer);
+  if (Status started = spool.start(); !started.ok()) {
+    std::cerr << started.message() << "\n";
+    return 1;
+  }
+  OrderDesk desk(merchants, spool, downloads);
+  HttpFront front(desk, downloads, options.front);
+  const int port = front.bind(options.host, options.port);
+  if (port < 0) return 1;
+  downloads.setPublicUrl(!options.publicUrl.empty()
+                             ? options.publicUrl
+                             : "http://" + options.host + ":" + std::to_string(port));
+  std::cout << "PORT " << port << std::endl;
+  std::thread stopper([&] {
+    int received = 0;
+    sigwait(&stopSignals, &received);
+    front.stop();
+  });
+  stopper.detach();
+  return front.serve() ? 0 : 1;
 }
 
 }  // namespace
@@ -137,26 +197,8 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
   signal(SIGPIPE, SIG_IGN);
 
-  MerchantFolders merchants(options->data);
-  DownloadVault downloads(merchants);
-  OrderDesk desk(merchants, *mailer, downloads);
-  HttpFront front(desk, downloads, options->extraOrigins);
-  const int port = front.bind(options->host, options->port);
-  if (port < 0) {
-    std::cerr << "Cannot listen on " << options->host << ":" << options->port << "\n";
-    return 1;
-  }
-  downloads.setPublicUrl(!options->publicUrl.empty()
-                             ? options->publicUrl
-                             : "http://" + options->host + ":" + std::to_string(port));
-  std::cout << "PORT " << port << std::endl;
-  std::thread stopper([&] {
-    int received = 0;
-    sigwait(&stopSignals, &received);
-    front.stop();
-  });
-  stopper.detach();
-  const bool served = front.serve();
+  raiseOpenFileLimit();
+  const int status = serveOrders(*options, *mailer, stopSignals);
   curl_global_cleanup();
-  return served ? 0 : 1;
+  return status;
 }

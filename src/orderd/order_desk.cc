@@ -2,9 +2,11 @@
 
 #include <chrono>
 #include <ctime>
+#include <memory>
 #include <iostream>
 #include <random>
 
+#include "orderd/origin_policy.h"
 #include "orderd/sales_log_store.h"
 #include "platform/strings.h"
 #include "publish/order_notify_data.h"
@@ -64,6 +66,25 @@ OrderReply refusal(int httpStatus, const std::string& reason, const std::string&
   return reply;
 }
 
+// What a key of `order` keeps.
+OrderKeys::KeptOrder keptOf(const PlacedOrder& order, bool taken, bool mailed) {
+  return {taken, order.orderNumber, order.customerId, formatCents(order.priced.grandTotal),
+          order.date, mailed};
+}
+
+// The answer to an order taken: its number and total, and a plain page
+// saying so (the merchant's own page needs the whole order).
+OrderReply keptReply(const OrderKeys::KeptOrder& kept) {
+  OrderReply reply;
+  reply.orderNumber = kept.orderNumber;
+  reply.customerId = kept.customerId;
+  reply.grandTotal = kept.grandTotal;
+  reply.mailed = kept.mailed;
+  reply.page = plainPage("Thank you", "<p>Thank you for your order. Its number is " +
+                                          kept.orderNumber + ".</p>");
+  return reply;
+}
+
 // The published file of the confirmation the customer gets: the one for
 // normal items only, for downloads only or for both.
 const char* confirmationFile(const PricedOrder& priced) {
@@ -75,67 +96,107 @@ const char* confirmationFile(const PricedOrder& priced) {
 
 }  // namespace
 
-OrderDesk::OrderDesk(const MerchantFolders& merchants, Mailer& mailer,
+OrderDesk::OrderDesk(const MerchantFolders& merchants, MailSpool& mail,
                      const DownloadVault& downloads)
-    : merchants_(merchants), mailer_(mailer), downloads_(downloads) {}
+    : merchants_(merchants), mail_(mail), downloads_(downloads) {}
 
-std::string OrderDesk::shopOriginOf(std::string_view vendor) const {
+std::vector<std::string> OrderDesk::shopOriginsOf(std::string_view vendor) const {
   const std::optional<fs::path> folder = merchants_.find(vendor);
   OrderCatalogue catalogue;
-  if (!folder || !MerchantFolders::readCatalogue(*folder, catalogue).ok()) return "";
-  return catalogue.shopOrigin;
+  if (!folder || !MerchantFolders::readCatalogue(*folder, catalogue).ok()) return {};
+  return quorvex::shopOriginsOf(catalogue);
 }
 
 OrderReply OrderDesk::take(std::string_view body, const std::string& remoteAddress,
                            const std::string& userAgent) {
+  if (body.size() > kMaxOrderRequestBytes) return refusal(413, "The order is too large.", "");
   PlacedOrder order;
   if (Status status = parseOrderRequest(body, order.request); !status.ok()) {
     return refusal(400, status.message(), "");
   }
+  const std::string noOrders = "The shop \"" + order.request.vendor + "\" takes no orders here.";
   const std::optional<fs::path> folder = merchants_.find(order.request.vendor);
-  if (!folder) {
-    return refusal(404, "The shop \"" + order.request.vendor + "\" takes no orders here.", "");
-  }
+  if (!folder) return refusal(404, noOrders, "");
   const std::string errorPage = MerchantFolders::readText(*folder, "error.html").value_or("");
   OrderCatalogue catalogue;
   if (Status status = MerchantFolders::readCatalogue(*folder, catalogue); !status.ok()) {
+    // An account without order data (the web account, a merchant that has
+    // not published yet) is no shop; damaged data is the server's fault.
+    if (status.code() == Status::Code::kNotFound) return refusal(404, noOrders, errorPage);
     std::cerr << *folder << ": " << status.message() << "\n";
     return refusal(500, "This shop cannot take orders at the moment.", errorPage);
   }
+  OrderReply reply;
   if (Status status = priceOrder(order.request, catalogue, order.priced); !status.ok()) {
-    OrderReply reply = refusal(422, status.message(), errorPage);
-    reply.shopOrigin = catalogue.shopOrigin;
-    return reply;
+    reply = refusal(422, status.message(), errorPage);
+  } else {
+    order.customerId = newCustomerId();
+    order.remoteAddress = remoteAddress;
+    order.userAgent = userAgent.substr(0, kMaxFieldChars);
+    reply = record(*folder, order, catalogue, errorPage);
   }
+  reply.shopOrigins = quorvex::shopOriginsOf(catalogue);
+  return reply;
+}
+
+OrderReply OrderDesk::record(const fs::path& folder, PlacedOrder& order,
+                             const OrderCatalogue& catalogue, const std::string& errorPage) {
+  std::unique_ptr<SalesLogStore> logs;
+  if (Status status = SalesLogStore::lock(folder, logs); !status.ok()) {
+    std::cerr << status.message() << "\n";
+    return refusal(500, kNotRecorded, errorPage);
+  }
+  const std::string& key = order.request.orderKey;
+  const std::optional<OrderKeys::KeptOrder> kept =
+      key.empty() ? std::nullopt : keys_.find(folder, key);
+  if (kept && kept->taken) return keptReply(*kept);
   const auto now = std::chrono::system_clock::now();
-  order.date = dateText(now);
+  // An order that a crash cut short is finished under its number: logged
+  // unless it already is, and mailed.
+  bool logged = false;
+  if (kept) {
+    order.orderNumber = kept->orderNumber;
+    order.customerId = kept->customerId;
+    order.date = kept->date;
+    logged = logs->holds(order.orderNumber);
+  } else {
+    order.date = dateText(now);
+    if (Status status = logs->giveNumber(order); !status.ok()) {
+      std::cerr << status.message() << "\n";
+      return refusal(500, kNotRecorded, errorPage);
+    }
+    if (!key.empty()) {
+      if (Status status = keys_.keep(folder, key, keptOf(order, false, true)); !status.ok()) {
+        std::cerr << status.message() << "\n";
+        return refusal(500, kNotRecorded, errorPage);
+      }
+    }
+  }
   const auto expires = now + std::chrono::days(catalogue.downloadExpiryDays);
   order.downloadsExpire = dateText(expires);
-  order.customerId = newCustomerId();
-  order.remoteAddress = remoteAddress;
-  order.userAgent = userAgent.substr(0, kMaxFieldChars);
   // The links are recorded first, so that no order is logged whose
   // downloads cannot be handed out; a link of an order that is then not
   // logged is known to no one.
-  if (Status status = linkDownloads(*folder, order, expires); !status.ok()) {
+  if (Status status = linkDownloads(folder, order, expires); !status.ok()) {
     std::cerr << status.message() << "\n";
     return refusal(500, kNotRecorded, errorPage);
   }
-  if (Status status = SalesLogStore::record(*folder, order, catalogue); !status.ok()) {
-    std::cerr << status.message() << "\n";
-    return refusal(500, kNotRecorded, errorPage);
+  if (!logged) {
+    if (Status status = logs->append(order, catalogue); !status.ok()) {
+      std::cerr << status.message() << "\n";
+      return refusal(500, kNotRecorded, errorPage);
+    }
   }
-  OrderReply reply;
-  reply.shopOrigin = catalogue.shopOrigin;
-  reply.orderNumber = order.orderNumber;
-  reply.customerId = order.customerId;
-  reply.grandTotal = formatCents(order.priced.grandTotal);
-  reply.mailed = mail(*folder, order, catalogue);
-  const std::optional<std::string> thanks = MerchantFolders::readText(*folder, "thankyou.html");
-  reply.page = thanks
-                   ? OrderTextFields(order, catalogue).fill(*thanks, OrderTextFields::Escape::kHtml)
-                   : plainPage("Thank you", "<p>Thank you for your order. Its number is " +
-                                                order.orderNumber + ".</p>");
+  OrderReply reply = keptReply(keptOf(order, true, mail(folder, order, catalogue)));
+  // The order stands without its key: a key that cannot be kept only lets
+  // a repeated request finish the order again, mailing it twice.
+  if (!key.empty()) {
+    if (Status status = keys_.keep(folder, key, keptOf(order, true, reply.mailed)); !status.ok()) {
+      std::cerr << "Order " << order.orderNumber << ": " << status.message() << "\n";
+    }
+  }
+  const std::optional<std::string> thanks = MerchantFolders::readText(folder, "thankyou.html");
+  if (thanks) reply.page = OrderTextFields(order, catalogue).fill(*thanks, OrderTextFields::Escape::kHtml);
   return reply;
 }
 
@@ -157,9 +218,11 @@ Status OrderDesk::linkDownloads(const fs::path& folder, PlacedOrder& order,
 bool OrderDesk::mail(const fs::path& folder, const PlacedOrder& order,
                      const OrderCatalogue& catalogue) {
   const OrderTextFields fields(order, catalogue);
-  const std::string sender = !catalogue.notifyFrom.empty()   ? catalogue.notifyFrom
-                             : !catalogue.orderEmail.empty() ? catalogue.orderEmail
-                                                             : kDefaultSender;
+  // The sender goes into the envelope and a header line: only a plain
+  // address is taken.
+  const std::string sender = isPlainEmailAddress(catalogue.notifyFrom)   ? catalogue.notifyFrom
+                             : isPlainEmailAddress(catalogue.orderEmail) ? catalogue.orderEmail
+                                                                         : kDefaultSender;
   std::vector<std::string> merchant;
   for (const std::string& to : {catalogue.orderEmail, catalogue.extraNotifyTo}) {
     if (isPlainEmailAddress(to)) merchant.push_back(to);
@@ -188,7 +251,7 @@ bool OrderDesk::mail(const fs::path& folder, const PlacedOrder& order,
     }
     const MailMessage message{sender, letter.to, letter.subject,
                               fields.fill(*text, OrderTextFields::Escape::kNone)};
-    if (Status status = mailer_.send(message); !status.ok()) {
+    if (Status status = mail_.put({sender, letter.to, message.render()}); !status.ok()) {
       std::cerr << "Order " << order.orderNumber << ": " << status.message() << "\n";
       sent = false;
     }

@@ -16,7 +16,7 @@ class OutboxMailer : public Mailer {
 
   // Writes the message as <folder>/<milliseconds since 1970>-<n>.eml, whole
   // or not at all (written under a temporary name, then renamed).
-  Status send(const MailMessage& message) override;
+  Status send(const RenderedMail& mail) override;
 
  private:
   const std::filesystem::path folder_;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -65,7 +66,7 @@ Status nextOrderNumber(int lockFd, const fs::path& lockPath, int& number) {
   number = last >= kFirstOrderNumber && last < kLastOrderNumber ? last + 1 : kFirstOrderNumber;
   const std::string next = std::to_string(number) + "\n";
   if (::pwrite(lockFd, next.data(), next.size(), 0) != static_cast<ssize_t>(next.size()) ||
-      ::ftruncate(lockFd, static_cast<off_t>(next.size())) != 0) {
+      ::ftruncate(lockFd, static_cast<off_t>(next.size())) != 0 || ::fdatasync(lockFd) != 0) {
     return systemFailure("Could not write", lockPath);
   }
   return Status::success();
@@ -78,8 +79,9 @@ struct OpenLog {
   off_t sizeBefore = 0;
 };
 
-// Appends each log's lines; when one cannot be written whole, every log is
-// cut back to its size before, so that no part of the order stays.
+// Appends each log's lines and flushes them to disk; when one cannot be
+// written whole, every log is cut back to its size before, so that no part
+// of the order stays.
 Status appendAll(const std::vector<std::pair<fs::path, const std::string*>>& logs) {
   std::vector<OpenLog> open;
   for (const auto& [path, lines] : logs) {
@@ -101,26 +103,46 @@ Status appendAll(const std::vector<std::pair<fs::path, const std::string*>>& log
     }
     return failure;
   }
+  for (const OpenLog& log : open) {
+    if (::fdatasync(log.file->fd()) != 0) return systemFailure("Could not flush", log.path);
+  }
   return Status::success();
 }
 
 }  // namespace
 
-Status SalesLogStore::record(const fs::path& merchantFolder, PlacedOrder& order,
-                             const OrderCatalogue& catalogue) {
+Status SalesLogStore::lock(const fs::path& merchantFolder, std::unique_ptr<SalesLogStore>& store) {
   const fs::path logs = merchantFolder / kSalesLogFolder;
   std::error_code error;
   fs::create_directories(logs, error);
   if (error) return Status::ioError("Could not make " + logs.string() + ": " + error.message());
   const fs::path lockPath = logs / kLockFileName;
-  FileHandle lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
-  if (lock.fd() < 0) return systemFailure("Could not open", lockPath);
-  while (::flock(lock.fd(), LOCK_EX) != 0) {
-    if (errno != EINTR) return systemFailure("Could not lock", lockPath);
+  const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return systemFailure("Could not open", lockPath);
+  while (::flock(fd, LOCK_EX) != 0) {
+    if (errno != EINTR) {
+      Status failure = systemFailure("Could not lock", lockPath);
+      ::close(fd);
+      return failure;
+    }
   }
+  store.reset(new SalesLogStore(logs, fd));
+  return Status::success();
+}
+
+SalesLogStore::SalesLogStore(fs::path logs, int lockFd) : logs_(std::move(logs)), lockFd_(lockFd) {}
+
+// Closing the file gives up the lock.
+SalesLogStore::~SalesLogStore() { ::close(lockFd_); }
+
+Status SalesLogStore::giveNumber(PlacedOrder& order) {
   int number = 0;
-  if (Status status = nextOrderNumber(lock.fd(), lockPath, number); !status.ok()) return status;
-  order.orderNumber = std::to_string(number);
+  Status status = nextOrderNumber(lockFd_, logs_ / kLockFileName, number);
+  if (status.ok()) order.orderNumber = std::to_string(number);
+  return status;
+}
+
+Status SalesLogStore::append(const PlacedOrder& order, const OrderCatalogue& catalogue) {
   const SalesLogLines lines = SalesLogLines::of(order, catalogue);
   // In the order of kSalesLogNames.
   const std::string* const lineSets[] = {&lines.header, &lines.items, &lines.payment,
@@ -128,9 +150,20 @@ Status SalesLogStore::record(const fs::path& merchantFolder, PlacedOrder& order,
   static_assert(std::size(lineSets) == std::size(kSalesLogNames));
   std::vector<std::pair<fs::path, const std::string*>> appends;
   for (size_t i = 0; i < std::size(lineSets); ++i) {
-    appends.emplace_back(logs / (std::string(kSalesLogNames[i]) + ".dat"), lineSets[i]);
+    appends.emplace_back(logs_ / (std::string(kSalesLogNames[i]) + ".dat"), lineSets[i]);
   }
   return appendAll(appends);
+}
+
+bool SalesLogStore::holds(const std::string& orderNumber) const {
+  const std::string lineStart = orderNumber + ",";
+  for (const char* extension : {".dat", ".bak"}) {
+    std::ifstream log(logs_ / (std::string(kSalesLogNames[0]) + extension));
+    for (std::string line; std::getline(log, line);) {
+      if (line.starts_with(lineStart)) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace quorvex

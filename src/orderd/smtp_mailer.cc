@@ -29,17 +29,17 @@ std::string angled(const std::string& address) { return "<" + address + ">"; }
 SmtpMailer::SmtpMailer(std::string url, std::string user, std::string password)
     : url_(std::move(url)), user_(std::move(user)), password_(std::move(password)) {}
 
-Status SmtpMailer::send(const MailMessage& message) {
+Status SmtpMailer::send(const RenderedMail& mail) {
   std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
   if (!curl) return Status::ioError("Could not start an SMTP session.");
   curl_slist* recipients = nullptr;
-  for (const std::string& address : message.to) {
+  for (const std::string& address : mail.to) {
     recipients = curl_slist_append(recipients, angled(address).c_str());
   }
   std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> recipientList(recipients,
                                                                             curl_slist_free_all);
-  Upload upload{message.render()};
-  const std::string from = angled(message.from);
+  Upload upload{mail.text};
+  const std::string from = angled(mail.from);
   char error[CURL_ERROR_SIZE] = "";
   curl_easy_setopt(curl.get(), CURLOPT_URL, url_.c_str());
   curl_easy_setopt(curl.get(), CURLOPT_MAIL_FROM, from.c_str());
@@ -57,8 +57,12 @@ Status SmtpMailer::send(const MailMessage& message) {
   }
   const CURLcode result = curl_easy_perform(curl.get());
   if (result != CURLE_OK) {
-    return Status::ioError("Mail to " + message.to.front() + " failed: " +
-                           (error[0] ? error : curl_easy_strerror(result)));
+    long reply = 0;
+    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &reply);
+    std::string why = "Mail to " + mail.to.front() + " failed: " +
+                      (error[0] ? error : curl_easy_strerror(result));
+    // A 5xx reply refuses the message for good; anything else may pass later.
+    return reply >= 500 ? Status::refused(std::move(why)) : Status::ioError(std::move(why));
   }
   return Status::success();
 }

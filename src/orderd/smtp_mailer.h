@@ -15,7 +15,7 @@ class SmtpMailer : public Mailer {
   // and `password` log in when `user` is not empty.
   SmtpMailer(std::string url, std::string user, std::string password);
 
-  Status send(const MailMessage& message) override;
+  Status send(const RenderedMail& mail) override;
 
  private:
   const std::string url_;

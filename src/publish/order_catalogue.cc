@@ -90,9 +90,10 @@ class ObjectReader {
     if (!number) return fail(name);
     out = *number;
   }
-  // Reads the text `name` when the object has it; leaves `out` as it is
+  // Reads the member `name` when the object has it; leaves `out` as it is
   // otherwise.
-  void readOptional(const char* name, std::string& out) {
+  template <typename Value>
+  void readOptional(const char* name, Value& out) {
     if (object_.is_object() && object_.contains(name)) read(name, out);
   }
   void read(const char* name, bool& out) {
@@ -229,6 +230,7 @@ std::string OrderCatalogue::toJson() const {
   out["paymentMethods"] = textList(paymentMethods);
   out["companyName"] = text(companyName);
   out["shopOrigin"] = text(shopOrigin);
+  out["extraOrigins"] = textList(extraOrigins);
   out["orderEmail"] = text(orderEmail);
   out["notifyFrom"] = text(notifyFrom);
   out["extraNotifyTo"] = text(extraNotifyTo);
@@ -252,6 +254,7 @@ Status OrderCatalogue::fromJson(std::string_view jsonText, OrderCatalogue& catal
   reader.read("paymentMethods", read.paymentMethods);
   reader.read("companyName", read.companyName);
   reader.read("shopOrigin", read.shopOrigin);
+  reader.readOptional("extraOrigins", read.extraOrigins);
   reader.read("orderEmail", read.orderEmail);
   reader.read("notifyFrom", read.notifyFrom);
   reader.read("extraNotifyTo", read.extraNotifyTo);

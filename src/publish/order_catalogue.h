@@ -99,6 +99,10 @@ struct OrderCatalogue {
   // pages may post orders from a script; empty when the company has no web
   // address.
   std::string shopOrigin;
+  // Further origins the owner named ("https://shop.example.org"), whose
+  // pages may also post orders from a script. The shop origin's other forms
+  // (with or without "www.", over http or https) need not be listed.
+  std::vector<std::string> extraOrigins;
   // Receives the merchant notification; empty: none is sent.
   std::string orderEmail;
   // Sender of the e-mails; the order e-mail address when empty.
@@ -116,8 +120,9 @@ struct OrderCatalogue {
   std::string toJson() const;
 
   // Reads a catalogue written by toJson() into `catalogue`; strings come
-  // back in Windows-1252. A product's "downloadUrl" and "downloadFile" may be
-  // missing (order data of older builds): they are then empty. Fails with a
+  // back in Windows-1252. A product's "downloadUrl" and "downloadFile", and
+  // "extraOrigins", may be missing (order data of older builds): they are
+  // then empty. Fails with a
   // message naming the first field that is missing or of the wrong kind, a
   // download file that is not a single file name, or a number that is negative, not whole
   // where it counts cents, days or characters, or too large (a price or

@@ -118,20 +118,49 @@ Status priceShipping(const OrderRequest& request, const OrderCatalogue& catalogu
   return Status::success();
 }
 
+// The tax whose region is `region` (without regard to case), or null.
+const CatalogueTax* taxOf(const OrderCatalogue& catalogue, std::string_view region) {
+  auto tax = std::find_if(catalogue.taxes.begin(), catalogue.taxes.end(),
+                          [&](const CatalogueTax& t) { return equalsIgnoreCase(t.region, region); });
+  return tax == catalogue.taxes.end() ? nullptr : &*tax;
+}
+
+// The address as a message shows it: "Seattle, WA, USA".
+std::string placeOf(const OrderAddress& address) {
+  std::string place;
+  for (const std::string* part : {&address.city, &address.state, &address.country}) {
+    const std::string_view text = trim(*part);
+    if (!text.empty()) place += (place.empty() ? "" : ", ") + std::string(text);
+  }
+  return place;
+}
+
 Status priceTax(const OrderRequest& request, const OrderCatalogue& catalogue,
                 PricedOrder& priced) {
-  if (request.taxRegion.empty()) return Status::success();
-  auto tax = std::find_if(catalogue.taxes.begin(), catalogue.taxes.end(),
-                          [&](const CatalogueTax& t) {
-                            return equalsIgnoreCase(t.region, request.taxRegion);
-                          });
-  if (tax == catalogue.taxes.end()) {
-    return Status::invalidArgument("The tax region \"" + request.taxRegion + "\" is not known here.");
+  const std::string region = taxRegionOf(request.shipping, catalogue.taxes);
+  const CatalogueTax* tax = region.empty() ? nullptr : taxOf(catalogue, region);
+  if (!request.taxRegion.empty()) {
+    const CatalogueTax* declared = taxOf(catalogue, request.taxRegion);
+    if (!declared) {
+      return Status::invalidArgument("The tax region \"" + request.taxRegion +
+                                     "\" is not known here.");
+    }
+    // A state is known by its abbreviation and by its name: two names of
+    // one region are no contradiction, a region with another rate is.
+    if (!tax || declared->rate != tax->rate) {
+      return Status::invalidArgument(
+          "The tax region \"" + request.taxRegion + "\" does not fit the address (" +
+          placeOf(request.shipping) + "), " +
+          (tax ? "which is taxed as \"" + tax->region + "\"." : "which owes no tax here.") +
+          " Please check the address.");
+    }
   }
+  if (!tax) return Status::success();
   Cents taxable = 0;
   for (const PricedLine& line : priced.lines) {
     if (line.product->taxable) taxable += line.total;
   }
+  priced.taxRegion = tax->region;
   priced.tax = applyRate(taxable, tax->rate);
   return Status::success();
 }
@@ -158,6 +187,20 @@ Status checkChoices(const OrderRequest& request, const OrderCatalogue& catalogue
 }
 
 }  // namespace
+
+std::string taxRegionOf(const OrderAddress& address, const std::vector<CatalogueTax>& taxes) {
+  const std::string_view city = trim(address.city);
+  const std::string_view state = trim(address.state);
+  const std::string cityKey =
+      city.empty() || state.empty() ? "" : std::string(city) + ", " + std::string(state);
+  for (std::string_view key : {std::string_view(cityKey), state, trim(address.country)}) {
+    if (key.empty()) continue;
+    for (const CatalogueTax& tax : taxes) {
+      if (equalsIgnoreCase(tax.region, key)) return tax.region;
+    }
+  }
+  return "";
+}
 
 Status priceOrder(const OrderRequest& request, const OrderCatalogue& catalogue,
                   PricedOrder& priced) {

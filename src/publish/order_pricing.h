@@ -35,6 +35,9 @@ struct PricedOrder {
   // The shipping type charged; empty when nothing is shipped or the
   // merchant offers no types.
   std::string shippingType;
+  // The tax region charged (taxRegionOf() the shipping address); empty when
+  // the address owes no tax.
+  std::string taxRegion;
 };
 
 // The largest subtotal an order may have: 1,000,000,000,000.00. With the
@@ -51,12 +54,20 @@ inline constexpr Cents kMaxOrderCents = 100'000'000'000'000;
 // has types), an extra field is unknown or longer than its limit, or the
 // subtotal is above kMaxOrderCents.
 //
-// Tax: the rate of the tax whose region equals the request's taxRegion
-// (without regard to case) on the sum of the taxable lines; no tax for an
-// empty region. Shipping: by the catalogue's basis over the shipped lines
+// Tax: the rate of the tax region of the shipping address (taxRegionOf())
+// on the sum of the taxable lines; none when the address has no region. The
+// request's taxRegion, when given, must be a known region with the same rate
+// as the address's (the shop derives it by the same rule): a region that
+// contradicts the address is refused with a message naming both. Shipping: by the catalogue's basis over the shipped lines
 // (their subtotal, weight or quantity): the charge of the first range whose
 // limit is at or above that value, else the last charge; a flat rate for
 // the flat-rate basis; the handling charge added in both cases.
+// Returns the tax region of `address` among `taxes`: the first region that
+// equals, without regard to case or surrounding blanks, "city, state", else
+// the state (an abbreviation or a name), else the country; "" when none
+// does. The shop's checkout applies the same rule.
+std::string taxRegionOf(const OrderAddress& address, const std::vector<CatalogueTax>& taxes);
+
 Status priceOrder(const OrderRequest& request, const OrderCatalogue& catalogue,
                   PricedOrder& priced);
 

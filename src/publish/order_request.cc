@@ -1,9 +1,11 @@
 #include "publish/order_request.h"
 
 #include <nlohmann/json.hpp>
+#include <algorithm>
 #include <set>
 
 #include "platform/text_encoding.h"
+#include "publish/card_number.h"
 
 namespace quorvex {
 
@@ -154,12 +156,66 @@ void readItems(RequestReader& parent, std::vector<OrderItem>& items) {
   }
 }
 
+// Parses `body`, noting in `doubled` the first member name that an object
+// of it holds twice (JSON would keep only the last).
+json parseNotingDoubles(std::string_view body, std::string& doubled) {
+  std::vector<std::set<std::string>> objects;
+  json::parser_callback_t note = [&](int, json::parse_event_t event, json& parsed) {
+    if (event == json::parse_event_t::object_start) {
+      objects.emplace_back();
+    } else if (event == json::parse_event_t::object_end) {
+      objects.pop_back();
+    } else if (event == json::parse_event_t::key && !objects.empty() &&
+               !objects.back().insert(parsed.get<std::string>()).second && doubled.empty()) {
+      doubled = parsed.get<std::string>();
+    }
+    return true;
+  };
+  return json::parse(body, note, /*allow_exceptions=*/false);
+}
+
+bool isOrderKeyCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+         c == '_';
+}
+
+// Refuses a card number typed into any text the customer writes freely.
+Status refuseCardNumbers(const OrderRequest& request) {
+  auto refusal = [](const std::string& where) {
+    return Status::invalidArgument("Please remove the card number from " + where +
+                                   ": this shop never stores or e-mails card numbers.");
+  };
+  for (const auto& [address, where] :
+       {std::pair{&request.billing, "the billing address"},
+        std::pair{&request.shipping, "the shipping address"}}) {
+    for (const std::string* text : {&address->firstName, &address->lastName, &address->street,
+                                    &address->street2, &address->city, &address->state,
+                                    &address->zip, &address->country}) {
+      if (holdsCardNumber(*text)) return refusal(where);
+    }
+  }
+  if (holdsCardNumber(request.comments)) return refusal("the comments");
+  for (const auto& [name, value] : request.extraFields) {
+    if (holdsCardNumber(value)) return refusal("\"" + name + "\"");
+  }
+  for (const OrderItem& item : request.items) {
+    for (const auto& option : item.options) {
+      if (holdsCardNumber(option.second)) return refusal("the options of " + item.partNumber);
+    }
+  }
+  return Status::success();
+}
+
 }  // namespace
 
 Status parseOrderRequest(std::string_view body, OrderRequest& request) {
   if (body.size() > kMaxOrderRequestBytes) return Status::invalidArgument("The order is too large.");
-  const json parsed = json::parse(body, nullptr, /*allow_exceptions=*/false);
+  std::string doubled;
+  const json parsed = parseNotingDoubles(body, doubled);
   if (parsed.is_discarded()) return Status::invalidArgument("The order is not valid JSON.");
+  if (!doubled.empty()) {
+    return Status::invalidArgument("The order names the field \"" + doubled + "\" twice.");
+  }
   Status status = Status::success();
   OrderRequest read;
   RequestReader reader(parsed, "", status);
@@ -175,12 +231,19 @@ Status parseOrderRequest(std::string_view body, OrderRequest& request) {
   reader.text("payment", read.paymentMethod, true);
   reader.text("taxRegion", read.taxRegion, false);
   reader.text("shippingType", read.shippingType, false);
+  reader.text("orderKey", read.orderKey, false, kMaxOrderKeyChars);
   reader.refuseUnknownMembers();
   if (!status.ok()) return status;
   if (!isPlainEmailAddress(read.email)) {
     return Status::invalidArgument("Please give a valid e-mail address.");
   }
+  if (!read.orderKey.empty() &&
+      (read.orderKey.size() < kMinOrderKeyChars ||
+       !std::all_of(read.orderKey.begin(), read.orderKey.end(), isOrderKeyCharacter))) {
+    return Status::invalidArgument("The order key is not valid.");
+  }
   if (read.shipping.firstName.empty()) read.shipping = read.billing;
+  if (Status refused = refuseCardNumbers(read); !refused.ok()) return refused;
   request = std::move(read);
   return Status::success();
 }

@@ -50,6 +50,10 @@ struct OrderRequest {
   std::string paymentMethod;
   std::string taxRegion;
   std::string shippingType;
+  // The key the checkout made for this cart (kMinOrderKeyChars to
+  // kMaxOrderKeyChars of A-Z a-z 0-9 - _), or empty: the order server takes
+  // an order with a key once and answers a repeated key with that order.
+  std::string orderKey;
 };
 
 // The limits of a request: a body above kMaxOrderRequestBytes is refused
@@ -61,12 +65,17 @@ inline constexpr size_t kMaxExtraFields = 50;
 inline constexpr size_t kMaxFieldChars = 200;
 inline constexpr size_t kMaxCommentChars = 2000;
 inline constexpr int kMaxQuantity = 9999;
+inline constexpr size_t kMinOrderKeyChars = 16;
+inline constexpr size_t kMaxOrderKeyChars = 64;
 
 // Reads the JSON body of an order request into `request`. Fails with the
 // message the shop shows when the body is not a JSON object of the
-// documented form: an unknown or mistyped member (a card number is never
-// accepted), a text that is too long or holds control characters (the
-// comments may hold line breaks, which become spaces elsewhere), a
+// documented form: an unknown, doubled or mistyped member (a card number
+// is never accepted, nor a card-number-like run of digits in any text the
+// customer types freely: names, addresses, comments, extra fields and typed
+// options; see holdsCardNumber()), an order key of the wrong form, a text
+// that is too long or holds control characters (the comments may hold line
+// breaks, which become spaces elsewhere), a
 // character outside Windows-1252, a quantity outside 1 to kMaxQuantity,
 // too many items, or a missing vendor, item list, first or last name,
 // street, city, zip, country, e-mail address or payment method.

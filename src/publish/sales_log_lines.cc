@@ -42,7 +42,7 @@ SalesLogLines SalesLogLines::of(const PlacedOrder& order, const OrderCatalogue& 
                bill.street, bill.street2, bill.city, bill.state, bill.zip, bill.country,
                request.email, request.phone, request.fax, ship.firstName, ship.lastName,
                ship.street, ship.street2, ship.city, ship.state, ship.zip, ship.country,
-               priced.shippingType, request.taxRegion, formatCents(priced.subtotal),
+               priced.shippingType, priced.taxRegion, formatCents(priced.subtotal),
                formatCents(priced.tax), formatCents(priced.shipping),
                formatCents(priced.grandTotal)}) +
       "\n";

@@ -8,10 +8,12 @@
 
 #include <chrono>
 #include <fstream>
+#include <thread>
 #include <nlohmann/json.hpp>
 
 #include "publish/order_request.h"
 #include "support/order_loop.h"
+#include "support/raw_connection.h"
 
 namespace quorvex {
 namespace {
@@ -21,6 +23,22 @@ using nlohmann::json;
 using testing::OrderLoop;
 using testing::readFile;
 using testing::sampleOrderJson;
+
+// The messages the SMTP sink of `loop` received, in order, once there are at
+// least `count` (the mail spool sends them soon after the order is answered),
+// or after 40 seconds.
+std::vector<std::string> sentMails(const OrderLoop& loop, size_t count) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(40);
+  std::vector<std::string> messages;
+  for (;;) {
+    for (size_t n = messages.size() + 1;
+         fs::exists(loop.mailFolder() / (std::to_string(n) + ".eml")); ++n) {
+      messages.push_back(readFile(loop.mailFolder() / (std::to_string(n) + ".eml")));
+    }
+    if (messages.size() >= count || std::chrono::steady_clock::now() > deadline) return messages;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
 
 class OrderServerTest : public ::testing::Test {
  protected:
@@ -41,14 +59,7 @@ class OrderServerTest : public ::testing::Test {
     return readFile(loop_.merchantFolder() / ".logFile" / name);
   }
 
-  // The messages the SMTP sink received, in order.
-  std::vector<std::string> mails() const {
-    std::vector<std::string> messages;
-    for (int n = 1; fs::exists(loop_.mailFolder() / (std::to_string(n) + ".eml")); ++n) {
-      messages.push_back(readFile(loop_.mailFolder() / (std::to_string(n) + ".eml")));
-    }
-    return messages;
-  }
+  std::vector<std::string> mails(size_t count) const { return sentMails(loop_, count); }
 
   OrderLoop loop_;
   httplib::Client client_{"127.0.0.1", loop_.orderPort()};
@@ -86,13 +97,21 @@ TEST_F(OrderServerTest, OrdersAreCheckedLoggedMailedAndFetched) {
 
   // Refusals: nothing is logged or mailed for them.
   const std::string header = log("header.dat");
-  const std::vector<std::string> mailed = mails();
-  json card = json::parse(first);
-  card["cardNumber"] = "4111111111111111";
+  const std::vector<std::string> mailed = mails(6);
+  json cardField = json::parse(first);
+  cardField["cardNumber"] = "4111111111111111";
   json stranger = json::parse(first);
   stranger["vendor"] = "../acmeoutd";
   json nobody = json::parse(first);
   nobody["vendor"] = "nobody";
+  json web = json::parse(first);
+  web["vendor"] = "web";  // an account with no order data
+  json card = json::parse(first);
+  card["comments"] = "My card is 4111 1111 1111 1111";
+  json canada = json::parse(first);
+  canada["taxRegion"] = "Canada";
+  std::string doubled = first;
+  doubled.insert(1, "\"vendor\":\"acmeoutd\",");
   struct Refusal {
     std::string body;
     int status;
@@ -109,7 +128,15 @@ TEST_F(OrderServerTest, OrdersAreCheckedLoggedMailedAndFetched) {
        "Please fill in the field \"billing.firstName\"."},
       {sampleOrderJson({{"TENT-2P", 1, "249.00"}}, "Cy", "WA", "Sled"), 422,
        "Please choose one of the shipping types offered."},
-      {card.dump(), 400, "The order holds an unknown field \"cardNumber\"."},
+      {cardField.dump(), 400, "The order holds an unknown field \"cardNumber\"."},
+      {card.dump(), 400,
+       "Please remove the card number from the comments: this shop never stores or e-mails "
+       "card numbers."},
+      {canada.dump(), 422,
+       "The tax region \"Canada\" does not fit the address (Seattle, WA, USA), which is taxed as "
+       "\"WA\". Please check the address."},
+      {doubled, 400, "The order names the field \"vendor\" twice."},
+      {web.dump(), 404, "The shop \"web\" takes no orders here."},
       {stranger.dump(), 404, "The shop \"../acmeoutd\" takes no orders here."},
       {nobody.dump(), 404, "The shop \"nobody\" takes no orders here."},
       {"{\"vendor\": ", 400, "The order is not valid JSON."},
@@ -127,8 +154,13 @@ TEST_F(OrderServerTest, OrdersAreCheckedLoggedMailedAndFetched) {
   httplib::Result huge = post(std::string(kMaxOrderRequestBytes + 1, ' '));
   ASSERT_TRUE(huge);
   EXPECT_EQ(huge->status, 413);
+  // A chunked body is refused as soon as its chunks pass the limit, unread.
+  testing::RawConnection chunked("127.0.0.1", loop_.orderPort());
+  ASSERT_TRUE(chunked.send("POST /order HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: chunked\r\n\r\n"
+                           "A00000\r\n" + std::string(1000, ' ')));
+  EXPECT_EQ(chunked.receiveAll().substr(0, 12), "HTTP/1.1 413");
   EXPECT_EQ(log("header.dat"), header);
-  EXPECT_EQ(mails().size(), mailed.size());
+  EXPECT_EQ(mails(0).size(), mailed.size());
 
   // Three orders, each a line in header.dat and payment.dat, a line per
   // item in items.dat.
@@ -169,6 +201,34 @@ TEST_F(OrderServerTest, OrdersAreCheckedLoggedMailedAndFetched) {
   EXPECT_EQ(lineCount(log("header.dat")), 1u);
 }
 
+TEST_F(OrderServerTest, AnOrderKeyIsTakenOnce) {
+  json order = json::parse(sampleOrderJson({{"BIVY", 1, "129.00"}}, "Gus", "WA", "Ground"));
+  order["orderKey"] = "checkout-0123456789";
+  // Two clicks at once, then a retry: one order, each told its number.
+  std::string replies[3];
+  auto send = [&](std::string& reply) {
+    httplib::Client client("127.0.0.1", loop_.orderPort());
+    httplib::Result result =
+        client.Post("/order", {{"Accept", "application/json"}}, order.dump(), "text/plain");
+    reply = result ? std::to_string(result->status) + " " + result->body : "no reply";
+  };
+  std::thread twin(send, std::ref(replies[0]));
+  send(replies[1]);
+  twin.join();
+  send(replies[2]);
+  for (const std::string& reply : replies) {
+    ASSERT_EQ(reply.substr(0, 4), "200 ") << reply;
+    EXPECT_EQ(json::parse(reply.substr(4))["order"], "100001");
+    EXPECT_EQ(json::parse(reply.substr(4))["total"], "148.84");
+  }
+  EXPECT_EQ(lineCount(log("header.dat")), 1u);
+  EXPECT_EQ(mails(2).size(), 2u);
+  // Another key is another order.
+  order["orderKey"] = "checkout-9876543210";
+  ASSERT_EQ(json::parse(post(order.dump())->body)["order"], "100002");
+  EXPECT_EQ(mails(4).size(), 4u);
+}
+
 TEST_F(OrderServerTest, AMissingPageOrTextIsReportedNeverSentEmpty) {
   // The thank-you page and the normal items' confirmation are gone: orders
   // are still taken and the merchant notified; the customer gets no empty
@@ -185,7 +245,7 @@ TEST_F(OrderServerTest, AMissingPageOrTextIsReportedNeverSentEmpty) {
   EXPECT_EQ(page->status, 200);
   EXPECT_NE(page->body.find("Thank you for your order. Its number is 100002."),
             std::string::npos);
-  const std::vector<std::string> sent = mails();
+  const std::vector<std::string> sent = mails(2);
   ASSERT_EQ(sent.size(), 2u);
   for (const std::string& mail : sent) {
     EXPECT_EQ(mail.substr(0, mail.find('\r')),
@@ -213,7 +273,7 @@ TEST_F(OrderServerTest, DownloadLinksAreMailedAndServeTheFileUntilTheyExpire) {
   ASSERT_EQ(reply->status, 200) << reply->body;
   EXPECT_FALSE(fs::exists(records / longGone));
   EXPECT_TRUE(fs::exists(records / lately));
-  const std::vector<std::string> sent = mails();
+  const std::vector<std::string> sent = mails(2);
   ASSERT_EQ(sent.size(), 2u);
   // The customer's confirmation of downloads only: a line per item, the
   // order server's own link for its file, the web address for the other.
@@ -262,6 +322,10 @@ TEST_F(OrderServerTest, OnlyTheShopsOwnOriginMayReadTheReply) {
   ASSERT_TRUE(own);
   EXPECT_EQ(own->get_header_value("Access-Control-Allow-Origin"),
             "http://www.acme-outdoor.example");
+  // The shop's other addresses: without "www.", over https.
+  httplib::Result bare = post(order, {{"Origin", "https://acme-outdoor.example"}});
+  ASSERT_TRUE(bare);
+  EXPECT_EQ(bare->get_header_value("Access-Control-Allow-Origin"), "https://acme-outdoor.example");
   httplib::Result other = post(order, {{"Origin", "http://evil.example"}});
   ASSERT_TRUE(other);
   EXPECT_FALSE(other->has_header("Access-Control-Allow-Origin"));

@@ -14,7 +14,8 @@ OrderCatalogue shop(OrderCatalogue::ShippingBasis basis) {
       {"GUIDE", "E-book", 1000, 0, true, true, {}, "", "guide.pdf"},
       {"YACHT", "Yacht", kMaxCatalogueCents, 0, true, false, {}, "", ""},
   };
-  catalogue.taxes = {{"WA", 0.065}, {"Canada", 0.05}};
+  catalogue.taxes = {{"WA", 0.065}, {"Washington", 0.065}, {"Seattle, WA", 0.101},
+                     {"Canada", 0.05}};
   catalogue.shippingBasis = basis;
   catalogue.handlingCharge = 150;
   catalogue.shippingTypes = {{"Ground", 400, {50, 150}, {695, 995, 1295}},
@@ -29,10 +30,19 @@ OrderItem item(const char* part, int quantity, const char* price,
   return {part, quantity, price, std::move(options)};
 }
 
+OrderAddress address(const char* city, const char* state, const char* country) {
+  OrderAddress to;
+  to.city = city;
+  to.state = state;
+  to.country = country;
+  return to;
+}
+
 OrderRequest order(std::vector<OrderItem> items) {
   OrderRequest request;
   request.items = std::move(items);
   request.paymentMethod = "Visa";
+  request.shipping = address("Spokane", "WA", "USA");
   request.taxRegion = "wa";
   request.shippingType = "Ground";
   return request;
@@ -70,6 +80,30 @@ TEST(OrderPricingTest, PricesFromTheCatalogueWithTaxAndShippingByEachBasis) {
   }
 }
 
+TEST(OrderPricingTest, TaxFollowsTheShippingAddress) {
+  struct Case {
+    OrderAddress to;
+    const char* declared;
+    const char* charged;
+  };
+  const Case cases[] = {
+      {address(" seattle ", "wa", "USA"), "", "Seattle, WA"},  // the city before the state
+      {address("Spokane", "Washington", "USA"), "WA", "Washington"},  // one state, two names
+      {address("Spokane", "WA", "USA"), "", "WA"},
+      {address("Vancouver", "BC", "canada"), "Canada", "Canada"},
+      {address("Lyon", "", "France"), "", ""},
+  };
+  const OrderCatalogue catalogue = shop(OrderCatalogue::ShippingBasis::kSubtotal);
+  for (const Case& c : cases) {
+    OrderRequest request = order({item("MAP", 1, "9.50")});
+    request.shipping = c.to;
+    request.taxRegion = c.declared;
+    PricedOrder priced;
+    ASSERT_TRUE(priceOrder(request, catalogue, priced).ok()) << c.to.city;
+    EXPECT_EQ(priced.taxRegion, c.charged) << c.to.city;
+  }
+}
+
 TEST(OrderPricingTest, RefusesWhatTheMerchantDoesNotOffer) {
   struct Case {
     OrderRequest request;
@@ -99,6 +133,12 @@ TEST(OrderPricingTest, RefusesWhatTheMerchantDoesNotOffer) {
        "The shipping type Pigeon has no charges yet; please choose another."},
       {with([](OrderRequest& r) { r.taxRegion = "Mars"; }),
        "The tax region \"Mars\" is not known here."},
+      {with([](OrderRequest& r) { r.taxRegion = "Canada"; }),
+       "The tax region \"Canada\" does not fit the address (Spokane, WA, USA), which is taxed as "
+       "\"WA\". Please check the address."},
+      {with([](OrderRequest& r) { r.shipping = address("Lyon", "", "France"); }),
+       "The tax region \"wa\" does not fit the address (Lyon, France), which owes no tax here. "
+       "Please check the address."},
       {with([](OrderRequest& r) { r.extraFields = {{"gift", "too long"}}; }),
        "The field \"Gift note\" is longer than 5 characters."},
       {with([](OrderRequest& r) { r.extraFields = {{"coupon", "x"}}; }),

@@ -32,6 +32,10 @@ TEST(OrderRequestTest, ReadsAnOrderAndShipsToTheBillingAddressWhenNoOtherIsGiven
   EXPECT_EQ(request.items[0].options, (std::vector<std::pair<std::string, std::string>>{
                                           {"Colour", "Green"}}));
   EXPECT_EQ(request.comments, "Ring\nthe bell");
+  json keyed = validOrder();
+  keyed["orderKey"] = "Zk3_-9aQ0pLmN2xY7";
+  ASSERT_TRUE(parseOrderRequest(keyed.dump(), request).ok());
+  EXPECT_EQ(request.orderKey, "Zk3_-9aQ0pLmN2xY7");
 }
 
 TEST(OrderRequestTest, RefusesWhatTheShopMustNotSend) {
@@ -55,6 +59,13 @@ TEST(OrderRequestTest, RefusesWhatTheShopMustNotSend) {
       {"/billing/phone2", "1", "unknown field \"phone2\""},
       {"/comments", std::string(2001, 'x'), "longer than 2000 characters"},
       {"/payment", "\xF0\x9F\x98\x80", "a character the shop cannot take"},
+      {"/comments", "Use card 4111-1111-1111-1111",
+       "Please remove the card number from the comments: this shop never stores or e-mails "
+       "card numbers."},
+      {"/billing/street2", "4111111111111111", "from the billing address"},
+      {"/extraFields/gift", "4111 1111 1111 1111", "from \"gift\""},
+      {"/orderKey", "short", "The order key is not valid."},
+      {"/orderKey", "abcdefghijklmnop/", "The order key is not valid."},
   };
   for (const Case& c : cases) {
     json order = validOrder();
@@ -72,6 +83,9 @@ TEST(OrderRequestTest, RefusesWhatTheShopMustNotSend) {
   OrderRequest request;
   EXPECT_EQ(parseOrderRequest("[1,2", request).message(), "The order is not valid JSON.");
   EXPECT_EQ(parseOrderRequest("[]", request).message(), "The order is not a JSON object.");
+  EXPECT_EQ(parseOrderRequest(R"({"vendor": "a", "billing": {"city": "x", "city": "y"}})", request)
+                .message(),
+            "The order names the field \"city\" twice.");
   EXPECT_EQ(parseOrderRequest(std::string(kMaxOrderRequestBytes + 1, ' '), request).message(),
             "The order is too large.");
 }

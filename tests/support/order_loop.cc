@@ -15,10 +15,17 @@ namespace fs = std::filesystem;
 // Publishing logs in with the account and password cut to eight characters
 // and lowered, the sales-log download with them as entered: these are the
 // same either way.
-OrderLoop::OrderLoop(bool besideFtp, const std::string& allowedOrigin)
+OrderLoop::OrderLoop(bool besideFtp, const std::string& allowedOrigin,
+                     std::vector<std::string> orderdArguments)
     : ftp_(serverRoot_.path(), {{"web", "webpass", "web"}, {kVendor, "orderpw1", kVendor}}),
-      smtp_(mail_.path()),
-      orders_(serverRoot_.path(), smtp_.url(), besideFtp ? ftp_.port() + 1 : 0, allowedOrigin) {
+      smtp_(std::in_place, mail_.path()),
+      smtpPort_(smtp_->port()),
+      orderdArguments_(std::move(orderdArguments)) {
+  if (!allowedOrigin.empty()) {
+    orderdArguments_.insert(orderdArguments_.end(), {"--allow-origin", allowedOrigin});
+  }
+  orders_.emplace(serverRoot_.path(), smtp_->url(), besideFtp ? ftp_.port() + 1 : 0,
+                  orderdArguments_);
   ::setenv("QUORVEX_ORDER_SERVER", ftp_.host().c_str(), 1);
   // Keeps the user's own settings out.
   ::setenv("XDG_CONFIG_HOME", home_.path().c_str(), 1);
@@ -54,6 +61,18 @@ OrderLoop::~OrderLoop() {
   ::unsetenv("XDG_CONFIG_HOME");
 }
 
+bool OrderLoop::crashAndRestartOrderServer() {
+  if (!orders_->kill()) return false;
+  orders_.emplace(serverRoot_.path(), "smtp://127.0.0.1:" + std::to_string(smtpPort_), 0,
+                  orderdArguments_);
+  return orders_->port() != 0;
+}
+
+bool OrderLoop::startSmtp() {
+  smtp_.emplace(mail_.path(), smtpPort_);
+  return smtp_->port() == smtpPort_;
+}
+
 CliResult OrderLoop::cli(const std::string& command) const {
   return runCli({"--home", home_.path().string(), command, document_.string()});
 }
@@ -65,9 +84,13 @@ std::string sampleOrderJson(const std::vector<SampleItem>& items, const std::str
   nlohmann::json order = {
       {"vendor", OrderLoop::kVendor},
       {"items", nlohmann::json::array()},
-      {"billing",
-       {{"firstName", firstName}, {"lastName", "Lee"}, {"street", "1 Pike St"},
-        {"city", "Seattle"}, {"state", "WA"}, {"zip", "98101"}, {"country", "USA"}}},
+      {"billing", taxRegion == "Canada"
+                      ? nlohmann::json{{"firstName", firstName}, {"lastName", "Lee"},
+                                       {"street", "1 Robson St"}, {"city", "Vancouver"},
+                                       {"state", "BC"}, {"zip", "V6B 1A1"}, {"country", "Canada"}}
+                      : nlohmann::json{{"firstName", firstName}, {"lastName", "Lee"},
+                                       {"street", "1 Pike St"}, {"city", "Seattle"},
+                                       {"state", "WA"}, {"zip", "98101"}, {"country", "USA"}}},
       {"email", "customer@example.com"},
       {"phone", "555 0100"},
       {"payment", "Visa"},

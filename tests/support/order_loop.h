@@ -2,6 +2,7 @@
 #define QUORVEX_TESTS_SUPPORT_ORDER_LOOP_H_
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,19 +33,28 @@ class OrderLoop {
 
   // The order server listens on a free port; or, `besideFtp`, on the port
   // after the FTP server's, as a local order server does (where the shop's
-  // order address points), letting `allowedOrigin` read its answers.
+  // order address points), letting `allowedOrigin` read its answers; with
+  // `orderdArguments` added to its command line.
   OrderLoop() : OrderLoop(false, "") {}
-  OrderLoop(bool besideFtp, const std::string& allowedOrigin);
+  OrderLoop(bool besideFtp, const std::string& allowedOrigin,
+            std::vector<std::string> orderdArguments = {});
   ~OrderLoop();
   OrderLoop(const OrderLoop&) = delete;
   OrderLoop& operator=(const OrderLoop&) = delete;
 
   // False when a server did not start.
-  bool started() const { return ftp_.port() && smtp_.port() && orders_.port(); }
+  bool started() const { return ftp_.port() && smtp_->port() && orders_->port(); }
   // Runs quorvex-cli `command` (publish, fetch-logs) on the sample document.
   CliResult cli(const std::string& command) const;
 
-  int orderPort() const { return orders_.port(); }
+  int orderPort() const { return orders_->port(); }
+  // Kills the order server at once, as a crash would, and starts it again
+  // on a free port (orderPort()); false when it did not start again.
+  bool crashAndRestartOrderServer();
+  // Stops the SMTP sink; startSmtp() starts it again on its port (false
+  // when it did not start).
+  void stopSmtp() { smtp_.reset(); }
+  bool startSmtp();
   // The sample company's document.
   const std::filesystem::path& document() const { return document_; }
   const std::filesystem::path& home() const { return home_.path(); }
@@ -60,14 +70,17 @@ class OrderLoop {
   TempDir serverRoot_;
   TempDir mail_;
   FtpServer ftp_;
-  SmtpSink smtp_;
-  OrderServer orders_;
+  std::optional<SmtpSink> smtp_;
+  int smtpPort_ = 0;
+  std::vector<std::string> orderdArguments_;
+  std::optional<OrderServer> orders_;
   std::filesystem::path document_;
 };
 
 // Returns the JSON body of an order of the sample shop as its checkout posts
 // it: `items` as part number, quantity and the price shown, billed and
-// shipped to `firstName` Lee in Seattle, paid by Visa.
+// shipped to `firstName` Lee in Seattle (in Vancouver, Canada, for the tax
+// region "Canada"), paid by Visa.
 struct SampleItem {
   std::string part;
   int quantity;

@@ -2,9 +2,11 @@
 
 Usage: run_while_input_open.py PROGRAM ARG...
 
-The program's standard output is this script's. When the standard input
-closes (the test that started it has ended), the program is sent SIGTERM
-and waited for, so that it never outlives the test.
+The program's standard output is this script's. A line "KILL" on the
+standard input kills the program at once (SIGKILL), as a crash would end
+it, and prints "KILLED" once it has ended. When the standard input closes (the test that started it has ended),
+the program is sent SIGTERM and waited for, so that it never outlives the
+test.
 """
 
 import subprocess
@@ -13,7 +15,11 @@ import sys
 
 def main():
     child = subprocess.Popen(sys.argv[1:], stdin=subprocess.DEVNULL)
-    sys.stdin.read()
+    for line in sys.stdin:
+        if line.strip() == "KILL":
+            child.kill()
+            child.wait()
+            print("KILLED", flush=True)
     child.terminate()
     try:
         child.wait(timeout=5)

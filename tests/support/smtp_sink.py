@@ -1,11 +1,12 @@
 """An SMTP server for the tests that keeps every message it receives.
 
-Usage: smtp_sink.py FOLDER
+Usage: smtp_sink.py FOLDER [PORT]
 
-Listens on 127.0.0.1 and a free port, prints "PORT <n>" once it does, and
-writes each message it accepts to FOLDER/<n>.eml (n counting from 1): a line
-"X-Envelope-To: " with the envelope's recipients, then the message as it
-arrived. Ends when its standard input closes.
+Listens on 127.0.0.1 and PORT (a free port when not given), prints
+"PORT <n>" once it does, and writes each message it accepts to
+FOLDER/<n>.eml (n counting on from the messages already in FOLDER, from 1):
+a line "X-Envelope-To: " with the envelope's recipients, then the message
+as it arrived. Ends when its standard input closes.
 """
 
 import os
@@ -19,7 +20,7 @@ from aiosmtpd.controller import Controller
 class KeepMessages:
     def __init__(self, folder):
         self.folder = folder
-        self.count = 0
+        self.count = len([n for n in os.listdir(folder) if n.endswith(".eml")])
         self.lock = threading.Lock()
 
     async def handle_DATA(self, server, session, envelope):
@@ -43,7 +44,7 @@ def free_port():
 def main():
     folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)
-    port = free_port()
+    port = int(sys.argv[2]) if len(sys.argv) > 2 else free_port()
     controller = Controller(KeepMessages(folder), hostname="127.0.0.1", port=port)
     controller.start()
     print("PORT %d" % port, flush=True)

@@ -18,7 +18,9 @@
 #include "company/brenquil_doc.h"
 #include "company/document_json.h"
 #include "platform/strings.h"
+#include "platform/env.h"
 #include "platform/text_encoding.h"
+#include "publish/order_server.h"
 
 namespace quorvex {
 
@@ -43,7 +45,7 @@ Status applyStep(StepModel& step, const HeadlessFrontEnd& frontEnd, const std::s
 struct AliasRule {
   DocumentFields::Alias alias;
   // Reads the field (the key of a keyed name in `key`).
-  std::function<Json(CBrenquilDoc& doc, const std::string& key)> get;
+  std::function<Json(AppServices& app, const std::string& key)> get;
   // Changes the field to `value` (in the documents' code page).
   std::function<Status(AppServices& app, HeadlessFrontEnd& frontEnd, const std::string& key,
                        const std::string& value, const std::string& path)>
@@ -53,8 +55,8 @@ struct AliasRule {
 // A field of the first postal address, which is made when there is none.
 AliasRule addressRule(const char* name, const char* help, std::string CAddress::*field) {
   return {{name, help},
-          [field](CBrenquilDoc& doc, const std::string&) {
-            const auto& addresses = doc.m_pContact->addresses;
+          [field](AppServices& app, const std::string&) {
+            const auto& addresses = app.doc.m_pContact->addresses;
             return Json(addresses.empty() ? "" : cp1252ToUtf8(addresses.front().*field));
           },
           [field](AppServices& app, HeadlessFrontEnd& frontEnd, const std::string&,
@@ -74,8 +76,8 @@ AliasRule addressRule(const char* name, const char* help, std::string CAddress::
 // there is none, else edited through it.
 AliasRule contactEntryRule(const char* name, const char* help, bool email) {
   return {{name, help},
-          [email](CBrenquilDoc& doc, const std::string&) {
-            const auto& list = email ? doc.m_pContact->emails : doc.m_pContact->phones;
+          [email](AppServices& app, const std::string&) {
+            const auto& list = email ? app.doc.m_pContact->emails : app.doc.m_pContact->phones;
             return Json(list.empty() ? "" : cp1252ToUtf8(list.front().value));
           },
           [email](AppServices& app, HeadlessFrontEnd& frontEnd, const std::string&,
@@ -102,8 +104,8 @@ AliasRule contactEntryRule(const char* name, const char* help, bool email) {
 
 AliasRule businessRule(const char* name, const char* help, std::string CBusiness::*field) {
   return {{name, help},
-          [field](CBrenquilDoc& doc, const std::string&) {
-            return Json(cp1252ToUtf8((*doc.m_pBusiness).*field));
+          [field](AppServices& app, const std::string&) {
+            return Json(cp1252ToUtf8((*app.doc.m_pBusiness).*field));
           },
           [field](AppServices& app, HeadlessFrontEnd& frontEnd, const std::string&,
                   const std::string& value, const std::string& path) {
@@ -116,8 +118,8 @@ AliasRule businessRule(const char* name, const char* help, std::string CBusiness
 // A field of the web server's login; a password counts as typed twice.
 AliasRule serverRule(const char* name, const char* help, std::string CFtp::*field) {
   return {{name, help},
-          [field](CBrenquilDoc& doc, const std::string&) {
-            return Json(cp1252ToUtf8((*doc.m_pFtp).*field));
+          [field](AppServices& app, const std::string&) {
+            return Json(cp1252ToUtf8((*app.doc.m_pFtp).*field));
           },
           [field](AppServices& app, HeadlessFrontEnd& frontEnd, const std::string&,
                   const std::string& value, const std::string& path) {
@@ -125,6 +127,23 @@ AliasRule serverRule(const char* name, const char* help, std::string CFtp::*fiel
             step.record.*field = value;
             step.ftpPasswordAgain = step.record.ftpPassword;
             step.vendorPasswordAgain = step.record.vendorPassword;
+            return applyStep(step, frontEnd, path);
+          }};
+}
+
+// The order server's host, the user's setting rather than the document's,
+// changed through the step that shows it.
+AliasRule orderServerRule() {
+  return {{"server.orderServer",
+           "the order server's host, a setting of the user shared by every document "
+           "($QUORVEX_ORDER_SERVER, when set, is used instead)"},
+          [](AppServices& app, const std::string&) {
+            return Json(cp1252ToUtf8(storedOrderServerHost(app.env.settings())));
+          },
+          [](AppServices& app, HeadlessFrontEnd& frontEnd, const std::string&,
+             const std::string& value, const std::string& path) {
+            ServerPreferencesStep step(app);
+            step.orderServerHost = value;
             return applyStep(step, frontEnd, path);
           }};
 }
@@ -141,9 +160,9 @@ AliasRule stateTaxRule() {
   return {{"tax.rate[STATE]",
            "the tax rate of a state or province by its abbreviation (8%, 8.25 or 0.0825); "
            "a new state is added, named by its abbreviation"},
-          [](CBrenquilDoc& doc, const std::string& key) {
-            std::optional<size_t> index = stateTaxIndex(*doc.m_pTax, key);
-            return index ? Json(cp1252ToUtf8(doc.m_pTax->stateRates[*index])) : Json();
+          [](AppServices& app, const std::string& key) {
+            std::optional<size_t> index = stateTaxIndex(*app.doc.m_pTax, key);
+            return index ? Json(cp1252ToUtf8(app.doc.m_pTax->stateRates[*index])) : Json();
           },
           [](AppServices& app, HeadlessFrontEnd& frontEnd, const std::string& key,
              const std::string& value, const std::string& path) {
@@ -205,8 +224,8 @@ Status unknownEnumeration(const std::string& path, const std::vector<std::string
 AliasRule shippingBasisRule() {
   return {{"shipping.basedOn", "what shipping charges depend on: subtotal, weight, quantity or "
                                "flat rate"},
-          [](CBrenquilDoc& doc, const std::string&) {
-            return Json(shippingBasisName(doc.m_pShipping->basedOn));
+          [](AppServices& app, const std::string&) {
+            return Json(shippingBasisName(app.doc.m_pShipping->basedOn));
           },
           [](AppServices& app, HeadlessFrontEnd& frontEnd, const std::string&,
              const std::string& value, const std::string& path) {
@@ -220,8 +239,8 @@ AliasRule shippingBasisRule() {
 
 AliasRule handlingRule() {
   return {{"shipping.handling", "the handling charge added to every order"},
-          [](CBrenquilDoc& doc, const std::string&) {
-            return Json(cp1252ToUtf8(doc.m_pShipping->handlingCharge));
+          [](AppServices& app, const std::string&) {
+            return Json(cp1252ToUtf8(app.doc.m_pShipping->handlingCharge));
           },
           [](AppServices& app, HeadlessFrontEnd& frontEnd, const std::string&,
              const std::string& value, const std::string& path) {
@@ -233,8 +252,8 @@ AliasRule handlingRule() {
 
 AliasRule urlRule() {
   return {{"company.url", "the shop's web address"},
-          [](CBrenquilDoc& doc, const std::string&) {
-            return Json(cp1252ToUtf8(doc.m_pContact->url));
+          [](AppServices& app, const std::string&) {
+            return Json(cp1252ToUtf8(app.doc.m_pContact->url));
           },
           [](AppServices& app, HeadlessFrontEnd& frontEnd, const std::string&,
              const std::string& value, const std::string& path) {
@@ -271,6 +290,11 @@ const std::vector<AliasRule>& aliasRules() {
       serverRule("server.vendorPassword", "the order server account's password",
                  &CFtp::vendorPassword),
       serverRule("server.orderEmail", "where order notices are sent", &CFtp::orderEmail),
+      serverRule("server.extraOrigins",
+                 "other web addresses of the shop that may send orders "
+                 "(https://shop.example.org), separated by blanks or commas",
+                 &CFtp::extraOrigins),
+      orderServerRule(),
   };
   return rules;
 }
@@ -411,7 +435,7 @@ std::vector<std::string> DocumentFields::pathNames() const {
 Status DocumentFields::get(const std::string& path, Json* value) const {
   std::string key;
   if (const AliasRule* rule = findAlias(path, &key)) {
-    *value = rule->get(app_.doc, key);
+    *value = rule->get(app_, key);
     if (value->is_null()) return Status::notFound("there is no " + path);
     return Status::success();
   }

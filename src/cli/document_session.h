@@ -19,9 +19,13 @@
 namespace quorvex::cli {
 
 // The settings of one command: kept in memory, so the command line leaves
-// the desktop program's recent-file list as it is.
+// the desktop program's recent-file list as it is. The order server's host,
+// which a command may set, is read and written through `user`, the user's
+// own store, which must outlive this one.
 class CommandSettings : public SettingsStore {
  public:
+  explicit CommandSettings(SettingsStore& user) : user_(user) {}
+
   std::string getString(const std::string& section, const std::string& key,
                         const std::string& fallback) override;
   int getInt(const std::string& section, const std::string& key, int fallback) override;
@@ -30,6 +34,7 @@ class CommandSettings : public SettingsStore {
   Status setInt(const std::string& section, const std::string& key, int value) override;
 
  private:
+  SettingsStore& user_;
   std::map<std::pair<std::string, std::string>, std::string> values_;
 };
 

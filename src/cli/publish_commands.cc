@@ -223,7 +223,8 @@ void addPublishCommands(std::vector<CliCommand>& commands) {
        "--list names them. --dry-run builds the site, logs in to both servers and lists\n"
        "what would be uploaded and deleted, and the files recorded as uploaded that the\n"
        "server lacks or holds with another size; it changes nothing on the servers.\n"
-       "The order server is $QUORVEX_ORDER_SERVER, else the settings' [Order Server] Host.\n"
+       "The order server is $QUORVEX_ORDER_SERVER, else the settings' [Order Server] Host\n"
+       "(set it with `set DOC server.orderServer=HOST` or in Server Preferences).\n"
        "--connections N (1 to 8, default 4) is the most connections a large upload\n"
        "opens to each server.\n",
        runPublish});

@@ -6,10 +6,18 @@
 
 namespace quorvex {
 
-std::string orderServerHost(SettingsStore& settings) {
-  const char* variable = std::getenv("QUORVEX_ORDER_SERVER");
-  if (variable != nullptr && *variable != '\0') return variable;
+std::optional<std::string> orderServerOverride() {
+  const char* variable = std::getenv(kOrderServerVariable);
+  if (variable == nullptr || *variable == '\0') return std::nullopt;
+  return variable;
+}
+
+std::string storedOrderServerHost(SettingsStore& settings) {
   return settings.getString(kOrderServerSection, kOrderServerKey, kDefaultOrderServerHost);
+}
+
+std::string orderServerHost(SettingsStore& settings) {
+  return orderServerOverride().value_or(storedOrderServerHost(settings));
 }
 
 std::string orderPostAddress(const std::string& host) {

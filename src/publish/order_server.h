@@ -2,6 +2,7 @@
 #define QUORVEX_PUBLISH_ORDER_SERVER_H_
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/ftp_client.h"
@@ -18,9 +19,20 @@ inline constexpr char kOrderServerKey[] = "Host";
 // The host name when nothing else is set.
 inline constexpr char kDefaultOrderServerHost[] = "orders.quorvex.com";
 
-// Returns the order server's host (a server name or URL): the environment
-// variable QUORVEX_ORDER_SERVER when set and not empty, else the settings
-// store's entry, else kDefaultOrderServerHost.
+// The environment variable that names the order server in place of the
+// settings store's entry (for a test server or a script).
+inline constexpr char kOrderServerVariable[] = "QUORVEX_ORDER_SERVER";
+
+// Returns the host kOrderServerVariable names; nullopt when it is not set or
+// empty.
+std::optional<std::string> orderServerOverride();
+
+// Returns the order server's host as the settings store keeps it, else
+// kDefaultOrderServerHost.
+std::string storedOrderServerHost(SettingsStore& settings);
+
+// Returns the order server's host (a server name or URL): orderServerOverride()
+// when there is one, else storedOrderServerHost().
 std::string orderServerHost(SettingsStore& settings);
 
 // Returns the address the shops post their orders to for the order server

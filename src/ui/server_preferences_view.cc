@@ -3,12 +3,15 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/server_preferences_step.h"
+#include "publish/order_server.h"
 #include "ui/field_binding.h"
+#include "ui/qt_text.h"
 
 namespace quorvex::ui {
 
@@ -34,6 +37,13 @@ ServerPreferencesView::ServerPreferencesView(ServerPreferencesStep& model,
       ->setEchoMode(QLineEdit::Password);
 
   auto* account = new QFormLayout;
+  addTextRow(*account, "Order Ser&ver:", model.orderServerHost)
+      ->setToolTip("The order server's host, the same for every company; for a server of "
+                   "your own, its name (orders.example.com)");
+  if (!model.orderServerOverride().empty()) {
+    account->addRow("", new QLabel(toQt("In use instead: " + model.orderServerOverride() +
+                                        " ($" + kOrderServerVariable + ")")));
+  }
   addTextRow(*account, "Quorvex &ID:", model.record.vendorId);
   addTextRow(*account, "Pa&ssword:", model.record.vendorPassword)
       ->setEchoMode(QLineEdit::Password);
@@ -42,6 +52,9 @@ ServerPreferencesView::ServerPreferencesView(ServerPreferencesStep& model,
 
   auto* order = new QFormLayout;
   addTextRow(*order, "Order &Email:", model.record.orderEmail);
+  addTextRow(*order, "Other Shop Ori&gins:", model.record.extraOrigins)
+      ->setPlaceholderText("https://shop.example.org http://localhost:8080");
+  order->addRow("", new QLabel("Other addresses of the shop, separated by blanks or commas"));
 
   auto* buttons = new QHBoxLayout;
   for (const auto& [text, operation] :

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,15 @@ using testing::CliResult;
 
 class FieldCommandsTest : public testing::CliCompanyTest {
  protected:
+  // The order server's host is a setting of the user: kept in the temporary
+  // home rather than the user's own.
+  void SetUp() override {
+    CliCompanyTest::SetUp();
+    ::setenv("XDG_CONFIG_HOME", dir_.path().c_str(), 1);
+    ::unsetenv("QUORVEX_ORDER_SERVER");
+  }
+  void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
+
   std::string get(const std::string& path) {
     CliResult result = cli({"get", doc(), path});
     EXPECT_EQ(result.exit_status, 0) << path << ": " << result.err;
@@ -51,6 +61,9 @@ TEST_F(FieldCommandsTest, EveryFriendlyNameAndJsonPathRoundTrips) {
       {"server.vendorId", "bakery", "bakery"},
       {"server.vendorPassword", "v3ndor", "v3ndor"},
       {"server.orderEmail", "orders@bakery.example", "orders@bakery.example"},
+      {"server.extraOrigins", "https://Shop.Bakery.example, http://localhost:8080",
+       "https://Shop.Bakery.example, http://localhost:8080"},
+      {"server.orderServer", "orders.bakery.example:2121", "orders.bakery.example:2121"},
       {"m_pFtp.jpegQuality", "75", "75"},
       {"business.logoWidth", "80", "80"},
       {"ftp.useCookies", "0", "0"},
@@ -91,6 +104,10 @@ TEST_F(FieldCommandsTest, RefusedValuesKeepTheDocumentAndShowTheDialogsMessage) 
       {"m_pFtp.jpegQuality=high", 1, "m_pFtp.jpegQuality takes a whole number"},
       {"company.emial=x", 2, "did you mean \"company.email\"?"},
       {"pricing.vat=1", 2, "there is no field \"pricing.vat\""},
+      {"server.extraOrigins=https://shop.example/", 1,
+       "\"https://shop.example/\" is not a web origin."},
+      {"server.orderServer=https://orders.example", 1,
+       "\"https://orders.example\" does not name an order server."},
   };
   const std::string before = get("m_pTax");
   for (const Case& c : cases) {

@@ -6,6 +6,7 @@
 #include "app/command_ids.h"
 #include "app/document_lifecycle.h"
 #include "company/brenquil_doc.h"
+#include "publish/order_server.h"
 #include "support/ftp_server.h"
 #include "ui/sample_app_fixture.h"
 #include "ui/widget_actions.h"
@@ -30,6 +31,7 @@ class ServerPreferencesTest : public SampleAppFixture {
 
 TEST_F(ServerPreferencesTest, PasswordsAreMaskedAndRetypedTheConnectionIsTestedAndOkStores) {
   bool masked = false;
+  bool overrideShown = false;
   const QString host = QString::fromStdString(server_.host());
   driver_.on("Server Preferences",
              inOrder({[&](QWidget& w) {
@@ -44,6 +46,10 @@ TEST_F(ServerPreferencesTest, PasswordsAreMaskedAndRetypedTheConnectionIsTestedA
                         typeInto(w, "Quorvex &ID:", "merchant");
                         typeInto(w, "Pa&ssword:", "orderpw");
                         typeInto(w, "Retype Passw&ord:", "orderpw");
+                        overrideShown = hasLabel(
+                            w, "In use instead: " + host + " ($QUORVEX_ORDER_SERVER)");
+                        typeInto(w, "Order Ser&ver:", "orders.example.com");
+                        typeInto(w, "Other Shop Ori&gins:", "https://shop.example.org/");
                         click(w, "&Close");
                       },
                       [](QWidget& w) {
@@ -51,23 +57,37 @@ TEST_F(ServerPreferencesTest, PasswordsAreMaskedAndRetypedTheConnectionIsTestedA
                         click(w, "&Test Connection");
                       },
                       [](QWidget& w) { click(w, "&Advanced Preferences"); },
-                      [](QWidget& w) { click(w, "&Close"); }}));
+                      [](QWidget& w) { click(w, "&Close"); },
+                      [](QWidget& w) {
+                        typeInto(w, "Other Shop Ori&gins:", "https://shop.example.org");
+                        click(w, "&Close");
+                      }}));
   driver_.on("Advanced Server Preferences", inOrder({[](QWidget& w) {
                qobject_cast<QSpinBox*>(fieldNamed(w, "&Quality Level:"))->setValue(75);
                click(w, "OK");
              }}));
   run(kCmdServerPreferences);
-  ASSERT_EQ(driver_.messages.size(), 2u);
+  ASSERT_EQ(driver_.messages.size(), 3u);
   EXPECT_EQ(driver_.messages[0],
             "The two web server passwords you typed are not the same.\nPlease, type the "
             "password again in both fields.");
-  // Both logins succeeded, the web server's said first.
+  EXPECT_EQ(driver_.messages[2],
+            "\"https://shop.example.org/\" is not a web origin.\nType each other address of the "
+            "shop as http:// or https://, a host name and, if needed, a colon and a port, with "
+            "nothing after them, such as https://shop.example.org.");
+  // Both logins succeeded, the web server's said first: the order server
+  // the environment names is used in place of the one typed.
   const std::string& report = driver_.messages[1];
   const size_t first = report.find("logged in successfully");
   ASSERT_NE(first, std::string::npos) << report;
   EXPECT_NE(report.find("logged in successfully", first + 1), std::string::npos) << report;
   EXPECT_EQ(report.rfind("Your web server", 0), 0u) << report;
   EXPECT_TRUE(masked);
+  EXPECT_TRUE(overrideShown);
+  EXPECT_EQ(doc().m_pFtp->extraOrigins, "https://shop.example.org");
+  EXPECT_EQ(orderServerHost(app_->env().settings()), server_.host());
+  ::unsetenv("QUORVEX_ORDER_SERVER");
+  EXPECT_EQ(orderServerHost(app_->env().settings()), "orders.example.com");
   const CFtp& ftp = *doc().m_pFtp;
   EXPECT_EQ(ftp.ftpHost, server_.host());
   EXPECT_EQ(ftp.ftpPassword, "webpass");

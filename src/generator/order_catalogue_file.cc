@@ -11,6 +11,7 @@
 #include "generator/shipping_fields.h"
 #include "generator/web_address.h"
 #include "platform/paths.h"
+#include "platform/strings.h"
 #include "products/product_text.h"
 #include "site/order_form_page.h"
 
@@ -115,6 +116,10 @@ OrderCatalogue orderCatalogueOf(const CBrenquilDoc& doc) {
   catalogue.companyName = doc.m_strCompanyName;
   catalogue.shopOrigin = originOf(doc.m_pContact->url);
   const CFtp& server = *doc.m_pFtp;
+  // Browsers send an origin's scheme and host in lower case.
+  for (const std::string& origin : server.extraOriginList()) {
+    catalogue.extraOrigins.push_back(toLowerAscii(origin));
+  }
   catalogue.orderEmail = server.orderEmail;
   catalogue.notifyFrom = server.notifyFrom;
   if (server.sendExtraNotification != 0) catalogue.extraNotifyTo = server.notifyTo;

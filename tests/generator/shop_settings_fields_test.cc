@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "generator/site_fixture.h"
+#include "publish/order_catalogue.h"
 #include "site/page_type.h"
 #include "site/product_page.h"
 
@@ -57,6 +58,7 @@ TEST_F(ShopSettingsTest, OrderSettingsComeFromTheServerPreferences) {
   server.notifyFrom = "from";
   server.downloadExpiryDays = 14;
   server.useCookies = 0;
+  server.extraOrigins = "HTTPS://Shop.Acme.example, http://localhost:8080";
   doc_.m_pOrderNotifyData->paymentMethods = {"Visa", "American Express"};
   doc_.m_pBusiness->keywords = "tents, \"packs\"";
   doc_.m_pBusiness->termsText = "Pay first.\nShip later.";
@@ -87,6 +89,11 @@ TEST_F(ShopSettingsTest, OrderSettingsComeFromTheServerPreferences) {
   EXPECT_EQ(fieldIn(shop, "shop_file"), "shop.html");
   EXPECT_EQ(fieldIn(shop, "filePath"), "");
   EXPECT_EQ(fieldIn(shop, "home_file"), "Home.html");
+  // The order data lists the other origins as browsers send them.
+  OrderCatalogue orderData;
+  ASSERT_TRUE(OrderCatalogue::fromJson(siteFile("orderdata.json"), orderData).ok());
+  EXPECT_EQ(orderData.extraOrigins,
+            (std::vector<std::string>{"https://shop.acme.example", "http://localhost:8080"}));
 
   server.vendorId = "";
   server.sendExtraNotification = 1;

@@ -4,7 +4,8 @@
 #   scripts/setup.sh              release build in build/
 #   scripts/setup.sh --asan       AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
 #   scripts/setup.sh --tsan       ThreadSanitizer build in build-tsan/ of the core and of the
-#                                 tests of the modules that run worker threads (publish, generator)
+#                                 tests of the modules that run worker threads (publish, generator,
+#                                 orderd)
 #   scripts/setup.sh --deps-only  only the packages
 #   --werror (with any build)     warnings are errors, as in CI
 set -euo pipefail
@@ -74,7 +75,7 @@ case "$build" in
   tsan)
     build_dir=build-tsan
     cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEX_TSAN=ON -DQUORVEX_BENCH=OFF
-      "-DQUORVEX_TEST_MODULES=publish;generator")
+      "-DQUORVEX_TEST_MODULES=publish;generator;orderd")
     ;;
 esac
 # ccache makes rebuilds in other worktrees and build folders cheap.

@@ -314,13 +314,13 @@ function taxRegions() {
     var region;
     if (t.kind == 'stateTax') {
       var abbreviation = t.abbreviation.toUpperCase();
-      region = { place: 'state', key: abbreviation, label: titleCase(t.region),
+      region = { key: abbreviation, label: titleCase(t.region),
                  names: [abbreviation, titleCase(t.region)] };
     } else if (t.region == 'vat') {
-      region = { place: 'country', key: t.kind, label: t.kind, names: [t.kind] };
+      region = { key: t.kind, label: t.kind, names: [t.kind] };
     } else {
       var key = titleCase(t.kind) + ', ' + t.abbreviation.toUpperCase();
-      region = { place: 'city', key: key, label: key, names: [key] };
+      region = { key: key, label: key, names: [key] };
     }
     region.rate = t.rate;
     regions.push(region);
@@ -349,18 +349,16 @@ function taxRegionNamed(name) {
   return null;
 }
 // The tax region of an address as the order server finds it, which refuses
-// an order naming another: the first name that equals the address's
+// an order naming another: the first region name that equals the address's
 // "city, state" (when it gives both), else its state, else its country; ''
 // when none does.
 function taxRegionOf(place) {
-  var wanted = { city: place.city && place.state ? place.city + ', ' + place.state : '',
-                 state: place.state, country: place.country };
+  var wanted = [place.city && place.state ? place.city + ', ' + place.state : '', place.state,
+                place.country];
   var regions = taxRegions();
-  var order = ['city', 'state', 'country'];
-  for (var p = 0; p < order.length; p++) {
-    for (var i = 0; i < regions.length; i++) {
-      var given = wanted[order[p]];
-      var name = given && regions[i].place == order[p] ? nameGiven(regions[i], given) : null;
+  for (var w = 0; w < wanted.length; w++) {
+    for (var i = 0; wanted[w] && i < regions.length; i++) {
+      var name = nameGiven(regions[i], wanted[w]);
       if (name !== null) return name;
     }
   }

@@ -11,6 +11,6 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QUORVEX_REQUIRE_BROWSER=1
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
 scripts/setup.sh --tsan --werror
-TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp" \
   ctest --test-dir build-tsan --output-on-failure -j"$(nproc)"
 scripts/fuzz.sh "${QUORVEX_FUZZ_SECONDS:-20}"

@@ -47,6 +47,11 @@ class OrderServerTest : public ::testing::Test {
     const testing::CliResult published = loop_.cli("publish");
     ASSERT_EQ(published.exit_status, 0) << published.err;
     client_.set_read_timeout(10, 0);
+    // The first request of the process is made here, before a test starts
+    // threads of its own: the HTTP library sets up its parsers then.
+    httplib::Result health = client_.Get("/health");
+    ASSERT_TRUE(health);
+    ASSERT_EQ(health->body, "ok\n");
   }
 
   // Posts `body` asking for a JSON reply.

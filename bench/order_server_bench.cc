@@ -2,7 +2,8 @@
 // CLIENTS concurrent clients (default 50) to quorvex-orderd on loopback
 // while the owner's fetch-logs runs every second against the real FTP
 // server, and SLOW connections (default 0) from another address send their
-// headers one byte every two seconds. Every order is on disk (fsync) before
+// headers one byte every two seconds (the order server holds as many of them
+// as it lets one address hold, and refuses the rest). Every order is on disk (fsync) before
 // it is answered. Prints throughput and latency and how long the mails took
 // to reach the SMTP sink, then checks that every accepted order is in the
 // fetched CSV files exactly once (none lost, none doubled) and exits 1 when
@@ -66,7 +67,9 @@ int main(int argc, char** argv) {
   const int orders = argc > 1 ? std::atoi(argv[1]) : 1000;
   const int clients = argc > 2 ? std::atoi(argv[2]) : 50;
   const int slowClients = argc > 3 ? std::atoi(argv[3]) : 0;
-  OrderLoop loop;
+  // The clients are shoppers at other addresses, but all connect from
+  // 127.0.0.1 here: the order server lets this one address hold them all.
+  OrderLoop loop(false, "", {"--per-address", std::to_string(clients + 16)});
   if (!loop.started() || loop.cli("publish").exit_status != 0) {
     std::printf("the order loop did not start\n");
     return 1;

@@ -57,10 +57,16 @@ mail=(--outbox "$data/.outbox")
 trap 'kill $(jobs -p) 2>/dev/null' EXIT
 trap 'exit 0' INT TERM
 # Debian's Python, which python3-pyftpdlib installs into. The FTP server ends
-# when its standard input closes: keep it open.
-sleep infinity | /usr/bin/python3 "$root/tests/support/ftp_server.py" "$data" \
-  "${accounts[@]}" --port "$port" &
-"$orderd" --data "$data" --listen "127.0.0.1:$((port + 1))" "${mail[@]}" "${origins[@]}" &
+# when its standard input closes: it reads a pipe that this script holds open
+# (fd 3) until it ends. The job is the FTP server itself, so that its end
+# ends the wait below.
+pipe="$(mktemp -u)"
+mkfifo -m 600 "$pipe"
+/usr/bin/python3 "$root/tests/support/ftp_server.py" "$data" \
+  "${accounts[@]}" --port "$port" <"$pipe" &
+exec 3>"$pipe"
+rm -f "$pipe"
+"$orderd" --data "$data" --listen "127.0.0.1:$((port + 1))" "${mail[@]}" "${origins[@]}" 3>&- &
 # When either half stops, the other is stopped too (the trap) and its
 # status is this script's.
 status=0

@@ -196,7 +196,9 @@ OrderReply OrderDesk::record(const fs::path& folder, PlacedOrder& order,
     }
   }
   const std::optional<std::string> thanks = MerchantFolders::readText(folder, "thankyou.html");
-  if (thanks) reply.page = OrderTextFields(order, catalogue).fill(*thanks, OrderTextFields::Escape::kHtml);
+  if (thanks) {
+    reply.page = OrderTextFields(order, catalogue).fill(*thanks, OrderTextFields::Escape::kHtml);
+  }
   return reply;
 }
 

@@ -59,9 +59,8 @@ void RequestStream::get_remote_ip_and_port(std::string& ip, int& port) const {
 void RequestStream::get_local_ip_and_port(std::string& ip, int& port) const {
   sockaddr_storage address{};
   socklen_t size = sizeof address;
-  const SocketAddress local = ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &size) == 0
-                                  ? socketAddressOf(address)
-                                  : SocketAddress{};
+  const bool known = ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &size) == 0;
+  const SocketAddress local = known ? socketAddressOf(address) : SocketAddress{};
   ip = local.ip;
   port = local.port;
 }

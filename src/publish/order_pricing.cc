@@ -121,7 +121,9 @@ Status priceShipping(const OrderRequest& request, const OrderCatalogue& catalogu
 // The tax whose region is `region` (without regard to case), or null.
 const CatalogueTax* taxOf(const OrderCatalogue& catalogue, std::string_view region) {
   auto tax = std::find_if(catalogue.taxes.begin(), catalogue.taxes.end(),
-                          [&](const CatalogueTax& t) { return equalsIgnoreCase(t.region, region); });
+                          [&](const CatalogueTax& t) {
+                            return equalsIgnoreCase(t.region, region);
+                          });
   return tax == catalogue.taxes.end() ? nullptr : &*tax;
 }
 

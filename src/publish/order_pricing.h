@@ -45,6 +45,12 @@ struct PricedOrder {
 // shipping and grand total of such an order stay well inside Cents.
 inline constexpr Cents kMaxOrderCents = 100'000'000'000'000;
 
+// Returns the tax region of `address` among `taxes`: the first region that
+// equals, without regard to case or surrounding blanks, "city, state", else
+// the state (an abbreviation or a name), else the country; "" when none
+// does. The shop's checkout applies the same rule.
+std::string taxRegionOf(const OrderAddress& address, const std::vector<CatalogueTax>& taxes);
+
 // Prices `request` from `catalogue` into `priced` (which then points into
 // `catalogue`). Fails with the message the shop shows when a part number is
 // not sold, a price the shop showed is not the catalogue's, an option is not
@@ -58,16 +64,12 @@ inline constexpr Cents kMaxOrderCents = 100'000'000'000'000;
 // on the sum of the taxable lines; none when the address has no region. The
 // request's taxRegion, when given, must be a known region with the same rate
 // as the address's (the shop derives it by the same rule): a region that
-// contradicts the address is refused with a message naming both. Shipping: by the catalogue's basis over the shipped lines
-// (their subtotal, weight or quantity): the charge of the first range whose
-// limit is at or above that value, else the last charge; a flat rate for
-// the flat-rate basis; the handling charge added in both cases.
-// Returns the tax region of `address` among `taxes`: the first region that
-// equals, without regard to case or surrounding blanks, "city, state", else
-// the state (an abbreviation or a name), else the country; "" when none
-// does. The shop's checkout applies the same rule.
-std::string taxRegionOf(const OrderAddress& address, const std::vector<CatalogueTax>& taxes);
-
+// contradicts the address is refused with a message naming both.
+//
+// Shipping: by the catalogue's basis over the shipped lines (their
+// subtotal, weight or quantity): the charge of the first range whose limit
+// is at or above that value, else the last charge; a flat rate for the
+// flat-rate basis; the handling charge added in both cases.
 Status priceOrder(const OrderRequest& request, const OrderCatalogue& catalogue,
                   PricedOrder& priced);
 

@@ -45,7 +45,8 @@ TEST(RequestFramingTest, FramesByLengthOrChunksAndRefusesWhatIsTooLargeOrAmbiguo
       {post + "Transfer-Encoding: chunked\r\n\r\n2\r\n{}XX", State::kMalformed, 0},
   };
   for (const Case& c : cases) {
-    const RequestFrame frame = frameRequest(c.received, /*maxHeaderBytes=*/256, /*maxBodyBytes=*/64);
+    const RequestFrame frame =
+        frameRequest(c.received, /*maxHeaderBytes=*/256, /*maxBodyBytes=*/64);
     EXPECT_EQ(frame.state, c.state) << c.received;
     if (c.state == State::kComplete) {
       EXPECT_EQ(frame.length, c.length) << c.received;

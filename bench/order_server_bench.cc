@@ -138,16 +138,7 @@ int main(int argc, char** argv) {
   fetcher.join();
   trickle.join();
   // The mails: two for each order.
-  size_t mails = 0;
-  while (fs::exists(loop.mailFolder() / (std::to_string(mails + 1) + ".eml")) ||
-         (mails < 2 * accepted.size() &&
-          Clock::now() - start < std::chrono::seconds(static_cast<int>(seconds) + 120))) {
-    if (fs::exists(loop.mailFolder() / (std::to_string(mails + 1) + ".eml"))) {
-      ++mails;
-    } else {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-  }
+  const size_t mails = loop.mails(2 * accepted.size(), std::chrono::seconds(120)).size();
   const double mailSeconds = std::chrono::duration<double>(Clock::now() - start).count();
   // Whatever arrived after the last download.
   loop.cli("fetch-logs");

@@ -108,6 +108,7 @@ Status ConnectionGate::listen(const std::string& host, int port, int& boundPort)
 bool ConnectionGate::run() {
   for (size_t i = 0; i < limits_.workers; ++i) workers_.emplace_back([this] { work(); });
   bool failed = false;
+  auto nextExpiryCheck = Clock::now();
   epoll_event events[256];
   while (!stopping_) {
     const int count = ::epoll_wait(epoll_, events, static_cast<int>(std::size(events)),
@@ -129,7 +130,12 @@ bool ConnectionGate::run() {
       }
     }
     takeBackReturned();
-    closeExpired();
+    // The held connections are looked through now and then, not on every
+    // event: under load events come far more often than times run out.
+    if (Clock::now() >= nextExpiryCheck) {
+      closeExpired();
+      nextExpiryCheck = Clock::now() + std::chrono::milliseconds(kExpiryCheckMillis);
+    }
   }
   {
     std::lock_guard<std::mutex> lock(queueMutex_);

@@ -24,22 +24,6 @@ using testing::OrderLoop;
 using testing::readFile;
 using testing::sampleOrderJson;
 
-// The messages the SMTP sink of `loop` received, in order, once there are at
-// least `count` (the mail spool sends them soon after the order is answered),
-// or after 40 seconds.
-std::vector<std::string> sentMails(const OrderLoop& loop, size_t count) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(40);
-  std::vector<std::string> messages;
-  for (;;) {
-    for (size_t n = messages.size() + 1;
-         fs::exists(loop.mailFolder() / (std::to_string(n) + ".eml")); ++n) {
-      messages.push_back(readFile(loop.mailFolder() / (std::to_string(n) + ".eml")));
-    }
-    if (messages.size() >= count || std::chrono::steady_clock::now() > deadline) return messages;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-}
-
 class OrderServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -64,7 +48,7 @@ class OrderServerTest : public ::testing::Test {
     return readFile(loop_.merchantFolder() / ".logFile" / name);
   }
 
-  std::vector<std::string> mails(size_t count) const { return sentMails(loop_, count); }
+  std::vector<std::string> mails(size_t count) const { return loop_.mails(count); }
 
   OrderLoop loop_;
   httplib::Client client_{"127.0.0.1", loop_.orderPort()};

@@ -1,6 +1,7 @@
 #include "support/order_loop.h"
 
 #include <cstdlib>
+#include <thread>
 #include <nlohmann/json.hpp>
 
 #include "company/brenquil_doc.h"
@@ -75,6 +76,19 @@ bool OrderLoop::startSmtp() {
 
 CliResult OrderLoop::cli(const std::string& command) const {
   return runCli({"--home", home_.path().string(), command, document_.string()});
+}
+
+std::vector<std::string> OrderLoop::mails(size_t count, std::chrono::seconds wait) const {
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  std::vector<std::string> messages;
+  for (;;) {
+    for (fs::path next = mailFolder() / (std::to_string(messages.size() + 1) + ".eml");
+         fs::exists(next); next = mailFolder() / (std::to_string(messages.size() + 1) + ".eml")) {
+      messages.push_back(readFile(next));
+    }
+    if (messages.size() >= count || std::chrono::steady_clock::now() > deadline) return messages;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
 }
 
 fs::path OrderLoop::siteFolder() const { return home_.path() / kSampleCompany; }

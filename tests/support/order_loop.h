@@ -1,6 +1,7 @@
 #ifndef QUORVEX_TESTS_SUPPORT_ORDER_LOOP_H_
 #define QUORVEX_TESTS_SUPPORT_ORDER_LOOP_H_
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -62,6 +63,11 @@ class OrderLoop {
   std::filesystem::path merchantFolder() const { return serverRoot_.path() / kVendor; }
   // Where the SMTP sink keeps the messages.
   const std::filesystem::path& mailFolder() const { return mail_.path(); }
+  // The messages the SMTP sink received, in order, once there are at least
+  // `count` (the order server's mail spool sends them soon after it answers
+  // an order), or when `wait` has passed.
+  std::vector<std::string> mails(size_t count,
+                                 std::chrono::seconds wait = std::chrono::seconds(60)) const;
   // The sample company's site folder, where fetch-logs appends the CSV files.
   std::filesystem::path siteFolder() const;
 
